@@ -1,0 +1,32 @@
+#pragma once
+// Every file is written whole through a temporary file and a rename, so a
+// crash or power cut leaves either the old file or the new one.
+#include <QByteArray>
+#include <QString>
+
+struct ResultatEcriture {
+    bool ok = true;
+    QString chemin;  // the file concerned
+    QString detail;  // the system's reason (may be English), empty when ok
+
+    // A French sentence for a message box, naming the file.
+    QString message() const;
+
+    static ResultatEcriture reussite(const QString &chemin);
+    static ResultatEcriture echec(const QString &chemin, const QString &detail);
+};
+
+// Replaces the file at chemin with these bytes (atomic). On failure the old
+// file is left as it was.
+ResultatEcriture ecrireFichier(const QString &chemin, const QByteArray &octets);
+
+// Encodes the text in Windows-1252 and writes it; fails, writing nothing, when
+// a character cannot be encoded (the detail names it).
+ResultatEcriture ecrireFichierTexte(const QString &chemin, const QString &texte);
+
+// Removes a file; a file that is already gone is a success.
+ResultatEcriture supprimerFichier(const QString &chemin);
+
+// Creates the file empty when it does not exist; an existing file is left
+// untouched. Returns false when it cannot be created.
+bool creerSiAbsent(const QString &chemin);

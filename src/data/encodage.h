@@ -1,0 +1,21 @@
+#pragma once
+// The data files are single-byte Windows-1252 text. Files edited by hand in a
+// modern editor are often UTF-8; those are recognised and decoded as such so
+// that accented words survive.
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// Decodes file bytes: UTF-8 when the bytes start with a UTF-8 byte-order mark
+// (the mark is dropped) or are valid UTF-8 holding at least one multi-byte
+// sequence; Windows-1252 otherwise. Never fails; every byte gives a character.
+QString decoderTexteFichier(const QByteArray &octets);
+
+// Plain Windows-1252 decoding, one character per byte.
+QString decoderWindows1252(const QByteArray &octets);
+
+// Encodes in Windows-1252; no value when a character has no Windows-1252 byte.
+std::optional<QByteArray> encoderWindows1252(const QString &texte);
+
+// True when every character of the text has a Windows-1252 byte.
+bool representableEnWindows1252(const QString &texte);

@@ -1,0 +1,59 @@
+#pragma once
+// The word list: every recording of the sound library with the level the
+// teacher gave it ("1" to "5", or empty). Stored in Mots.dat, one record per
+// line: "*","word","level" CR LF.
+#include "ecriture.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct EntreeMot {
+    QString mot;
+    QString niveau;
+    bool operator==(const EntreeMot &) const = default;
+};
+using ListeMots = QList<EntreeMot>;
+
+inline const QString kFichierMots = QStringLiteral("Mots.dat");
+inline const QString kDossierSons = QStringLiteral("Sons");
+
+// Reads records from values: "*" opens a record, the next value is its word,
+// the one after its level; values before the first "*" and any value past the
+// level are ignored.
+ListeMots lireEnregistrementsMots(const QStringList &valeurs);
+
+// The bytes of Mots.dat for a list (Windows-1252, CR LF). No value when a word
+// cannot be written in Windows-1252.
+std::optional<QByteArray> octetsMotsDat(const ListeMots &liste);
+
+// Merges a list with the names of the recordings ("word.wav" file names, in
+// listing order): appends the words of recordings the list does not hold, with
+// an empty level; then drops every entry whose recording is gone. Linear time.
+ListeMots fusionnerAvecEnregistrements(const ListeMots &liste, const QStringList &nomsFichiers);
+
+// What opening the word list found.
+struct OuvertureListeMots {
+    ListeMots liste;
+    // Recordings whose names cannot be written in Windows-1252: not listed.
+    QStringList enregistrementsRefuses;
+    // The Sons folder is missing or unreadable: the list is the file's, unmerged,
+    // so no level is lost.
+    bool sonsIllisible = false;
+};
+
+// The teacher's opening: creates an empty Mots.dat when none exists, reads it,
+// lists Sons/*.wav and merges.
+OuvertureListeMots OuvrirListeMots(const QString &dossierInstallation);
+
+// The file names of the recordings in Sons (*.wav, any case of the extension),
+// sorted by name; no value when the folder is missing or unreadable.
+std::optional<QStringList> listerEnregistrements(const QString &dossierInstallation);
+
+// Rewrites Mots.dat; removes it when the list is empty.
+ResultatEcriture EnregistrerListeMots(const QString &dossierInstallation, const ListeMots &liste);
+
+// The pupil side's strict reading: no value when Mots.dat is missing or
+// unreadable, or when a record holds more than two values after its "*".
+std::optional<ListeMots> LireListeMotsEleve(const QString &dossierInstallation);

@@ -1,0 +1,40 @@
+#pragma once
+// A pupil's progress table: one row per word, eleven text cells per row.
+// Column 0 holds the word while it is new, column 1 its level, column 2 the
+// reference date, and columns 3 to 10 the word at that stage of the ladder.
+#include <QList>
+#include <QString>
+#include <array>
+
+inline constexpr int kColonnes = 11;
+inline constexpr int kColonneNiveau = 1;
+inline constexpr int kColonneDate = 2;
+inline constexpr int kColonneAcquis = 10;
+// The columns that can hold the word, in the order a row's word is looked for.
+inline constexpr std::array<int, 9> kColonnesMot = {0, 3, 4, 5, 6, 7, 8, 9, 10};
+
+using LigneProgression = std::array<QString, kColonnes>;
+
+class TableProgression {
+public:
+    int nombreLignes() const { return int(lignes_.size()); }
+    const QString &cellule(int ligne, int colonne) const { return lignes_[ligne][colonne]; }
+    void ecrireCellule(int ligne, int colonne, const QString &texte) { lignes_[ligne][colonne] = texte; }
+    const LigneProgression &ligne(int ligne) const { return lignes_[ligne]; }
+    void ajouterLigne(const LigneProgression &ligne = {}) { lignes_.append(ligne); }
+    void supprimerLigne(int ligne) { lignes_.removeAt(ligne); }
+    void vider() { lignes_.clear(); }
+    void reserver(int n) { lignes_.reserve(n); }
+
+    // The row's word: its first non-empty cell among columns 0, 3 to 10;
+    // empty when the row has none.
+    QString motDeLigne(int ligne) const;
+    // The column holding the word (its stage), or -1 when the row has no word.
+    int etapeDeLigne(int ligne) const;
+
+    const QList<LigneProgression> &lignes() const { return lignes_; }
+    bool operator==(const TableProgression &autre) const { return lignes_ == autre.lignes_; }
+
+private:
+    QList<LigneProgression> lignes_;
+};

@@ -1,0 +1,25 @@
+#pragma once
+// The value files: every data file is a stream of values separated by commas
+// or line ends. A value is either a double-quoted text (quotes removed, commas
+// kept, no escaping) or an unquoted run up to the next comma or line end,
+// leading blanks skipped. Writing puts each value between double quotes, the
+// values of one line separated by commas, each line ended by CR LF.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Reads the values of decoded text. Rules:
+// - CR LF, a lone CR and a lone LF each end a value; so does a comma;
+// - a value "a" followed by text before the next separator keeps "a" and
+//   skips that text; an unterminated quote takes the text to the end;
+// - an unquoted value loses its leading and trailing blanks;
+// - the end of the text after a final separator gives no extra value.
+QStringList lireValeurs(const QString &texte);
+
+// Reads a whole file (decoded by decoderTexteFichier). No value when the file
+// is missing or cannot be read.
+std::optional<QStringList> lireFichierValeurs(const QString &chemin);
+
+// One line of quoted values: "a","b","c" CR LF (decoded text, not yet bytes).
+QString ligneValeurs(const QStringList &valeurs);

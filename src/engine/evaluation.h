@@ -1,0 +1,29 @@
+#pragma once
+// Judging an answer and moving the word along the ladder.
+#include "data/tableprogression.h"
+
+#include <QDate>
+#include <QString>
+
+inline const QString kMemeMot = QStringLiteral("Même mot");
+
+struct Evaluation {
+    bool evaluee = false;        // false: no current word, nothing changed
+    bool juste = false;
+    QString reponseNormalisee;   // shown back in the answer box
+    int celluleVidee = -1;       // column emptied in the current row
+    int celluleEcrite = -1;      // column that received the word
+    int nouvelleEtape = 0;       // the current stage afterwards
+    bool dateRenouvelee = false; // column 2 set to today
+    enum class Echelle { Inchangee, ToutAllumer, ToutEteindre, AllumerUn } echelle = Echelle::Inchangee;
+    int pointAllume = -1;        // with AllumerUn: the square made visible
+    bool memeMot = false;        // the continuation flag ("Même mot") afterwards
+    int motsAcquis = 0;          // the acquired count afterwards
+};
+
+// Validates an answer for the word at (ligne, etape). modeleVisible: whether
+// the model frame was shown (a correct stage-0 answer without a model is
+// acquired at once). An empty expected word or a row outside the table
+// changes nothing.
+Evaluation EvaluerReponse(TableProgression &table, const QString &reponse, const QString &motAttendu,
+                          int ligne, int etape, bool modeleVisible, const QDate &aujourdhui);

@@ -1,0 +1,79 @@
+#pragma once
+// The services the windows reach the outside world through. Each is an
+// interface so that a test can hand a window a double and check what it was
+// asked to do; the Qt implementations are in plateformeqt.h.
+#include <QDate>
+#include <QFont>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // A modal box with an OK button.
+    virtual void information(QWidget *parent, const QString &titre, const QString &texte) = 0;
+    // A modal box with Yes and No; true for Yes.
+    virtual bool question(QWidget *parent, const QString &titre, const QString &texte) = 0;
+};
+
+class Polices {
+public:
+    virtual ~Polices() = default;
+    // The installed font families, in the platform's order.
+    virtual QStringList familles() = 0;
+    // The height of one line of text in this font, in twips (pixels x 1440 / logical DPI).
+    virtual int hauteurLigneTwips(const QFont &police) = 0;
+};
+
+class Ecran {
+public:
+    virtual ~Ecran() = default;
+    virtual QSize taille() = 0;   // available screen size, in pixels
+};
+
+class Son {
+public:
+    virtual ~Son() = default;
+    // Length of a WAV recording in milliseconds; 0 when missing or not a WAV.
+    virtual int dureeMs(const QString &chemin) = 0;
+    // Starts playing and returns at once; silent without an audio device.
+    virtual void jouer(const QString &chemin) = 0;
+    virtual void arreter() = 0;
+    // Waits this many seconds while the window system keeps processing events.
+    virtual void attendre(double secondes) = 0;
+};
+
+class Imprimante {
+public:
+    virtual ~Imprimante() = default;
+    // Asks for a printer and prints the plain text in this font, wrapped at the
+    // page edge. False when cancelled or failed (the caller stays silent).
+    virtual bool imprimer(QWidget *parent, const QString &texte, const QFont &police) = 0;
+};
+
+class Lanceur {
+public:
+    virtual ~Lanceur() = default;
+    // Starts a program without waiting; false when it cannot be started.
+    virtual bool lancer(const QString &chemin, bool cache) = 0;
+};
+
+class Horloge {
+public:
+    virtual ~Horloge() = default;
+    virtual QDate aujourdhui() = 0;
+};
+
+// Everything a window may need; the pointers outlive the windows.
+struct Plateforme {
+    Messages *messages = nullptr;
+    Polices *polices = nullptr;
+    Ecran *ecran = nullptr;
+    Son *son = nullptr;
+    Imprimante *imprimante = nullptr;
+    Lanceur *lanceur = nullptr;
+    Horloge *horloge = nullptr;
+};
