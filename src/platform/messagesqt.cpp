@@ -1,0 +1,18 @@
+#include "plateformeqt.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+void MessagesQt::information(QWidget *parent, const QString &titre, const QString &texte)
+{
+    QMessageBox::information(parent, titre, texte, QMessageBox::Ok);
+}
+
+bool MessagesQt::question(QWidget *parent, const QString &titre, const QString &texte)
+{
+    QMessageBox boite(QMessageBox::Warning, titre, texte, QMessageBox::Yes | QMessageBox::No, parent);
+    boite.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+    boite.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+    boite.setDefaultButton(QMessageBox::No);
+    return boite.exec() == QMessageBox::Yes;
+}

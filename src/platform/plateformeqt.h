@@ -1,0 +1,68 @@
+#pragma once
+// The real services: Qt message boxes, font database, screen, Qt Multimedia
+// with libsndfile, the print dialog, detached processes and the system date.
+#include "plateforme.h"
+
+#include <memory>
+
+class QSoundEffect;
+
+class MessagesQt : public Messages {
+public:
+    void information(QWidget *parent, const QString &titre, const QString &texte) override;
+    bool question(QWidget *parent, const QString &titre, const QString &texte) override;
+};
+
+class PolicesQt : public Polices {
+public:
+    QStringList familles() override;
+    int hauteurLigneTwips(const QFont &police) override;
+};
+
+class EcranQt : public Ecran {
+public:
+    QSize taille() override;
+};
+
+class SonQt : public Son {
+public:
+    SonQt();
+    ~SonQt() override;
+    int dureeMs(const QString &chemin) override;
+    void jouer(const QString &chemin) override;
+    void arreter() override;
+    void attendre(double secondes) override;
+
+private:
+    std::unique_ptr<QSoundEffect> effet_;   // created at the first playback
+};
+
+class ImprimanteQt : public Imprimante {
+public:
+    bool imprimer(QWidget *parent, const QString &texte, const QFont &police) override;
+};
+
+class LanceurQt : public Lanceur {
+public:
+    bool lancer(const QString &chemin, bool cache) override;
+};
+
+class HorlogeQt : public Horloge {
+public:
+    QDate aujourdhui() override;
+};
+
+// Owns one of each and hands them out as a Plateforme.
+class PlateformeQt {
+public:
+    Plateforme services();
+
+private:
+    MessagesQt messages_;
+    PolicesQt polices_;
+    EcranQt ecran_;
+    SonQt son_;
+    ImprimanteQt imprimante_;
+    LanceurQt lanceur_;
+    HorlogeQt horloge_;
+};

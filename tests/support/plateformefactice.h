@@ -1,0 +1,134 @@
+#pragma once
+// Test doubles for the platform services: they record what a window asked for
+// and answer what the test says, without any modal dialog or sound device.
+#include "platform/plateforme.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QHash>
+#include <QList>
+#include <functional>
+
+struct MessageDemande {
+    QString titre;
+    QString texte;
+    bool question = false;
+};
+
+class MessagesFactices : public Messages {
+public:
+    QList<MessageDemande> demandes;
+    bool reponseQuestion = true;                 // the answer to every Yes/No question
+    std::function<void()> pendantMessage;        // runs while a box is "open"
+
+    void information(QWidget *, const QString &titre, const QString &texte) override
+    {
+        demandes.append({titre, texte, false});
+        if (pendantMessage)
+            pendantMessage();
+    }
+    bool question(QWidget *, const QString &titre, const QString &texte) override
+    {
+        demandes.append({titre, texte, true});
+        if (pendantMessage)
+            pendantMessage();
+        return reponseQuestion;
+    }
+    QStringList titres() const
+    {
+        QStringList t;
+        for (const auto &d : demandes)
+            t << d.titre;
+        return t;
+    }
+};
+
+class PolicesFactices : public Polices {
+public:
+    QStringList listeFamilles{QStringLiteral("Comic Sans MS"), QStringLiteral("Andika"),
+                              QStringLiteral("DejaVu Sans")};
+    QStringList familles() override { return listeFamilles; }
+    // Measured at 96 dots per inch, like the offscreen platform.
+    int hauteurLigneTwips(const QFont &police) override
+    {
+        return int(QFontMetrics(police).height() * 1440.0 / 96.0 + 0.5);
+    }
+};
+
+class EcranFactice : public Ecran {
+public:
+    QSize tailleEcran{800, 600};
+    QSize taille() override { return tailleEcran; }
+};
+
+class SonFactice : public Son {
+public:
+    QStringList joues;                     // every path played, in order
+    QHash<QString, int> durees;            // path -> milliseconds (absent: 0)
+    QList<double> attentes;                // every wait asked, in seconds
+    std::function<void()> pendantAttente;  // runs during a wait (e.g. a second click)
+    int arrets = 0;
+
+    int dureeMs(const QString &chemin) override { return durees.value(chemin, 0); }
+    void jouer(const QString &chemin) override { joues.append(chemin); }
+    void arreter() override { ++arrets; }
+    void attendre(double secondes) override
+    {
+        attentes.append(secondes);
+        if (pendantAttente) {
+            auto action = pendantAttente;
+            pendantAttente = nullptr;   // once, so a re-entrant click cannot loop
+            action();
+        }
+    }
+};
+
+class ImprimanteFactice : public Imprimante {
+public:
+    QStringList textes;
+    QList<QFont> polices;
+    bool reussite = true;
+    bool imprimer(QWidget *, const QString &texte, const QFont &police) override
+    {
+        textes.append(texte);
+        polices.append(police);
+        return reussite;
+    }
+};
+
+class LanceurFactice : public Lanceur {
+public:
+    struct Lancement {
+        QString chemin;
+        bool cache;
+    };
+    QList<Lancement> lancements;
+    bool reussite = true;
+    bool lancer(const QString &chemin, bool cache) override
+    {
+        lancements.append({chemin, cache});
+        return reussite;
+    }
+};
+
+class HorlogeFactice : public Horloge {
+public:
+    QDate jour{2026, 12, 5};
+    QDate aujourdhui() override { return jour; }
+};
+
+// One of each, ready to hand to a window.
+struct PlateformeFactice {
+    MessagesFactices messages;
+    PolicesFactices polices;
+    EcranFactice ecran;
+    SonFactice son;
+    ImprimanteFactice imprimante;
+    LanceurFactice lanceur;
+    HorlogeFactice horloge;
+
+    Plateforme services()
+    {
+        return {&messages, &polices, &ecran, &son, &imprimante, &lanceur, &horloge};
+    }
+};
