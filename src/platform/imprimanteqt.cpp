@@ -1,8 +1,18 @@
+#include "impression.h"
 #include "plateformeqt.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
+
+bool imprimerTexte(QPrinter &imprimante, const QString &texte, const QFont &police)
+{
+    QTextDocument document;
+    document.setDefaultFont(police);
+    document.setPlainText(texte);
+    document.print(&imprimante);
+    return imprimante.printerState() != QPrinter::Error;
+}
 
 bool ImprimanteQt::imprimer(QWidget *parent, const QString &texte, const QFont &police)
 {
@@ -12,9 +22,5 @@ bool ImprimanteQt::imprimer(QWidget *parent, const QString &texte, const QFont &
     dialogue.setOption(QAbstractPrintDialog::PrintSelection, false);
     if (dialogue.exec() != QDialog::Accepted)
         return false;
-    QTextDocument document;
-    document.setDefaultFont(police);
-    document.setPlainText(texte);
-    document.print(&imprimante);
-    return imprimante.printerState() != QPrinter::Error;
+    return imprimerTexte(imprimante, texte, police);
 }
