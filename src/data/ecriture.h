@@ -5,15 +5,22 @@
 #include <QString>
 
 struct ResultatEcriture {
+    // What was attempted, for the wording of the message.
+    enum class Action { Enregistrer, Supprimer, Creer };
+
     bool ok = true;
     QString chemin;  // the file concerned
     QString detail;  // the system's reason (may be English), empty when ok
+    Action action = Action::Enregistrer;
 
-    // A French sentence for a message box, naming the file.
+    // A French sentence for a message box, naming the file:
+    // "Impossible d'enregistrer le fichier « Mots.dat » : <detail>"
+    // (de supprimer, de créer for the other actions); empty when ok.
     QString message() const;
 
     static ResultatEcriture reussite(const QString &chemin);
-    static ResultatEcriture echec(const QString &chemin, const QString &detail);
+    static ResultatEcriture echec(const QString &chemin, const QString &detail,
+                                  Action action = Action::Enregistrer);
 };
 
 // Replaces the file at chemin with these bytes (atomic). On failure the old
@@ -21,7 +28,7 @@ struct ResultatEcriture {
 ResultatEcriture ecrireFichier(const QString &chemin, const QByteArray &octets);
 
 // Encodes the text in Windows-1252 and writes it; fails, writing nothing, when
-// a character cannot be encoded (the detail names it).
+// a character cannot be encoded (the detail names it, in French).
 ResultatEcriture ecrireFichierTexte(const QString &chemin, const QString &texte);
 
 // Removes a file; a file that is already gone is a success.

@@ -19,3 +19,10 @@ std::optional<QByteArray> encoderWindows1252(const QString &texte);
 
 // True when every character of the text has a Windows-1252 byte.
 bool representableEnWindows1252(const QString &texte);
+
+// Position of the first character without a Windows-1252 byte; -1 when none.
+qsizetype positionNonRepresentable(const QString &texte);
+
+// The character at that position for a message: « ☺ » (U+263A), or U+0007
+// alone for an invisible one.
+QString decrireCaractere(const QString &texte, qsizetype position);

@@ -30,7 +30,9 @@ std::optional<QByteArray> octetsMotsDat(const ListeMots &liste);
 
 // Merges a list with the names of the recordings ("word.wav" file names, in
 // listing order): appends the words of recordings the list does not hold, with
-// an empty level; then drops every entry whose recording is gone. Linear time.
+// an empty level; then drops every entry whose recording is gone. A recording
+// belongs to the word that is its name less the extension, exactly (capitals
+// included); a file named just ".wav" is ignored. Linear time.
 ListeMots fusionnerAvecEnregistrements(const ListeMots &liste, const QStringList &nomsFichiers);
 
 // What opening the word list found.
@@ -44,11 +46,13 @@ struct OuvertureListeMots {
 };
 
 // The teacher's opening: creates an empty Mots.dat when none exists, reads it,
-// lists Sons/*.wav and merges.
+// lists Sons/*.wav and merges. A record with more than a word and a level
+// keeps its word and level.
 OuvertureListeMots OuvrirListeMots(const QString &dossierInstallation);
 
 // The file names of the recordings in Sons (*.wav, any case of the extension),
-// sorted by name; no value when the folder is missing or unreadable.
+// sorted by name in French order (case and accents second); no value when the
+// folder is missing or unreadable.
 std::optional<QStringList> listerEnregistrements(const QString &dossierInstallation);
 
 // Rewrites Mots.dat; removes it when the list is empty.

@@ -1,0 +1,144 @@
+#include "encodage.h"
+
+#include <array>
+
+namespace {
+
+// Bytes 0x80 to 0x9F. The five bytes Windows-1252 leaves undefined (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D) keep their own code point, so any file reads and writes
+// back unchanged.
+constexpr std::array<char16_t, 32> kPlage80 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+int octetWindows1252(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (int i = 0; i < int(kPlage80.size()); ++i)
+        if (kPlage80[i] == c)
+            return 0x80 + i;
+    return -1;
+}
+
+bool toutAscii(const QByteArray &octets)
+{
+    for (char o : octets)
+        if (uchar(o) >= 0x80)
+            return false;
+    return true;
+}
+
+// Strict UTF-8: no overlong form, no surrogate, nothing above U+10FFFF.
+bool utf8ValideAvecMultiOctet(const QByteArray &octets)
+{
+    const auto *p = reinterpret_cast<const uchar *>(octets.constData());
+    const qsizetype n = octets.size();
+    bool multiOctet = false;
+    for (qsizetype i = 0; i < n;) {
+        const uchar o = p[i];
+        if (o < 0x80) {
+            ++i;
+            continue;
+        }
+        int suite;
+        uint min;
+        uint code;
+        if ((o & 0xE0) == 0xC0) {
+            suite = 1, min = 0x80, code = o & 0x1F;
+        } else if ((o & 0xF0) == 0xE0) {
+            suite = 2, min = 0x800, code = o & 0x0F;
+        } else if ((o & 0xF8) == 0xF0) {
+            suite = 3, min = 0x10000, code = o & 0x07;
+        } else {
+            return false;
+        }
+        if (i + suite >= n)
+            return false;
+        for (int k = 1; k <= suite; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (p[i + k] & 0x3F);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        multiOctet = true;
+        i += suite + 1;
+    }
+    return multiOctet;
+}
+
+} // namespace
+
+QString decoderWindows1252(const QByteArray &octets)
+{
+    QString texte(octets.size(), Qt::Uninitialized);
+    QChar *sortie = texte.data();
+    for (char o : octets) {
+        const uchar u = uchar(o);
+        *sortie++ = QChar((u >= 0x80 && u < 0xA0) ? kPlage80[u - 0x80] : char16_t(u));
+    }
+    return texte;
+}
+
+QString decoderTexteFichier(const QByteArray &octets)
+{
+    if (octets.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(octets.constData() + 3, octets.size() - 3);
+    if (toutAscii(octets))
+        return QString::fromLatin1(octets);
+    if (utf8ValideAvecMultiOctet(octets))
+        return QString::fromUtf8(octets);
+    return decoderWindows1252(octets);
+}
+
+qsizetype positionNonRepresentable(const QString &texte)
+{
+    for (qsizetype i = 0; i < texte.size(); ++i)
+        if (octetWindows1252(texte[i].unicode()) < 0)
+            return i;
+    return -1;
+}
+
+std::optional<QByteArray> encoderWindows1252(const QString &texte)
+{
+    QByteArray octets(texte.size(), Qt::Uninitialized);
+    char *sortie = octets.data();
+    for (QChar c : texte) {
+        const char16_t u = c.unicode();
+        if (u < 0x80) {
+            *sortie++ = char(u);
+            continue;
+        }
+        const int o = octetWindows1252(u);
+        if (o < 0)
+            return std::nullopt;
+        *sortie++ = char(o);
+    }
+    return octets;
+}
+
+bool representableEnWindows1252(const QString &texte)
+{
+    return positionNonRepresentable(texte) < 0;
+}
+
+QString decrireCaractere(const QString &texte, qsizetype position)
+{
+    if (position < 0 || position >= texte.size())
+        return QString();
+    QString caractere(texte[position]);
+    char32_t code = texte[position].unicode();
+    if (texte[position].isHighSurrogate() && position + 1 < texte.size()
+        && texte[position + 1].isLowSurrogate()) {
+        caractere += texte[position + 1];
+        code = QChar::surrogateToUcs4(texte[position], texte[position + 1]);
+    }
+    const QString hexa = QString::number(uint(code), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    if (QChar::isPrint(code))
+        return QStringLiteral("« %1 » (U+%2)").arg(caractere, hexa);
+    return QStringLiteral("U+%1").arg(hexa);
+}

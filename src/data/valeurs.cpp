@@ -1,0 +1,92 @@
+#include "valeurs.h"
+
+#include "encodage.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+inline bool estSeparateur(char16_t c)
+{
+    return c == u',' || c == u'\r' || c == u'\n';
+}
+
+inline bool estBlanc(char16_t c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// Empty values are by far the most common cell: share one null string
+// instead of allocating.
+inline QString valeur(const char16_t *debut, qsizetype longueur)
+{
+    return longueur == 0 ? QString() : QString(reinterpret_cast<const QChar *>(debut), longueur);
+}
+
+} // namespace
+
+QStringList lireValeurs(const QString &texte)
+{
+    QStringList valeurs;
+    const char16_t *p = reinterpret_cast<const char16_t *>(texte.constData());
+    const char16_t *const fin = p + texte.size();
+    while (p < fin) {
+        while (p < fin && estBlanc(*p))
+            ++p;
+        if (p == fin)
+            break;
+        if (*p == u'"') {
+            const char16_t *debut = ++p;
+            while (p < fin && *p != u'"')
+                ++p;
+            valeurs.append(valeur(debut, p - debut));
+            if (p == fin)
+                break;
+            // Whatever stands between the closing quote and the separator is dropped.
+            while (p < fin && !estSeparateur(*p))
+                ++p;
+        } else {
+            const char16_t *debut = p;
+            while (p < fin && !estSeparateur(*p))
+                ++p;
+            const char16_t *finValeur = p;
+            while (finValeur > debut && estBlanc(finValeur[-1]))
+                --finValeur;
+            valeurs.append(valeur(debut, finValeur - debut));
+        }
+        if (p < fin) {
+            if (*p == u'\r' && p + 1 < fin && p[1] == u'\n')
+                ++p;
+            ++p;
+        }
+    }
+    return valeurs;
+}
+
+std::optional<QStringList> lireFichierValeurs(const QString &chemin)
+{
+    if (QFileInfo(chemin).isDir())
+        return std::nullopt;
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray octets = fichier.readAll();
+    if (fichier.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return lireValeurs(decoderTexteFichier(octets));
+}
+
+QString ligneValeurs(const QStringList &valeurs)
+{
+    QString ligne;
+    for (qsizetype i = 0; i < valeurs.size(); ++i) {
+        if (i > 0)
+            ligne += u',';
+        ligne += u'"';
+        ligne += valeurs[i];
+        ligne += u'"';
+    }
+    ligne += QLatin1String("\r\n");
+    return ligne;
+}
