@@ -20,6 +20,7 @@ struct Touche {
 };
 
 inline constexpr int kNombreTouches = 43;
+inline constexpr int kNombreTouchesLettres = 40; // keys 0 to 39: the letters, each with a class
 inline constexpr int kToucheTraitUnion = 40;
 inline constexpr int kToucheApostrophe = 41;
 inline constexpr int kToucheEspace = 42;

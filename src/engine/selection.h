@@ -16,9 +16,14 @@ struct Proposition {
     QString niveau;      // level shown: the row's level, or the digit of the pass for new words
 };
 
-// depart: the start row (0 .. rows-1). Today is the day the waits are measured to.
+// depart: the start row (0 .. rows-1; a row outside the table is brought back
+// to the nearest end). Today is the day the waits are measured to; a row whose
+// date cannot be read counts as dated today. Nothing found: trouvee false,
+// stage 0, empty word and level.
 Proposition ChoisirMot(const TableProgression &table, int depart, const QDate &aujourdhui);
 
 // A start row drawn at random in [0, nombreLignes), the generator reseeded
 // from the time of day; 0 for an empty table.
 int tirerLigneDepart(int nombreLignes);
+// The same draw with the generator seeded from the given time of day.
+int tirerLigneDepart(int nombreLignes, int secondesDepuisMinuit);
