@@ -1,0 +1,33 @@
+# A ready installation folder, as the program expects it: everything side by
+# side in one folder, which becomes the program's installation folder.
+#   cmake --install build --prefix stage
+# gives stage/orthoval, stage/Sons.exe, stage/bibliotheque/, stage/orthoval.png
+# and stage/orthoval.desktop.
+
+if(TARGET orthoval)
+  install(TARGETS orthoval RUNTIME DESTINATION .)
+endif()
+install(TARGETS sons_installer RUNTIME DESTINATION .)
+
+# The library is replaced whole, so that a word taken out of the list does
+# not stay behind. Sons, where the teacher's recordings live, is not touched.
+install(CODE [[
+  file(REMOVE_RECURSE "${CMAKE_INSTALL_PREFIX}/bibliotheque")
+]])
+if(ORTHOVAL_SOUNDS)
+  install(DIRECTORY ${ORTHOVAL_BIBLIOTHEQUE}/ DESTINATION bibliotheque)
+else()
+  install(FILES ${ORTHOVAL_LISTE_DEPART} DESTINATION bibliotheque)
+endif()
+
+if(ORTHOVAL_CONVERT)
+  install(FILES ${ORTHOVAL_ICONE} DESTINATION .)
+endif()
+
+# The desktop entry names the folder it was installed to.
+install(CODE "set(ORTHOVAL_MODELE_BUREAU \"${PROJECT_SOURCE_DIR}/resources/orthoval.desktop.in\")")
+install(CODE [[
+  get_filename_component(DOSSIER "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
+  configure_file("${ORTHOVAL_MODELE_BUREAU}" "${DOSSIER}/orthoval.desktop" @ONLY)
+  message(STATUS "Installing: ${DOSSIER}/orthoval.desktop")
+]])
