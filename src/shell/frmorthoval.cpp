@@ -1,0 +1,228 @@
+#include "frmorthoval.h"
+
+#include "data/eleves.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kTitre = QStringLiteral("OrthoVal : j'apprends à écrire les mots.");
+const QString kTexteEleve = QStringLiteral("&Elève");
+const QString kTexteMaitre = QStringLiteral("En&seignant");
+const QString kBulleMaitre = QStringLiteral(" Vous permet d'affecter des coefficients de difficulté. ");
+const QString kTexteQuitter = QStringLiteral("&Quitter");
+const QString kTitreCadre = QStringLiteral("Avertissement");
+
+const QString kLabel1 = QStringLiteral(
+    "Lors de la première utilisation, ouvrez le module \"Enseignant\" afin de procéder à la "
+    "création d'une liste d'élèves et de préparer la liste des mots à étudier.\n"
+    "De même, si vous ajoutez d'autres mots que vous avez vous-même sonorisés dans la "
+    "bibliothèque \"Sons\" (répertoire \"C:\\Program Files\\Orthoval\\Sons\\\"), ouvrez le "
+    "module enseignant pour affecter un niveau de difficulté à ces mots supplémentaires.");
+const QString kLabel2_0 = QStringLiteral(
+    "Orthoval nécessite un affichage de 800x600, avec 65 000 couleurs (24 bits) ou plus pour "
+    "un meilleur confort.\n"
+    "De plus, il est préférable de régler la barre de démarrage de Windows en choisissant "
+    "l'option \"Masquer automatiquement\" : --> clic droit sur la barre de démarrage, puis "
+    "\"Propriété\", puis \"Masquer automatiquement\".");
+const QString kLabel2_1 = QStringLiteral(
+    "Pour tout renseignement complémentaire :\nl'équipe OrthoVal, via le dépôt du projet.");
+const QString kLabel2_2 = QStringLiteral(
+    "Une banque de mots sonorisés régulièrement mise à jour est disponible sur le site "
+    "suivant :\nhttps://orthoval-projet.frama.io/bibliotheque-sonore/");
+
+const QString kTitreSansEleve = QStringLiteral("Pas de fichier Elèves");
+const QString kTexteSansEleve = QStringLiteral(
+    "Aucun élève inscrit. Vous devez d'abord créer un fichier élève\n"
+    "en ouvrant le module Enseignant.\n");
+
+const QString kTitreSansSons = QStringLiteral("Bibliothèque sonore absente");
+const QString kTexteSansSons = QStringLiteral(
+    "Le dossier \"Sons\" de la bibliothèque sonore est absent et n'a pas pu être installé.\n"
+    "Vérifiez que le programme \"Sons.exe\" se trouve dans le dossier d'OrthoVal\n"
+    "et que ce dossier n'est pas protégé en écriture.\n");
+
+QLabel *creerTexte(const QString &nom, const QString &texte, QWidget *parent)
+{
+    auto *label = new QLabel(texte, parent);
+    label->setObjectName(nom);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    QFont police = label->font();
+    police.setPointSizeF(police.pointSizeF() * 1.1);
+    police.setBold(false);
+    label->setFont(police);
+    return label;
+}
+
+QPushButton *creerPorte(const QString &nom, const QString &texte, QWidget *parent)
+{
+    auto *bouton = new QPushButton(texte, parent);
+    bouton->setObjectName(nom);
+    QFont police = bouton->font();
+    police.setPointSizeF(police.pointSizeF() * 1.4);
+    police.setBold(true);
+    bouton->setFont(police);
+    bouton->setMinimumHeight(60);
+    bouton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return bouton;
+}
+
+} // namespace
+
+FrmOrthoval::FrmOrthoval(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
+    : QWidget(parent), etat_(etat), plateforme_(plateforme), fenetres_(fenetresModalesQt())
+{
+    construire();
+    demarrer();
+}
+
+void FrmOrthoval::remplacerFenetres(FenetresModales fenetres)
+{
+    fenetres_ = std::move(fenetres);
+}
+
+void FrmOrthoval::construire()
+{
+    setObjectName(QStringLiteral("frmOrthoval"));
+    setWindowTitle(kTitre);
+    // The gradient covers every pixel: no need for the default background.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    cmdEleve_ = creerPorte(QStringLiteral("cmdEleve"), kTexteEleve, this);
+    cmdMaitre_ = creerPorte(QStringLiteral("cmdMaitre"), kTexteMaitre, this);
+    cmdMaitre_->setToolTip(kBulleMaitre);
+    cmdQuitter_ = creerPorte(QStringLiteral("cmdQuitter"), kTexteQuitter, this);
+    connect(cmdEleve_, &QPushButton::clicked, this, &FrmOrthoval::cliquerEleve);
+    connect(cmdMaitre_, &QPushButton::clicked, this, &FrmOrthoval::cliquerMaitre);
+    connect(cmdQuitter_, &QPushButton::clicked, this, [this] { fenetres_.terminer(); });
+
+    auto *portes = new QHBoxLayout;
+    portes->setSpacing(16);
+    portes->addWidget(cmdEleve_);
+    portes->addWidget(cmdMaitre_);
+    portes->addWidget(cmdQuitter_);
+
+    // The notices sit on plain panels so that the text stays readable over
+    // the gradient.
+    auto *frame1 = new QGroupBox(kTitreCadre, this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setAutoFillBackground(true);
+    QFont titreCadre = frame1->font();
+    titreCadre.setBold(true);
+    frame1->setFont(titreCadre);
+    auto *dansFrame1 = new QVBoxLayout(frame1);
+    dansFrame1->addWidget(creerTexte(QStringLiteral("Label1"), kLabel1, frame1));
+
+    auto *informations = new QFrame(this);
+    informations->setObjectName(QStringLiteral("cadreInformations"));
+    informations->setFrameShape(QFrame::StyledPanel);
+    informations->setAutoFillBackground(true);
+    auto *dansInformations = new QVBoxLayout(informations);
+    dansInformations->setSpacing(10);
+    dansInformations->addWidget(creerTexte(QStringLiteral("Label2_0"), kLabel2_0, informations));
+    dansInformations->addWidget(creerTexte(QStringLiteral("Label2_1"), kLabel2_1, informations));
+    auto *adresse = creerTexte(QStringLiteral("Label2_2"), kLabel2_2, informations);
+    adresse->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    dansInformations->addWidget(adresse);
+
+    lblPolice_ = new QLabel(QStringLiteral("AaBb"), this);
+    lblPolice_->setObjectName(QStringLiteral("lblPolice"));
+    lblPolice_->hide();
+
+    // The doors first and large; the notices below, read once.
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(24, 24, 24, 24);
+    page->setSpacing(16);
+    page->addStretch(1);
+    page->addLayout(portes);
+    page->addStretch(1);
+    page->addWidget(frame1);
+    page->addWidget(informations);
+
+    resize(760, 540);
+}
+
+void FrmOrthoval::demarrer()
+{
+    const QString &dossier = etat_.dossierInstallation;
+    eleves_ = listerEleves(dossier);
+    installerSonsAuDemarrage(dossier, *plateforme_.lanceur);
+    etat_.policeExercice = lirePoliceExercice(dossier);
+    afficherPolice();
+}
+
+void FrmOrthoval::afficherPolice()
+{
+    QFont police(etat_.policeExercice.nom);
+    police.setPointSizeF(etat_.policeExercice.taille);
+    lblPolice_->setFont(police);
+}
+
+bool FrmOrthoval::event(QEvent *evenement)
+{
+    if (evenement->type() == QEvent::WindowActivate)
+        activer();
+    return QWidget::event(evenement);
+}
+
+// Also called when a modal window returns, since a window manager may not
+// report the activation.
+void FrmOrthoval::activer()
+{
+    update();
+    cmdMaitre_->unsetCursor();
+    eleves_ = listerEleves(etat_.dossierInstallation);
+    afficherPolice();
+}
+
+void FrmOrthoval::paintEvent(QPaintEvent *)
+{
+    QPainter peintre(this);
+    const int largeur = width();
+    const int hauteur = height();
+    // 256 bands from pure blue at the top to cyan at the bottom; rounding the
+    // bounds up gives row y the band y * 256 / height, whatever the height.
+    for (int i = 0; i < 256; ++i) {
+        const int haut = (i * hauteur + 255) / 256;
+        const int bas = ((i + 1) * hauteur + 255) / 256;
+        if (bas > haut)
+            peintre.fillRect(0, haut, largeur, bas - haut, QColor(0, i, 255));
+    }
+}
+
+void FrmOrthoval::cliquerEleve()
+{
+    if (eleves_.isEmpty()) {
+        plateforme_.messages->information(this, kTitreSansEleve, kTexteSansEleve);
+        return;
+    }
+    const bool sansListeMots = fenetres_.eleve(etat_, plateforme_, this);
+    activer();
+    // The pupil window closed itself: the words have no level yet, so the
+    // teacher is asked in.
+    if (sansListeMots)
+        ouvrirPorteEnseignant();
+}
+
+void FrmOrthoval::cliquerMaitre()
+{
+    cmdMaitre_->setCursor(Qt::WaitCursor);
+    if (!installerSonsPourEnseignant(etat_.dossierInstallation, *plateforme_.lanceur))
+        plateforme_.messages->information(this, kTitreSansSons, kTexteSansSons);
+    ouvrirPorteEnseignant();
+}
+
+void FrmOrthoval::ouvrirPorteEnseignant()
+{
+    cmdMaitre_->setCursor(Qt::WaitCursor);
+    cmdMaitre_->repaint();
+    passerPorteEnseignant(etat_, plateforme_, this, fenetres_);
+    activer();
+}

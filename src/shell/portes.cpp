@@ -1,0 +1,43 @@
+#include "portes.h"
+
+#include "data/reglages.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+bool sonsPresents(const QString &dossierInstallation)
+{
+    return QFileInfo(dossierInstallation + QLatin1Char('/') + kDossierSons).isDir();
+}
+
+ReglageFonte lirePoliceExercice(const QString &dossierInstallation)
+{
+    return lireFonte(dossierInstallation).value_or(kPoliceExerciceParDefaut);
+}
+
+void installerSonsAuDemarrage(const QString &dossierInstallation, Lanceur &lanceur)
+{
+    if (!sonsPresents(dossierInstallation))
+        lanceur.lancer(dossierInstallation + QStringLiteral("/Sons.exe"), true);
+}
+
+bool installerSonsPourEnseignant(const QString &dossierInstallation, Lanceur &lanceur)
+{
+    if (sonsPresents(dossierInstallation))
+        return true;
+    const bool lance = lanceur.lancer(dossierInstallation + QStringLiteral("/sons.exe"), false)
+                       || lanceur.lancer(dossierInstallation + QStringLiteral("/Sons.exe"), false);
+    // The installer writes the folder beside the program: in a read-only
+    // folder it starts but can never succeed.
+    return lance && QFileInfo(dossierInstallation).isWritable();
+}
+
+void passerPorteEnseignant(EtatProgramme &etat, Plateforme plateforme, QWidget *parent,
+                           const FenetresModales &fenetres)
+{
+    etat.accessGranted = false;
+    fenetres.code(etat, plateforme, parent);
+    if (etat.accessGranted)
+        fenetres.enseignant(etat, plateforme, parent);
+    etat.accessGranted = false;
+}
