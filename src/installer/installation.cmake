@@ -4,8 +4,9 @@
 # gives stage/orthoval, stage/Sons.exe, stage/bibliotheque/, stage/orthoval.png
 # and stage/orthoval.desktop.
 
+# OPTIONAL: a build of the installer alone can still be staged.
 if(TARGET orthoval)
-  install(TARGETS orthoval RUNTIME DESTINATION .)
+  install(TARGETS orthoval RUNTIME DESTINATION . OPTIONAL)
 endif()
 install(TARGETS sons_installer RUNTIME DESTINATION .)
 
@@ -20,9 +21,9 @@ else()
   install(FILES ${ORTHOVAL_LISTE_DEPART} DESTINATION bibliotheque)
 endif()
 
-if(ORTHOVAL_CONVERT)
-  install(FILES ${ORTHOVAL_ICONE} DESTINATION .)
-endif()
+# Drawn in resources/orthoval.svg; the PNG beside it is made with
+#   convert -background none orthoval.svg -depth 8 orthoval.png
+install(FILES ${PROJECT_SOURCE_DIR}/resources/orthoval.png DESTINATION .)
 
 # The desktop entry names the folder it was installed to.
 install(CODE "set(ORTHOVAL_MODELE_BUREAU \"${PROJECT_SOURCE_DIR}/resources/orthoval.desktop.in\")")
