@@ -51,6 +51,7 @@ private slots:
     void selection_tableVideOuDepartHors();
     void selection_lignesAuDelaDe255();
     void selection_tirage();
+    void selection_commeLesPassesLitterales();
 
     // a word's whole life, selection and evaluation together
     void parcours_echelleComplete();

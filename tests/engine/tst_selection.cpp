@@ -3,7 +3,9 @@
 #include "outils.h"
 
 #include "engine/selection.h"
+#include "selection_litterale.h"
 
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
 
@@ -253,5 +255,39 @@ void TestMoteur::selection_tirage()
     for (int lignes : {2, 256, 100000}) {
         const int s = tirerLigneDepart(lignes);
         QVERIFY(s >= 0 && s < lignes);
+    }
+}
+
+// Random tables, damaged rows included (a word in several columns, odd levels,
+// unreadable dates): the one-sweep choice must equal the eight literal passes.
+void TestMoteur::selection_commeLesPassesLitterales()
+{
+    QRandomGenerator generateur(7);
+    const QStringList niveaux = {"1", "2", "3", "4", "5", "", " 1", "01", "6"};
+    const QStringList datesIllisibles = {"", "??", "31/02/2026", " 14/03/2026 "};
+    for (int essai = 0; essai < 3000; ++essai) {
+        TableProgression table;
+        const int n = generateur.bounded(12);
+        for (int r = 0; r < n; ++r) {
+            LigneProgression l;
+            const int colonnes = generateur.bounded(10) == 0 ? 2 : 1;
+            for (int c = 0; c < colonnes; ++c) {
+                const int etape = kColonnesMot[generateur.bounded(int(kColonnesMot.size()))];
+                l[etape] = QStringLiteral("m%1_%2").arg(r).arg(etape);
+            }
+            l[kColonneNiveau] = niveaux[generateur.bounded(niveaux.size())];
+            l[kColonneDate] = generateur.bounded(8) == 0
+                ? datesIllisibles[generateur.bounded(datesIllisibles.size())]
+                : texteDate(kAujourdhui.addDays(-generateur.bounded(35)));
+            table.ajouterLigne(l);
+        }
+        const int depart = generateur.bounded(-2, n + 3);
+        const Proposition attendue = ChoisirMotLitteralement(table, depart, kAujourdhui);
+        const Proposition p = ChoisirMot(table, depart, kAujourdhui);
+        QCOMPARE(p.trouvee, attendue.trouvee);
+        QCOMPARE(p.ligne, attendue.ligne);
+        QCOMPARE(p.etape, attendue.etape);
+        QCOMPARE(p.mot, attendue.mot);
+        QCOMPARE(p.niveau, attendue.niveau);
     }
 }
