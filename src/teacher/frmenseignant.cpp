@@ -1,0 +1,198 @@
+#include "frmenseignant.h"
+
+#include "data/reglages.h"
+#include "panneaueleves.h"
+#include "textesenseignant.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+// Enough of the refused names to recognise them; the rest are counted.
+constexpr int kRefusesMontres = 15;
+
+QLabel *paragraphe(const QString &texte, const char *nom, const QString &style, QWidget *parent)
+{
+    auto *l = new QLabel(texte, parent);
+    l->setObjectName(QLatin1String(nom));
+    l->setWordWrap(true);
+    l->setStyleSheet(style);
+    return l;
+}
+}  // namespace
+
+FrmEnseignant::FrmEnseignant(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      etat_(etat), plateforme_(plateforme)
+{
+    setObjectName(QStringLiteral("frmEnseignant"));
+    setWindowTitle(TextesEnseignant::titre);
+    setModal(true);
+    construire();
+    remplirPolices();
+    ouvrirListe();
+}
+
+int FrmEnseignant::montrer()
+{
+    showMaximized();
+    return exec();
+}
+
+void FrmEnseignant::construire()
+{
+    auto *gauche = new QVBoxLayout;
+    gauche->addWidget(construirePolice());
+    gauche->addSpacing(8);
+    gauche->addWidget(construireLignes());
+    gauche->addStretch(1);
+
+    auto *corps = new QHBoxLayout;
+    corps->addLayout(gauche, 1);
+    corps->addSpacing(12);
+    corps->addWidget(construireTextes(), 1);
+
+    cmdEleves_ = new QPushButton(TextesEnseignant::eleves, this);
+    cmdEleves_->setObjectName(QStringLiteral("cmdEleves"));
+    cmdQuitter_ = new QPushButton(TextesEnseignant::quitter, this);
+    cmdQuitter_->setObjectName(QStringLiteral("cmdQuitter"));
+    // No default button: Enter in the pupil name field or the font list must
+    // not close the window.
+    for (QPushButton *b : {cmdEleves_, cmdQuitter_}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(130);
+    }
+    auto *boutons = new QHBoxLayout;
+    boutons->addStretch(1);
+    boutons->addWidget(cmdEleves_);
+    boutons->addSpacing(12);
+    boutons->addWidget(cmdQuitter_);
+
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(12, 10, 12, 10);
+    page->addLayout(corps, 1);
+    page->addLayout(boutons);
+
+    frameEleves_ = new PanneauEleves(etat_.dossierInstallation, plateforme_, this);
+
+    connect(cmdEleves_, &QPushButton::clicked, frameEleves_, &PanneauEleves::ouvrir);
+    connect(cmdQuitter_, &QPushButton::clicked, this, &FrmEnseignant::accept);
+}
+
+QWidget *FrmEnseignant::construireTextes()
+{
+    const QString bleuFonce = QStringLiteral("color: rgb(0,0,192);");
+    const QString marge = QStringLiteral("padding: 6px;");
+
+    auto *zone = new QWidget(this);
+    zone->setObjectName(QStringLiteral("zoneTextes"));
+    auto *colonne = new QVBoxLayout(zone);
+    colonne->setContentsMargins(0, 0, 0, 0);
+    colonne->setSpacing(8);
+
+    auto *attention = paragraphe(TextesEnseignant::attention, "lblAttention",
+                                 QStringLiteral("background: rgb(255,192,192);") + marge, zone);
+    QFont gras = attention->font();
+    gras.setBold(true);
+    attention->setFont(gras);
+    colonne->addWidget(attention);
+
+    colonne->addWidget(paragraphe(TextesEnseignant::conseils.join(QLatin1Char('\n')), "lblConseils",
+                                  QStringLiteral("background: rgb(255,255,192);") + bleuFonce + marge,
+                                  zone));
+
+    auto *cadre = new QFrame(zone);
+    cadre->setObjectName(QStringLiteral("frameEtapes"));
+    cadre->setStyleSheet(QStringLiteral("QFrame#frameEtapes{background: rgb(192,255,255);}"));
+    auto *etapes = new QVBoxLayout(cadre);
+    etapes->setContentsMargins(6, 6, 6, 6);
+    auto *titre = paragraphe(TextesEnseignant::titreEtapes, "lblTitreEtapes", bleuFonce, cadre);
+    titre->setFont(gras);
+    etapes->addWidget(titre);
+    etapes->addWidget(paragraphe(TextesEnseignant::etapes.join(QLatin1Char('\n')), "lblEtapes",
+                                 bleuFonce, cadre));
+    colonne->addWidget(cadre);
+    colonne->addStretch(1);
+    return zone;
+}
+
+void FrmEnseignant::ouvrirListe()
+{
+    OuvertureListeMots ouverture = OuvrirListeMots(etat_.dossierInstallation);
+    tableur_ = std::move(ouverture.liste);
+
+    if (!ouverture.enregistrementsRefuses.isEmpty()) {
+        const QStringList &refuses = ouverture.enregistrementsRefuses;
+        QStringList lignes{TextesEnseignant::enregistrementsRefuses};
+        for (int i = 0; i < refuses.size() && i < kRefusesMontres; ++i)
+            lignes << QStringLiteral("  ") + refuses.at(i);
+        if (refuses.size() > kRefusesMontres)
+            lignes << TextesEnseignant::autresRefuses.arg(refuses.size() - kRefusesMontres);
+        plateforme_.messages->information(this, TextesEnseignant::titreEnregistrementsRefuses,
+                                          lignes.join(QLatin1Char('\n')));
+    }
+    if (ouverture.sonsIllisible)
+        plateforme_.messages->information(this, TextesEnseignant::titreSons,
+                                          TextesEnseignant::sonsIllisible);
+
+    const int maximum = std::max(0, int(tableur_.size()) - kLignes);
+    vscroll_->setRange(0, maximum);
+    // With ten words or fewer there is nothing to scroll.
+    vscroll_->setEnabled(maximum > 0);
+    AfficherLignes(0);
+    for (int k = 0; k < kLignes; ++k)
+        ColorerNiveau(k);
+}
+
+void FrmEnseignant::done(int resultat)
+{
+    if (!enregistre_) {
+        if (!enregistrer())
+            return;
+        enregistre_ = true;
+    }
+    QDialog::done(resultat);
+}
+
+bool FrmEnseignant::enregistrer()
+{
+    QStringList erreurs;
+    const ResultatEcriture mots = EnregistrerListeMots(etat_.dossierInstallation, tableur_);
+    if (!mots.ok)
+        erreurs << mots.message();
+
+    const QFont police = lblTestPolice_->font();
+    etat_.policeExercice = ReglageFonte{police.family(), police.pointSizeF()};
+    const ResultatEcriture fonte = enregistrerFonte(etat_.dossierInstallation, etat_.policeExercice);
+    if (!fonte.ok)
+        erreurs << fonte.message();
+
+    if (erreurs.isEmpty())
+        return true;
+    // Staying open keeps the levels in memory; the next close tries again.
+    erreurs << TextesEnseignant::fermerQuandMeme;
+    return plateforme_.messages->question(this, TextesEnseignant::titreEnregistrement,
+                                          erreurs.join(QStringLiteral("\n\n")));
+}
+
+void FrmEnseignant::keyPressEvent(QKeyEvent *e)
+{
+    // Only "&Quitter" and the close box leave the window.
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void FrmEnseignant::resizeEvent(QResizeEvent *e)
+{
+    QDialog::resizeEvent(e);
+    if (frameEleves_->isVisible())
+        frameEleves_->setGeometry(rect());
+}

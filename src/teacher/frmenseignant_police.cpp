@@ -1,0 +1,106 @@
+// The exercise font choice of the teacher window.
+#include "frmenseignant.h"
+#include "taillepolice.h"
+#include "textesenseignant.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+// Every opening starts the working copy from this font.
+QFont policeTestInitiale()
+{
+    QFont police(QStringLiteral("Comic Sans MS"));
+    police.setPointSizeF(15.75);
+    police.setBold(true);
+    return police;
+}
+}  // namespace
+
+QWidget *FrmEnseignant::construirePolice()
+{
+    auto *zone = new QWidget(this);
+    zone->setObjectName(QStringLiteral("zonePolice"));
+    auto *colonne = new QVBoxLayout(zone);
+    colonne->setContentsMargins(0, 0, 0, 0);
+
+    auto *consigne = new QLabel(TextesEnseignant::consignePolice, zone);
+    consigne->setObjectName(QStringLiteral("lblConsignePolice"));
+    consigne->setWordWrap(true);
+    QPalette rouge = consigne->palette();
+    rouge.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    consigne->setPalette(rouge);
+    QFont gras = consigne->font();
+    gras.setBold(true);
+    consigne->setFont(gras);
+
+    cmbPolices_ = new QComboBox(zone);
+    cmbPolices_->setObjectName(QStringLiteral("cmbPolices"));
+    cmbPolices_->setEditable(true);
+    // A typed name is used as it is, never added to the list.
+    cmbPolices_->setInsertPolicy(QComboBox::NoInsert);
+    cmbPolices_->setToolTip(TextesEnseignant::bullePolices);
+    cmbPolices_->setMaxVisibleItems(20);
+
+    colonne->addWidget(consigne);
+    colonne->addWidget(cmbPolices_);
+
+    // Two hidden helpers: the working copy of the font, and the height that
+    // one line of it may not exceed.
+    lblTestPolice_ = new QLabel(TextesEnseignant::testPolice, this);
+    lblTestPolice_->setObjectName(QStringLiteral("lblTestPolice"));
+    lblTestPolice_->hide();
+    lblTaille_ = new QLabel(this);
+    lblTaille_->setObjectName(QStringLiteral("lblTaille"));
+    lblTaille_->setFixedHeight(logicalDpiY() * kHauteurReferenceTwips / 1440);
+    lblTaille_->hide();
+
+    connect(cmbPolices_, &QComboBox::editTextChanged, this, &FrmEnseignant::changerTextePolice);
+    connect(cmbPolices_, &QComboBox::textActivated, this, &FrmEnseignant::choisirPolice);
+    return zone;
+}
+
+void FrmEnseignant::remplirPolices()
+{
+    lblTestPolice_->setFont(policeTestInitiale());
+    {
+        const QSignalBlocker silence(cmbPolices_);
+        cmbPolices_->addItems(plateforme_.polices->familles());
+    }
+    // The text-change rule gives the name to the working copy.
+    cmbPolices_->setEditText(etat_.policeExercice.nom);
+    changerTextePolice(cmbPolices_->currentText());
+    appliquerPoliceMots(cmbPolices_->currentText(), etat_.policeExercice.taille);
+}
+
+void FrmEnseignant::changerTextePolice(const QString &nom)
+{
+    QFont police = lblTestPolice_->font();
+    police.setFamily(nom);
+    lblTestPolice_->setFont(police);
+}
+
+void FrmEnseignant::choisirPolice(const QString &nom)
+{
+    QFont police = lblTestPolice_->font();
+    police.setFamily(nom);
+    const double taille = chercherTaillePolice([this, &police](double essai) {
+        police.setPointSizeF(essai);
+        return plateforme_.polices->hauteurLigneTwips(police);
+    });
+    police.setPointSizeF(taille);
+    lblTestPolice_->setFont(police);
+    appliquerPoliceMots(nom, taille);
+}
+
+void FrmEnseignant::appliquerPoliceMots(const QString &nom, double taille)
+{
+    for (QLabel *mot : lblMot_) {
+        QFont police = mot->font();
+        police.setFamily(nom);
+        police.setPointSizeF(taille);
+        police.setItalic(false);
+        mot->setFont(police);
+    }
+}

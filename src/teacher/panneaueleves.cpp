@@ -1,0 +1,167 @@
+#include "panneaueleves.h"
+
+#include "data/eleves.h"
+#include "textesenseignant.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton *bouton(const QString &texte, const char *nom, QWidget *parent)
+{
+    auto *b = new QPushButton(texte, parent);
+    b->setObjectName(QLatin1String(nom));
+    b->setAutoDefault(false);   // Enter belongs to the name field
+    return b;
+}
+}  // namespace
+
+PanneauEleves::PanneauEleves(const QString &dossierInstallation, Plateforme plateforme,
+                             QWidget *parent)
+    : QGroupBox(TextesEleves::titre, parent), dossier_(dossierInstallation), plateforme_(plateforme)
+{
+    setObjectName(QStringLiteral("frameEleves"));
+    setAutoFillBackground(true);   // it hides the level list beneath it
+    QFont police = font();
+    police.setPointSizeF(11);
+    setFont(police);
+
+    cmbEleves_ = new QComboBox(this);
+    cmbEleves_->setObjectName(QStringLiteral("cmbEleves"));
+    cmbEleves_->setEditable(false);
+    cmbEleves_->setMinimumWidth(320);
+
+    cmdAjouter_ = bouton(TextesEleves::ajouter, "cmdAjouter", this);
+    cmdSupprimer_ = bouton(TextesEleves::supprimer, "cmdSupprimer", this);
+    cmdTermine_ = bouton(TextesEleves::terminer, "cmdTermine", this);
+
+    frameSaisie_ = new QFrame(this);
+    frameSaisie_->setObjectName(QStringLiteral("frameSaisie"));
+    frameSaisie_->setFrameShape(QFrame::StyledPanel);
+    auto *consigne = new QLabel(TextesEleves::consigne, frameSaisie_);
+    consigne->setObjectName(QStringLiteral("lblSaisie"));
+    txtEleve_ = new QLineEdit(frameSaisie_);
+    txtEleve_->setObjectName(QStringLiteral("txtEleve"));
+    txtEleve_->setStyleSheet(QStringLiteral("QLineEdit{color: rgb(0,0,128); background: rgb(0,255,255);}"));
+    cmdOk_ = bouton(TextesEleves::ok, "cmdOkEleve", frameSaisie_);
+    auto *saisie = new QVBoxLayout(frameSaisie_);
+    saisie->addWidget(consigne);
+    auto *ligneSaisie = new QHBoxLayout;
+    ligneSaisie->addWidget(txtEleve_, 1);
+    ligneSaisie->addWidget(cmdOk_);
+    saisie->addLayout(ligneSaisie);
+    frameSaisie_->hide();
+
+    auto *colonne = new QVBoxLayout;
+    colonne->setSpacing(12);
+    colonne->addWidget(cmbEleves_);
+    auto *boutons = new QHBoxLayout;
+    boutons->addWidget(cmdAjouter_);
+    boutons->addWidget(cmdSupprimer_);
+    boutons->addStretch();
+    boutons->addWidget(cmdTermine_);
+    colonne->addLayout(boutons);
+    colonne->addWidget(frameSaisie_);
+
+    auto *centre = new QHBoxLayout;
+    centre->addStretch(1);
+    centre->addLayout(colonne, 2);
+    centre->addStretch(1);
+    auto *page = new QVBoxLayout(this);
+    page->addStretch(1);
+    page->addLayout(centre);
+    page->addStretch(2);
+
+    connect(cmdAjouter_, &QPushButton::clicked, this, &PanneauEleves::ajouter);
+    connect(cmdOk_, &QPushButton::clicked, this, &PanneauEleves::valider);
+    connect(txtEleve_, &QLineEdit::returnPressed, this, &PanneauEleves::valider);
+    connect(cmdSupprimer_, &QPushButton::clicked, this, &PanneauEleves::supprimer);
+    connect(cmdTermine_, &QPushButton::clicked, this, &PanneauEleves::terminer);
+    hide();
+}
+
+void PanneauEleves::ouvrir()
+{
+    if (parentWidget())
+        setGeometry(parentWidget()->rect());
+    remplirListe();
+    show();
+    raise();
+    cmbEleves_->setFocus();
+}
+
+void PanneauEleves::remplirListe(const QString &aSelectionner)
+{
+    cmbEleves_->clear();
+    cmbEleves_->addItems(listerEleves(dossier_));
+    const int trouve = cmbEleves_->findText(aSelectionner, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    cmbEleves_->setCurrentIndex(trouve >= 0 ? trouve : (cmbEleves_->count() > 0 ? 0 : -1));
+}
+
+void PanneauEleves::ajouter()
+{
+    cmdAjouter_->setEnabled(false);
+    cmdSupprimer_->setEnabled(false);
+    frameSaisie_->show();
+    txtEleve_->setFocus();
+}
+
+void PanneauEleves::valider()
+{
+    cmdAjouter_->setEnabled(true);
+    cmdSupprimer_->setEnabled(true);
+    const QString nom = txtEleve_->text().trimmed();
+    if (nom.isEmpty())
+        return;
+    // An unusable name leaves the entry open with what was typed, to be corrected.
+    const QString raison = raisonNomEleveRefuse(nom);
+    if (!raison.isEmpty()) {
+        signaler(TextesEleves::titreNomRefuse, raison);
+        return;
+    }
+    // "Paul" beside "paul" would be one file on Windows and two identical
+    // names for a child to choose from.
+    for (const QString &existant : listerEleves(dossier_)) {
+        if (existant != nom && existant.compare(nom, Qt::CaseInsensitive) == 0) {
+            signaler(TextesEleves::titreNomRefuse, TextesEleves::casseDifferente.arg(existant, nom));
+            return;
+        }
+    }
+    const ResultatEcriture resultat = creerEleve(dossier_, nom);
+    if (!resultat.ok) {
+        signaler(TextesEleves::titreFichier, resultat.message());
+        return;
+    }
+    remplirListe(nom);
+    frameSaisie_->hide();
+    txtEleve_->clear();
+}
+
+void PanneauEleves::supprimer()
+{
+    const QString nom = cmbEleves_->currentText();
+    if (nom.isEmpty())
+        return;
+    if (!plateforme_.messages->question(this, TextesEleves::titreAvertissement,
+                                        TextesEleves::confirmation))
+        return;
+    const ResultatEcriture resultat = supprimerEleve(dossier_, nom);
+    if (!resultat.ok)
+        signaler(TextesEleves::titreFichier, resultat.message());
+    remplirListe();
+}
+
+void PanneauEleves::terminer()
+{
+    hide();
+}
+
+void PanneauEleves::signaler(const QString &titre, const QString &texte)
+{
+    plateforme_.messages->information(this, titre, texte);
+}

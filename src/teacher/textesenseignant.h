@@ -1,0 +1,82 @@
+#pragma once
+// Every fixed text of the teacher module, gathered so they can be read at a glance.
+#include <QString>
+#include <QStringList>
+
+namespace TextesCode {
+inline const QString consigne =
+    QStringLiteral("Pour ouvrir le module \"enseignant\", vous devez entrer votre code d'accès.");
+inline const QString premiereFois = QStringLiteral(
+    "Si vous accédez à ce module pour la première fois, entrez un code dont vous devrez vous "
+    "souvenir (notez-le dans un endroit sûr).");
+inline const QString bulleCode = QStringLiteral(" 6 caractères maxi ");
+inline const QString ok = QStringLiteral("O&k");
+inline const QString annuler = QStringLiteral("&Annuler");
+inline const QString titreEchec = QStringLiteral("Code d'accès");
+}  // namespace TextesCode
+
+namespace TextesEnseignant {
+inline const QString titre = QStringLiteral("OrthoVal - Enseignant");
+inline const QString attention = QStringLiteral(
+    "ATTENTION : si vous n'affectez pas de niveau à un mot, ce mot ne sera pas proposé à l'élève.");
+inline const QStringList conseils{
+    QStringLiteral("En affectant un niveau à chaque mot, vous effectuez un classement en 5 groupes "
+                   "au maximum."),
+    QStringLiteral("On peut par exemple affecter le niveau 1 aux mots les plus simples à écrire et "
+                   "le niveau 5 aux plus difficiles."),
+    QStringLiteral("Les mots de niveau 1 seront proposés en priorité, puis ceux de niveau 2..."),
+};
+inline const QString titreEtapes = QStringLiteral("Que devra faire l'élève ?");
+inline const QStringList etapes{
+    QStringLiteral("1. Un test d'écriture est proposé pour chaque mot. S'il réussit ce test, le "
+                   "mot ne sera plus proposé. Sinon :"),
+    QStringLiteral("2. Il devra copier le mot avec le modèle."),
+    QStringLiteral("3. Il devra retouver les voyelles du mot."),
+    QStringLiteral("4. Il devra retrouver les consonnes du mot."),
+    QStringLiteral("5. Il devra écrire le mot entendu."),
+    QStringLiteral("6. Il devra écrire le mot 1 jour plus tard au minimum, puis une semaine plus "
+                   "tard au minimum, puis 4 semaines plus tard au minimum : on peut alors "
+                   "considérer que l'orthographe du mot est acquise."),
+    QStringLiteral("S'il échoue à un seul de ces exercices, il devra repasser par toutes les "
+                   "étapes d'apprentissage et de mémorisation (de l'étape 2 à l'étape 6)."),
+};
+inline const QString bulleNiveau = QStringLiteral(" Cliquer pour affecter un niveau. ");
+inline const QString eleves = QStringLiteral("&Liste d'élèves");
+inline const QString quitter = QStringLiteral("&Quitter");
+
+inline const QString consignePolice =
+    QStringLiteral("Choisissez la police à utiliser pour les exercices.");
+inline const QString bullePolices =
+    QStringLiteral(" Choisir la police qui sera utilisée pour les exercices. ");
+inline const QString testPolice = QStringLiteral("Test police");
+
+inline const QString titreEnregistrementsRefuses = QStringLiteral("Enregistrements ignorés");
+inline const QString enregistrementsRefuses = QStringLiteral(
+    "Les enregistrements suivants ont un nom qui ne peut pas figurer dans la liste des mots ; "
+    "ils sont ignorés. Renommez-les pour les utiliser :");
+inline const QString autresRefuses = QStringLiteral("... et %1 autre(s).");
+inline const QString titreSons = QStringLiteral("Bibliothèque de sons");
+inline const QString sonsIllisible = QStringLiteral(
+    "Le dossier des sons « Sons » est absent ou illisible.\n"
+    "La liste des mots est affichée telle qu'elle a été enregistrée.");
+inline const QString titreEnregistrement = QStringLiteral("Enregistrement impossible");
+inline const QString fermerQuandMeme =
+    QStringLiteral("Fermer quand même sans enregistrer ?");
+}  // namespace TextesEnseignant
+
+namespace TextesEleves {
+inline const QString titre = QStringLiteral("Gestion de la liste d'élèves");
+inline const QString consigne = QStringLiteral("Saisissez le NOM et le prénom de l'élève ici.");
+inline const QString ok = QStringLiteral("O&k");
+inline const QString ajouter = QStringLiteral("A&jouter");
+inline const QString supprimer = QStringLiteral("Su&pprimer");
+inline const QString terminer = QStringLiteral("&Terminer");
+inline const QString titreAvertissement = QStringLiteral("Avertissement");
+inline const QString confirmation =
+    QStringLiteral("Attention : opération irréversible !\nSouhaitez-vous continuer ?");
+inline const QString titreNomRefuse = QStringLiteral("Nom d'élève refusé");
+inline const QString casseDifferente = QStringLiteral(
+    "Un élève nommé « %1 » existe déjà : « %2 » ne s'en distingue que par les majuscules.\n"
+    "Choisissez l'élève existant dans la liste, ou saisissez un autre nom.");
+inline const QString titreFichier = QStringLiteral("Liste d'élèves");
+}  // namespace TextesEleves
