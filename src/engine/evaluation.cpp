@@ -26,8 +26,10 @@ Evaluation EvaluerReponse(TableProgression &table, const QString &reponse, const
     Evaluation e;
     e.reponseNormalisee = NormaliserReponse(reponse);
     // No word presented (after the end-of-list message), or a state that no
-    // presentation can produce: the table must stay as it is.
-    if (motAttendu.isEmpty() || ligne < 0 || ligne >= table.nombreLignes() || !etapePresentable(etape)) {
+    // presentation can produce: the table must stay as it is. Moving a word
+    // that is not in the given cell would leave its row with two words.
+    if (motAttendu.isEmpty() || ligne < 0 || ligne >= table.nombreLignes() || !etapePresentable(etape)
+        || table.cellule(ligne, etape) != motAttendu) {
         e.nouvelleEtape = etape;
         e.motsAcquis = CompterMotsAcquis(table);
         return e;

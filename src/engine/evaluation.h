@@ -23,7 +23,8 @@ struct Evaluation {
 
 // Validates an answer for the word at (ligne, etape). modeleVisible: whether
 // the model frame was shown (a correct stage-0 answer without a model is
-// acquired at once). An empty expected word or a row outside the table
-// changes nothing.
+// acquired at once). An empty expected word (no word presented), a row
+// outside the table, a stage other than 0, 3 .. 9, or a cell (ligne, etape)
+// that does not hold the word changes nothing and gives evaluee false. Any row of the table can be the current one.
 Evaluation EvaluerReponse(TableProgression &table, const QString &reponse, const QString &motAttendu,
                           int ligne, int etape, bool modeleVisible, const QDate &aujourdhui);

@@ -99,15 +99,17 @@ void TestMoteur::evaluation_sansEffet_data()
     QTest::addColumn<int>("ligne");
     QTest::addColumn<int>("etape");
 
-    QTest::newRow("no current word") << "" << 1 << 0;
-    QTest::newRow("no current word, stage 3") << "" << 1 << 3;
+    QTest::newRow("no current word") << "" << 2 << 0;
+    QTest::newRow("no current word, stage 3") << "" << 2 << 3;
     QTest::newRow("row -1") << kMot << -1 << 0;
     QTest::newRow("row past the end") << kMot << 3 << 0;
-    QTest::newRow("stage 1 is the level") << kMot << 1 << 1;
-    QTest::newRow("stage 2 is the date") << kMot << 1 << 2;
-    QTest::newRow("stage 10") << kMot << 1 << 10;
-    QTest::newRow("stage 11") << kMot << 1 << 11;
-    QTest::newRow("stage -1") << kMot << 1 << -1;
+    QTest::newRow("stage 1 is the level") << kMot << 2 << 1;
+    QTest::newRow("stage 2 is the date") << kMot << 2 << 2;
+    QTest::newRow("stage 10") << kMot << 2 << 10;
+    QTest::newRow("stage 11") << kMot << 2 << 11;
+    QTest::newRow("stage -1") << kMot << 2 << -1;
+    QTest::newRow("word at another stage") << kMot << 2 << 3;
+    QTest::newRow("another word in that cell") << QStringLiteral("sansniveau0") << 2 << 0;
 }
 
 void TestMoteur::evaluation_sansEffet()
