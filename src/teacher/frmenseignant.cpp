@@ -4,6 +4,7 @@
 #include "panneaueleves.h"
 #include "textesenseignant.h"
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,13 +16,24 @@ namespace {
 // Enough of the refused names to recognise them; the rest are counted.
 constexpr int kRefusesMontres = 15;
 
-QLabel *paragraphe(const QString &texte, const char *nom, const QString &style, QWidget *parent)
+// A coloured block of paragraphs, one label each so that every text stays whole.
+QFrame *bloc(const char *nom, const QString &fond, const QString &style, const QStringList &paragraphes,
+             QWidget *parent)
 {
-    auto *l = new QLabel(texte, parent);
-    l->setObjectName(QLatin1String(nom));
-    l->setWordWrap(true);
-    l->setStyleSheet(style);
-    return l;
+    auto *cadre = new QFrame(parent);
+    cadre->setObjectName(QLatin1String(nom));
+    cadre->setStyleSheet(QStringLiteral("QFrame#%1{background: %2;} QLabel{%3}")
+                             .arg(QLatin1String(nom), fond, style));
+    auto *colonne = new QVBoxLayout(cadre);
+    colonne->setContentsMargins(8, 6, 8, 6);
+    colonne->setSpacing(4);
+    for (const QString &texte : paragraphes) {
+        auto *l = new QLabel(texte, cadre);
+        l->setWordWrap(true);
+        l->setTextFormat(Qt::PlainText);
+        colonne->addWidget(l);
+    }
+    return cadre;
 }
 }  // namespace
 
@@ -73,9 +85,12 @@ void FrmEnseignant::construire()
     boutons->addSpacing(12);
     boutons->addWidget(cmdQuitter_);
 
+    // On a large screen the content stays together in the middle.
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(12, 10, 12, 10);
-    page->addLayout(corps, 1);
+    page->addStretch(1);
+    page->addLayout(corps);
+    page->addStretch(2);
     page->addLayout(boutons);
 
     frameEleves_ = new PanneauEleves(etat_.dossierInstallation, plateforme_, this);
@@ -86,37 +101,29 @@ void FrmEnseignant::construire()
 
 QWidget *FrmEnseignant::construireTextes()
 {
-    const QString bleuFonce = QStringLiteral("color: rgb(0,0,192);");
-    const QString marge = QStringLiteral("padding: 6px;");
-
     auto *zone = new QWidget(this);
     zone->setObjectName(QStringLiteral("zoneTextes"));
     auto *colonne = new QVBoxLayout(zone);
     colonne->setContentsMargins(0, 0, 0, 0);
     colonne->setSpacing(8);
 
-    auto *attention = paragraphe(TextesEnseignant::attention, "lblAttention",
-                                 QStringLiteral("background: rgb(255,192,192);") + marge, zone);
-    QFont gras = attention->font();
+    QFont texte = zone->font();
+    texte.setPointSizeF(std::max(texte.pointSizeF(), 9.5));
+    zone->setFont(texte);
+
+    auto *attention = bloc("frameAttention", QStringLiteral("rgb(255,192,192)"), QString(),
+                           {TextesEnseignant::attention}, zone);
+    QFont gras = texte;
     gras.setBold(true);
-    attention->setFont(gras);
+    attention->findChild<QLabel *>()->setFont(gras);
     colonne->addWidget(attention);
-
-    colonne->addWidget(paragraphe(TextesEnseignant::conseils.join(QLatin1Char('\n')), "lblConseils",
-                                  QStringLiteral("background: rgb(255,255,192);") + bleuFonce + marge,
-                                  zone));
-
-    auto *cadre = new QFrame(zone);
-    cadre->setObjectName(QStringLiteral("frameEtapes"));
-    cadre->setStyleSheet(QStringLiteral("QFrame#frameEtapes{background: rgb(192,255,255);}"));
-    auto *etapes = new QVBoxLayout(cadre);
-    etapes->setContentsMargins(6, 6, 6, 6);
-    auto *titre = paragraphe(TextesEnseignant::titreEtapes, "lblTitreEtapes", bleuFonce, cadre);
-    titre->setFont(gras);
-    etapes->addWidget(titre);
-    etapes->addWidget(paragraphe(TextesEnseignant::etapes.join(QLatin1Char('\n')), "lblEtapes",
-                                 bleuFonce, cadre));
-    colonne->addWidget(cadre);
+    colonne->addWidget(bloc("frameConseils", QStringLiteral("rgb(255,255,192)"),
+                            QStringLiteral("color: rgb(0,0,192);"), TextesEnseignant::conseils, zone));
+    auto *etapes = bloc("frameEtapes", QStringLiteral("rgb(192,255,255)"),
+                        QStringLiteral("color: rgb(0,0,192);"),
+                        QStringList{TextesEnseignant::titreEtapes} + TextesEnseignant::etapes, zone);
+    etapes->findChild<QLabel *>()->setFont(gras);
+    colonne->addWidget(etapes);
     colonne->addStretch(1);
     return zone;
 }
