@@ -17,8 +17,7 @@ FenetresModales fenetresModalesQt()
     };
     f.enseignant = [](EtatProgramme &etat, Plateforme plateforme, QWidget *parent) {
         FrmEnseignant fenetre(etat, plateforme, parent);
-        fenetre.setWindowState(fenetre.windowState() | Qt::WindowMaximized);
-        fenetre.exec();
+        fenetre.montrer();
     };
     f.eleve = [](EtatProgramme &etat, Plateforme plateforme, QWidget *parent) {
         FrmEleve fenetre(etat, plateforme, parent);

@@ -1,6 +1,7 @@
 #pragma once
 // Where the main window's doors lead, kept apart from the window so that each
 // road (installer, access code, teacher window) can be checked on its own.
+#include "data/listemots.h"
 #include "platform/plateforme.h"
 #include "programme.h"
 
@@ -25,8 +26,6 @@ struct FenetresModales {
 };
 
 FenetresModales fenetresModalesQt();
-
-inline const QString kDossierSons = QStringLiteral("Sons");
 
 // True when the installation folder holds the sound library folder.
 bool sonsPresents(const QString &dossierInstallation);
