@@ -6,10 +6,12 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLayout>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <unistd.h>
 
 namespace {
@@ -25,9 +27,14 @@ void activer(QWidget &fenetre)
     QCoreApplication::sendEvent(&fenetre, &activation);
 }
 
+void cliquer(QWidget &fenetre, const char *bouton)
+{
+    QTest::mouseClick(fenetre.findChild<QPushButton *>(QString::fromLatin1(bouton)), Qt::LeftButton);
+}
+
 void cliquer(Banc &banc, const char *bouton)
 {
-    QTest::mouseClick(banc.element<QPushButton>(QString::fromLatin1(bouton)), Qt::LeftButton);
+    cliquer(*banc.fenetre, bouton);
 }
 
 // Starts only the programs whose path is listed.
@@ -60,6 +67,7 @@ private slots:
     void eleve_fichierCreeApresDemarrageVisibleALActivation();
     void eleve_sansListeMots_data();
     void eleve_sansListeMots();
+    void eleve_sansListeMots_fenetresReelles();
 
     // teacher door
     void enseignant_code_data();
@@ -254,6 +262,75 @@ void TestPrincipal::eleve_sansListeMots()
     QVERIFY(!maitre->testAttribute(Qt::WA_SetCursor));
     // The pupil road never looks for the installer.
     QVERIFY(banc.plateforme.lanceur.lancements.isEmpty());
+}
+
+// The real windows: the pupil window without Mots.dat gives way to the access
+// code; a first visit to the teacher window writes Mots.dat, and the pupil
+// window opens normally afterwards.
+void TestPrincipal::eleve_sansListeMots_fenetresReelles()
+{
+    Banc banc;
+    banc.creerSons();
+    banc.creerFichier(QStringLiteral("Sons/chat.wav"), "RIFF");
+    banc.creerFichier(QStringLiteral("Paul.bil"));
+    banc.creerFichier(QStringLiteral("Code.dat"), "\"1234\"\r\n");
+    QString code;   // typed into the access-code dialog
+    QStringList vues;
+    bool identification = false;
+
+    EtatProgramme &etat = banc.etat;
+    FrmOrthoval fenetre(etat, banc.plateforme.services());
+    fenetre.show();
+
+    // Answers each modal window as a user would, and notes what it saw.
+    QWidget *derniere = nullptr;
+    QTimer utilisateur;
+    utilisateur.setInterval(10);
+    connect(&utilisateur, &QTimer::timeout, &fenetre, [&] {
+        QWidget *modale = QApplication::activeModalWidget();
+        if (!modale || modale == derniere)
+            return;
+        derniere = modale;
+        vues << modale->objectName();
+        if (modale->objectName() == QLatin1String("frmCode")) {
+            modale->findChild<QLineEdit *>(QStringLiteral("txtCode"))->setText(code);
+            QTest::mouseClick(modale->findChild<QPushButton *>(QStringLiteral("cmdOk")), Qt::LeftButton);
+        } else if (modale->objectName() == QLatin1String("frmEleve")) {
+            auto *cadre = modale->findChild<QWidget *>(QStringLiteral("frameEleve"));
+            identification = cadre && cadre->isVisible();
+            QTimer::singleShot(0, modale, [modale] { qobject_cast<QDialog *>(modale)->done(QDialog::Rejected); });
+        } else {
+            modale->close();
+        }
+    });
+    utilisateur.start();
+
+    // A wrong code: nothing opens, and still no word list.
+    code = QStringLiteral("0000");
+    cliquer(fenetre, "cmdEleve");
+    // The pupil window may close before the user sees it.
+    vues.removeAll(QStringLiteral("frmEleve"));
+    QCOMPARE(vues, QStringList{QStringLiteral("frmCode")});
+    QVERIFY(!QFile::exists(banc.chemin(QStringLiteral("Mots.dat"))));
+    QVERIFY(!etat.accessGranted);
+
+    // The right code: the teacher window opens, and writes Mots.dat on closing.
+    vues.clear();
+    derniere = nullptr;
+    code = QStringLiteral("1234");
+    cliquer(fenetre, "cmdEleve");
+    vues.removeAll(QStringLiteral("frmEleve"));
+    QCOMPARE(vues, (QStringList{QStringLiteral("frmCode"), QStringLiteral("frmEnseignant")}));
+    QVERIFY(QFile::exists(banc.chemin(QStringLiteral("Mots.dat"))));
+    QVERIFY(!etat.accessGranted);
+    QCOMPARE(banc.plateforme.messages.titres().count(QStringLiteral("Avertissement")), 2);
+
+    // Now the pupil reaches "Qui es-tu ?".
+    vues.clear();
+    derniere = nullptr;
+    cliquer(fenetre, "cmdEleve");
+    QCOMPARE(vues, QStringList{QStringLiteral("frmEleve")});
+    QVERIFY(identification);
 }
 
 void TestPrincipal::enseignant_code_data()
