@@ -1,0 +1,219 @@
+// The visit: opening, "Qui es-tu ?", bringing the pupil's table up to date,
+// and leaving with saving.
+#include "frmeleve.h"
+
+#include "data/bilan.h"
+#include "data/eleves.h"
+#include "clavierlettres.h"
+#include "ecranexercice.h"
+#include "etiquettecliquable.h"
+#include "textes.h"
+#include "zonereponse.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace textes_eleve;
+
+namespace {
+
+QFont police(const QString &famille, double points, bool gras = false)
+{
+    QFont f(famille);
+    f.setPointSizeF(points);
+    f.setBold(gras);
+    return f;
+}
+
+} // namespace
+
+FrmEleve::FrmEleve(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      etat_(etat), plateforme_(plateforme)
+{
+    setObjectName(QStringLiteral("frmEleve"));
+    setWindowTitle(kTitreFenetre);
+    setModal(true);
+
+    ecran_ = new EcranExercice(Echelle::pourDpi(logicalDpiX()), this);
+    auto *grille = new QGridLayout(this);
+    grille->setContentsMargins(8, 8, 8, 8);
+    grille->addWidget(ecran_, 0, 0, Qt::AlignCenter);
+    setMinimumSize(ecran_->width() + 16, ecran_->height() + 16);
+    resize(minimumSize());
+
+    construireIdentification();
+    construireMiseAJour();
+
+    QFont exercice(etat_.policeExercice.nom);
+    exercice.setPointSizeF(etat_.policeExercice.taille);
+    ecran_->appliquerPoliceExercice(exercice);
+
+    connect(ecran_->txtMot, &ZoneReponse::validationDemandee, this, &FrmEleve::valider);
+    connect(ecran_->cmdOk, &QPushButton::clicked, this, &FrmEleve::valider);
+    connect(ecran_->cmdSuivant, &QPushButton::clicked, this, &FrmEleve::suivant);
+    connect(ecran_->cmdQuitter, &QPushButton::clicked, this, &FrmEleve::quitter);
+    connect(ecran_->clavier, &ClavierLettres::toucheCliquee, ecran_->txtMot, &ZoneReponse::insererTouche);
+    connect(ecran_->imgSon, &EtiquetteCliquable::clique, this, &FrmEleve::cliquerSon);
+    connect(ecran_->cmdImprimer, &QToolButton::clicked, this, &FrmEleve::imprimer);
+
+    chargerListeMots();
+}
+
+FrmEleve::~FrmEleve() = default;
+
+void FrmEleve::construireIdentification()
+{
+    frameEleve_ = new QGroupBox(kQuiEsTu, this);
+    frameEleve_->setObjectName(QStringLiteral("frameEleve"));
+    frameEleve_->setFont(police(QStringLiteral("Comic Sans MS"), 12));
+    frameEleve_->setStyleSheet(QStringLiteral(
+        "QGroupBox#frameEleve { background-color: #F4F7FB; border: 1px solid #A7B0BE; border-radius: 8px;"
+        " margin-top: 1.2em; }"
+        "QGroupBox#frameEleve::title { subcontrol-origin: margin; left: 16px; padding: 0 6px; color: #1F3A93; }"));
+
+    cmbEleve_ = new QComboBox(frameEleve_);
+    cmbEleve_->setObjectName(QStringLiteral("cmbEleve"));
+    cmbEleve_->setEditable(false);
+    cmbEleve_->setFont(police(QStringLiteral("MS Sans Serif"), 12, true));
+    cmbEleve_->setMinimumWidth(320);
+    cmbEleve_->addItems(listerEleves(etat_.dossierInstallation));
+    if (cmbEleve_->count() > 0)
+        cmbEleve_->setCurrentIndex(0);
+
+    cmdIdentite_ = new QPushButton(kCestMoi, frameEleve_);
+    cmdIdentite_->setObjectName(QStringLiteral("cmdIdentite"));
+    cmdIdentite_->setFont(police(QStringLiteral("Comic Sans MS"), 12));
+    cmdIdentite_->setDefault(true);
+    cmdIdentite_->setMinimumWidth(160);
+    connect(cmdIdentite_, &QPushButton::clicked, this, &FrmEleve::identifier);
+
+    auto *colonne = new QVBoxLayout(frameEleve_);
+    colonne->addStretch(2);
+    colonne->addWidget(cmbEleve_, 0, Qt::AlignHCenter);
+    colonne->addSpacing(24);
+    colonne->addWidget(cmdIdentite_, 0, Qt::AlignHCenter);
+    colonne->addStretch(3);
+    couvrirFenetre(frameEleve_);
+    cmbEleve_->setFocus();
+}
+
+void FrmEleve::construireMiseAJour()
+{
+    frameMiseAJour_ = new QFrame(this);
+    frameMiseAJour_->setObjectName(QStringLiteral("frameMiseAJour"));
+    frameMiseAJour_->setAutoFillBackground(true);
+    auto *texte = new QLabel(kMiseAJour, frameMiseAJour_);
+    texte->setObjectName(QStringLiteral("lblMiseAJour"));
+    texte->setFont(police(QStringLiteral("MS Sans Serif"), 13.5));
+    texte->setAlignment(Qt::AlignCenter);
+    auto *colonne = new QVBoxLayout(frameMiseAJour_);
+    colonne->addWidget(texte);
+    frameMiseAJour_->hide();
+}
+
+void FrmEleve::couvrirFenetre(QWidget *cadre)
+{
+    cadre->setGeometry(rect());
+    cadre->raise();
+}
+
+void FrmEleve::resizeEvent(QResizeEvent *evenement)
+{
+    QDialog::resizeEvent(evenement);
+    couvrirFenetre(frameEleve_);
+    couvrirFenetre(frameMiseAJour_);
+}
+
+void FrmEleve::chargerListeMots()
+{
+    const std::optional<ListeMots> liste = LireListeMotsEleve(etat_.dossierInstallation);
+    if (liste) {
+        fgMots_ = *liste;
+        return;
+    }
+    plateforme_.messages->information(this, kTitreAvertissement, kListeMotsIllisible);
+    echecListeMots_ = true;
+}
+
+void FrmEleve::showEvent(QShowEvent *evenement)
+{
+    QDialog::showEvent(evenement);
+    // The failure was told while loading; once up, the window gives way to
+    // the teacher module, which the caller opens.
+    if (echecListeMots_)
+        QTimer::singleShot(0, this, [this] { done(QDialog::Rejected); });
+}
+
+void FrmEleve::identifier()
+{
+    const QString nom = cmbEleve_->currentText();
+    if (nom.isEmpty() || echecListeMots_)
+        return;
+    nomEleve_ = nom;
+    setWindowTitle(kTitreFenetre + kSeparateurTitre + nomEleve_);
+    frameEleve_->hide();
+
+    // The notice must be on screen before the work that blocks the window.
+    couvrirFenetre(frameMiseAJour_);
+    frameMiseAJour_->show();
+    frameMiseAJour_->repaint();
+
+    const QDate aujourdhui = plateforme_.horloge->aujourdhui();
+    ChargerBilan(fgEleve_, etat_.dossierInstallation, nomEleve_, aujourdhui);
+    ActualiserBilan(fgEleve_, fgMots_, aujourdhui);
+    ecran_->lblMotsConnus->setText(QString::number(CompterMotsAcquis(fgEleve_)));
+    ecran_->lblMotsConnus->repaint();
+    frameMiseAJour_->hide();
+
+    ProposerMot(-1);
+}
+
+void FrmEleve::quitter()
+{
+    if (enregistrerAvantDepart())
+        done(QDialog::Accepted);
+}
+
+void FrmEleve::reject()
+{
+    if (enregistrerAvantDepart())
+        QDialog::reject();
+}
+
+// Escape must not end a child's session by accident.
+void FrmEleve::keyPressEvent(QKeyEvent *evenement)
+{
+    if (evenement->key() == Qt::Key_Escape) {
+        evenement->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evenement);
+}
+
+// True when the window may close. A failed save keeps it open with the work
+// in memory; a second attempt lets an adult leave without saving.
+bool FrmEleve::enregistrerAvantDepart()
+{
+    if (nomEleve_.isEmpty())
+        return true;   // nobody identified: nothing to save
+    const ResultatEcriture resultat = EnregistrerBilan(fgEleve_, etat_.dossierInstallation, nomEleve_);
+    if (resultat.ok) {
+        echecEnregistrement_ = false;
+        return true;
+    }
+    if (!echecEnregistrement_) {
+        echecEnregistrement_ = true;
+        plateforme_.messages->information(this, kTitreEnregistrement, resultat.message() + kEnregistrementRate);
+        return false;
+    }
+    return plateforme_.messages->question(this, kTitreEnregistrement, resultat.message() + kQuitterSansEnregistrer);
+}

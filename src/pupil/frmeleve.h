@@ -1,0 +1,91 @@
+#pragma once
+// The pupil window: "Qui es-tu ?", then the exercise loop on the words of the
+// chosen pupil, then saving on leaving. The caller runs exec() and, when
+// echecListeMots() is true afterwards, leads the user to the teacher module.
+#include "data/listemots.h"
+#include "data/tableprogression.h"
+#include "platform/plateforme.h"
+#include "shell/programme.h"
+
+#include <QDialog>
+
+class EcranExercice;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+struct Proposition;
+
+class FrmEleve : public QDialog {
+    Q_OBJECT
+public:
+    FrmEleve(EtatProgramme &etat, Plateforme plateforme, QWidget *parent = nullptr);
+    ~FrmEleve() override;
+
+    // Mots.dat could not be read: the window closes as soon as it is shown.
+    bool echecListeMots() const { return echecListeMots_; }
+
+    // Read-only views for the caller and the tests.
+    const TableProgression &fgEleve() const { return fgEleve_; }
+    const QString &nomEleve() const { return nomEleve_; }
+    const QString &motCourant() const { return motCourant_; }
+    int ligneCourante() const { return ligneCourante_; }
+    int etapeCourante() const { return etapeCourante_; }
+
+    // Chooses the next word from row `depart` (-1: a random row) and presents
+    // and plays it, or shows the end-of-list message.
+    void ProposerMot(int depart);
+    void RafraichirPoints();
+
+public slots:
+    // Closing by the frame or by Escape comes here: saves like "&Quitter".
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent *evenement) override;
+    void resizeEvent(QResizeEvent *evenement) override;
+    void keyPressEvent(QKeyEvent *evenement) override;
+
+private:
+    // Visit (frmeleve.cpp)
+    void construireIdentification();
+    void construireMiseAJour();
+    void chargerListeMots();
+    void identifier();
+    void quitter();
+    bool enregistrerAvantDepart();
+    void couvrirFenetre(QWidget *cadre);
+
+    // Exercise (exercice.cpp)
+    void ouvrirProposition();
+    void presenter(const Proposition &proposition);
+    void presenterAucunMot();
+    void valider();
+    void suivant();
+    void montrerPoints(int nombre);
+    void cacherPoints();
+
+    // Playback and report (lecture.cpp)
+    void cliquerSon();
+    void JouerMot(const QString &mot);
+    void imprimer();
+
+    EtatProgramme &etat_;
+    Plateforme plateforme_;
+    ListeMots fgMots_;
+    TableProgression fgEleve_;
+    QString nomEleve_;
+    QString motCourant_;
+    int ligneCourante_ = 0;
+    int etapeCourante_ = 0;
+    bool echecListeMots_ = false;
+    bool echecEnregistrement_ = false;
+    bool sonOccupe_ = false;
+
+    EcranExercice *ecran_ = nullptr;
+    QGroupBox *frameEleve_ = nullptr;
+    QComboBox *cmbEleve_ = nullptr;
+    QPushButton *cmdIdentite_ = nullptr;
+    QFrame *frameMiseAJour_ = nullptr;
+};

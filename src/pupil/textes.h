@@ -1,0 +1,49 @@
+#pragma once
+// Every text the pupil window shows, in one place.
+#include <QString>
+
+namespace textes_eleve {
+
+inline const QString kTitreFenetre = QStringLiteral("OrthoVal - Elève");
+inline const QString kSeparateurTitre = QStringLiteral(" : ");
+
+inline const QString kQuiEsTu = QStringLiteral("Qui es-tu ?");
+inline const QString kCestMoi = QStringLiteral("C'est &moi.");
+inline const QString kMiseAJour = QStringLiteral(
+    "Je vérifie la bibliothèque sonore\npour une éventuelle mise à jour.\n\nPATIENCE !");
+inline const QString kQuitter = QStringLiteral("&Quitter");
+
+inline const QString kTitreAvertissement = QStringLiteral("Avertissement");
+inline const QString kListeMotsIllisible = QStringLiteral(
+    "Vous devez d'abord affecter un niveau aux mots de la bibliothèque sonore\n"
+    "en ouvrant le module Enseignant.\n");
+
+inline const QString kTitreEnregistrement = QStringLiteral("Enregistrement impossible");
+inline const QString kEnregistrementRate = QStringLiteral(
+    "\n\nLes progrès de cette séance sont encore en mémoire. "
+    "Corrigez le problème (dossier protégé, disque plein...) puis cliquez de nouveau sur Quitter.");
+inline const QString kQuitterSansEnregistrer = QStringLiteral(
+    "\n\nQuitter sans enregistrer ? Les progrès de cette séance seront perdus.");
+
+inline const QString kConsigne = QStringLiteral(
+    "Ecris dans la zone jaune, puis clique sur Ok quand tu as terminé.");
+inline const QString kOk = QStringLiteral("O&k");
+inline const QString kSuivant = QStringLiteral("Sui&vant");
+inline const QString kMotDeNiveau = QStringLiteral("Mot de niveau ");
+inline const QString kMotsAcquis = QStringLiteral("mots acquis ");
+inline const QString kNiveauAtteint = QStringLiteral("  Niveau   atteint");
+inline const QString kLigneClavier = QStringLiteral(
+    "Tu peux utiliser le clavier ou cliquer sur les lettres et les signes.");
+inline const QString kInfobulleSon = QStringLiteral(" Clique ici pour écouter le mot. ");
+inline const QString kInfobulleImprimer = QStringLiteral(
+    "Imprime la liste des mots connus, étudiés en partie et à étudier.");
+
+inline const QString kTitreFinDeListe = QStringLiteral("Fin de liste");
+inline const QString kFinDeListe = QStringLiteral(
+    "Il n'y a plus de mots disponibles pour l'instant.\n"
+    "Soit tu connais tous les mots, soit tu devras attendre\n"
+    "pour continuer.\n"
+    "\n"
+    "Tu peux imprimer pour savoir s'il te reste des mots à étudier.");
+
+} // namespace textes_eleve

@@ -1,0 +1,5 @@
+#include "tst_eleve.h"
+
+#include <QTest>
+
+QTEST_MAIN(TestEleve)
