@@ -166,21 +166,3 @@ void TestMoteur::evaluation_comparaison()
     QCOMPARE(table.etapeDeLigne(0), juste ? 7 : 3);
     QCOMPARE(table.motDeLigne(0), motAttendu);
 }
-
-// Rows far beyond 255 are exercised like any other, and the count covers the
-// whole table.
-void TestMoteur::evaluation_compteAcquis()
-{
-    const int ligneMot = 517;
-    TableProgression table = tableNeutre(ligneMot);
-    table.ajouterLigne(ligne(kMot, 9, QStringLiteral("3"), kDateAncienne));
-    ajouterLignes(table, tableNeutre(84));
-    const int avant = compterAcquis(table);
-    QCOMPARE(avant, 300);
-
-    const Evaluation e = EvaluerReponse(table, kMot, kMot, ligneMot, 9, false, kAujourdhui);
-    QVERIFY(e.juste);
-    QCOMPARE(e.motsAcquis, 301);
-    QCOMPARE(table.cellule(ligneMot, kColonneAcquis), kMot);
-    QCOMPARE(table.cellule(ligneMot, 9), QString());
-}

@@ -124,26 +124,3 @@ void TestMoteur::parcours_erreurEtape9()
     QCOMPARE(p.etape, kEtapeModele);
     QCOMPARE(texteModele(p.mot, p.etape), kMot);
 }
-
-// Right at the first try: acquired at once, and the next choice is a fresh one.
-void TestMoteur::parcours_testInitialReussi()
-{
-    Eleve eleve = eleveAvecUnMot(3);
-    eleve.table.ecrireCellule(0, kColonneNiveau, QStringLiteral("4"));
-    const int acquisAuDebut = compterAcquis(eleve.table);
-
-    const Proposition p = eleve.suivant(kAujourdhui, 0);
-    QCOMPARE(p.ligne, 3);
-    const Evaluation e = eleve.repondre(p, kMot, kAujourdhui);
-    QVERIFY(e.juste);
-    QCOMPARE(e.nouvelleEtape, kEtapeNouveau);
-    QCOMPARE(int(e.echelle), int(Evaluation::Echelle::ToutAllumer));
-    QVERIFY(!eleve.memeMot);
-    QCOMPARE(e.motsAcquis, acquisAuDebut + 1);
-    QCOMPARE(eleve.table.etapeDeLigne(3), kEtapeAcquis);
-
-    // The only other proposable word is the level-4 one in row 0.
-    const Proposition suivant = eleve.suivant(kAujourdhui, 3);
-    QCOMPARE(suivant.ligne, 0);
-    QCOMPARE(suivant.niveau, QStringLiteral("4"));
-}

@@ -52,29 +52,6 @@ void TestMoteur::selection_depart()
     QCOMPARE(p.niveau, QStringLiteral("1"));
 }
 
-// One word per group, all eligible: taking away each word found must reveal
-// the groups in their order, whatever the start row.
-void TestMoteur::selection_priorite()
-{
-    const QDate ilYaLongtemps = kAujourdhui.addDays(-40);
-    const QList<int> ordre = {9, 8, 7, 6, 5, 4, 3, 0};
-    for (int depart = 0; depart < 8; ++depart) {
-        TableProgression table;
-        // Stored in an order unrelated to the priority.
-        for (int etape : {3, 0, 6, 9, 4, 7, 5, 8})
-            table.ajouterLigne(ligne(QStringLiteral("e%1").arg(etape), etape, QStringLiteral("4"), ilYaLongtemps));
-        for (int etape : ordre) {
-            const Proposition p = ChoisirMot(table, std::min(depart, table.nombreLignes() - 1), kAujourdhui);
-            QVERIFY(p.trouvee);
-            QCOMPARE(p.etape, etape);
-            QCOMPARE(p.mot, QStringLiteral("e%1").arg(etape));
-            QCOMPARE(p.niveau, QStringLiteral("4"));
-            table.supprimerLigne(p.ligne);
-        }
-        QVERIFY(!ChoisirMot(table, 0, kAujourdhui).trouvee);
-    }
-}
-
 void TestMoteur::selection_niveaux_data()
 {
     QTest::addColumn<QStringList>("niveaux");   // level of the new word in each row
@@ -188,56 +165,6 @@ void TestMoteur::selection_motEchoueApresMotDu()
     QCOMPARE(p.mot, QStringLiteral("échoué"));
 }
 
-void TestMoteur::selection_tableVideOuDepartHors_data()
-{
-    QTest::addColumn<int>("lignes");
-    QTest::addColumn<int>("depart");
-    QTest::addColumn<int>("ligne");
-
-    QTest::newRow("empty table") << 0 << 0 << -1;
-    QTest::newRow("empty table, start 5") << 0 << 5 << -1;
-    QTest::newRow("start past the end") << 10 << 50 << 9;
-    QTest::newRow("start at the row count") << 10 << 10 << 9;
-    QTest::newRow("negative start") << 10 << -3 << 0;
-    QTest::newRow("one row") << 1 << 0 << 0;
-}
-
-void TestMoteur::selection_tableVideOuDepartHors()
-{
-    QFETCH(int, lignes);
-    QFETCH(int, depart);
-    QFETCH(int, ligne);
-
-    // Two eligible words at the ends, so the clamped start decides.
-    TableProgression table;
-    for (int r = 0; r < lignes; ++r)
-        table.ajouterLigne(r == 0 || r == lignes - 1 ? outils::ligne(QStringLiteral("m%1").arg(r), 4)
-                                                     : outils::ligne(QStringLiteral("x"), 10));
-    const Proposition p = ChoisirMot(table, depart, kAujourdhui);
-    QCOMPARE(p.trouvee, ligne >= 0);
-    QCOMPARE(p.ligne, ligne);
-    if (ligne < 0) {
-        QCOMPARE(p.etape, 0);
-        QVERIFY(p.mot.isEmpty());
-    }
-}
-
-void TestMoteur::selection_lignesAuDelaDe255()
-{
-    TableProgression table = tableNeutre(700);
-    table.ecrireCellule(400, 0, QString());
-    table.ecrireCellule(400, 6, QStringLiteral("loin"));
-    table.ecrireCellule(650, 0, QStringLiteral("nouveau"));
-    table.ecrireCellule(650, kColonneNiveau, QStringLiteral("1"));
-    for (int depart : {0, 255, 256, 400, 699}) {
-        const Proposition p = ChoisirMot(table, depart, kAujourdhui);
-        QCOMPARE(p.ligne, 400);
-        QCOMPARE(p.etape, 6);
-    }
-    table.ecrireCellule(400, 6, QString());
-    QCOMPARE(ChoisirMot(table, 3, kAujourdhui).ligne, 650);
-}
-
 void TestMoteur::selection_tirage()
 {
     QCOMPARE(tirerLigneDepart(0), 0);
@@ -259,7 +186,8 @@ void TestMoteur::selection_tirage()
 }
 
 // Random tables, damaged rows included (a word in several columns, odd levels,
-// unreadable dates): the one-sweep choice must equal the eight literal passes.
+// unreadable dates), empty tables and start rows outside the table: the
+// one-sweep choice must equal the eight literal passes.
 void TestMoteur::selection_commeLesPassesLitterales()
 {
     QRandomGenerator generateur(7);
