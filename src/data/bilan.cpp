@@ -1,43 +1,52 @@
 #include "bilan.h"
 
 #include "dates.h"
+#include "reconciliation.h"
 #include "valeurs.h"
 
 #include <QDir>
-#include <QHash>
-#include <QSet>
 #include <limits>
+#include <memory>
 #include <set>
 
 namespace {
 
 const QString kMarqueur = QStringLiteral("*");
 
-// Steps 1 to 4 of the loading: values laid eleven to a row; the row left
-// after the last value stays, even when it received nothing; a single row
-// with nothing but a date is no row at all.
-void repartirValeurs(QList<LigneProgression> &lignes, const QStringList &valeurs)
-{
-    lignes.reserve(valeurs.size() / kColonnes + 1);
-    lignes.append(LigneProgression{});
-    int colonne = 0;
-    for (const QString &valeur : valeurs) {
-        lignes.last()[colonne] = valeur;
-        if (colonne == kColonnes - 1) {
-            lignes.append(LigneProgression{});
-            colonne = 0;
+// Steps 1 and 2 of the loading: values laid eleven to a row; the row left
+// after the last value stays, even when it received nothing.
+class Repartition {
+public:
+    explicit Repartition(QList<LigneProgression> &lignes) : lignes_(lignes) { lignes_.append(LigneProgression{}); }
+    void ajouter(QString &&valeur)
+    {
+        lignes_.last()[colonne_] = std::move(valeur);
+        if (colonne_ == kColonnes - 1) {
+            lignes_.append(LigneProgression{});
+            colonne_ = 0;
         } else {
-            ++colonne;
+            ++colonne_;
         }
     }
-    if (lignes.size() == 1) {
-        bool vide = true;
-        for (int c = 0; c < kColonnes; ++c)
-            if (c != kColonneDate && !lignes[0][c].isEmpty())
-                vide = false;
-        if (vide)
-            lignes.clear();
-    }
+
+private:
+    QList<LigneProgression> &lignes_;
+    int colonne_ = 0;
+};
+
+bool videSaufDate(const LigneProgression &ligne)
+{
+    for (int c = 0; c < kColonnes; ++c)
+        if (c != kColonneDate && !ligne[c].isEmpty())
+            return false;
+    return true;
+}
+
+// Step 4: a single row with nothing but a date is no row at all.
+void oterLigneSeuleVide(QList<LigneProgression> &lignes)
+{
+    if (lignes.size() == 1 && videSaufDate(lignes[0]))
+        lignes.clear();
 }
 
 // Step 5: one row per record of Mots.dat; the value after "*" goes to
@@ -61,38 +70,10 @@ void construireDepuisMots(QList<LigneProgression> &lignes, const QStringList &va
 void daterEtNettoyer(QList<LigneProgression> &lignes, const QDate &aujourdhui)
 {
     const QString date = texteDate(aujourdhui);
-    qsizetype gardees = 0;
-    for (qsizetype i = 0; i < lignes.size(); ++i) {
-        LigneProgression &ligne = lignes[i];
+    for (LigneProgression &ligne : lignes)
         if (ligne[kColonneDate].isEmpty())
             ligne[kColonneDate] = date;
-        bool vide = true;
-        for (int c = 0; c < kColonnes && vide; ++c)
-            if (c != kColonneDate && !ligne[c].isEmpty())
-                vide = false;
-        if (!vide) {
-            if (gardees != i)
-                lignes[gardees] = std::move(ligne);
-            ++gardees;
-        }
-    }
-    lignes.resize(gardees);
-}
-
-QString motDe(const LigneProgression &ligne)
-{
-    for (int c : kColonnesMot)
-        if (!ligne[c].isEmpty())
-            return ligne[c];
-    return QString();
-}
-
-void remplacerLignes(TableProgression &table, QList<LigneProgression> &&lignes)
-{
-    table.vider();
-    table.reserver(int(lignes.size()));
-    for (LigneProgression &ligne : lignes)
-        table.ajouterLigne(std::move(ligne));
+    lignes.removeIf(videSaufDate);
 }
 
 } // namespace
@@ -106,100 +87,142 @@ void remplirTableProgression(TableProgression &table, const QStringList &valeurs
                              const QStringList &valeursMots, const QDate &aujourdhui)
 {
     QList<LigneProgression> lignes;
-    repartirValeurs(lignes, valeursBilan);
+    lignes.reserve(valeursBilan.size() / kColonnes + 1);
+    Repartition repartition(lignes);
+    for (QString valeur : valeursBilan)
+        repartition.ajouter(std::move(valeur));
+    oterLigneSeuleVide(lignes);
     if (lignes.isEmpty())
         construireDepuisMots(lignes, valeursMots);
     daterEtNettoyer(lignes, aujourdhui);
-    remplacerLignes(table, std::move(lignes));
+    table.remplacerLignes(std::move(lignes));
 }
 
 void ChargerBilan(TableProgression &table, const QString &dossierInstallation, const QString &nomEleve,
                   const QDate &aujourdhui)
 {
     QList<LigneProgression> lignes;
-    repartirValeurs(lignes, lireFichierValeurs(cheminBilan(dossierInstallation, nomEleve)).value_or(QStringList()));
+    {
+        const QString texte = lireFichierTexte(cheminBilan(dossierInstallation, nomEleve)).value_or(QString());
+        // Every row takes at least eleven line ends, so this is never short.
+        lignes.reserve(texte.size() / (2 * kColonnes) + 1);
+        Repartition repartition(lignes);
+        parcourirValeurs(texte, [&repartition](QString &&valeur) { repartition.ajouter(std::move(valeur)); });
+    }
+    oterLigneSeuleVide(lignes);
     if (lignes.isEmpty()) {
         const QString cheminMots = QDir(dossierInstallation).filePath(kFichierMots);
         construireDepuisMots(lignes, lireFichierValeurs(cheminMots).value_or(QStringList()));
     }
     daterEtNettoyer(lignes, aujourdhui);
-    remplacerLignes(table, std::move(lignes));
+    table.remplacerLignes(std::move(lignes));
 }
 
 // The table is searched for every word of the list. Only cells equal to a
-// listed word matter, so each pass keeps, per listed word, where it stands.
+// listed word matter, so one scan of the table notes, for each listed word,
+// whether it is present and where it will stand once the rows that leave are
+// gone; the three passes then work from those notes. Same result as the
+// three passes searching every cell for every word.
 void ActualiserBilan(TableProgression &table, const ListeMots &fgMots, const QDate &aujourdhui)
 {
-    QSet<QString> motsListe;
-    motsListe.reserve(fgMots.size());
-    for (const EntreeMot &entree : fgMots)
-        motsListe.insert(entree.mot);
-    const bool motVideListe = motsListe.contains(QString());
-
-    // Pass 1: a word is present when any cell of any row equals it, the rows
-    // appended by this pass included.
-    QSet<QString> presents;
-    for (const LigneProgression &ligne : table.lignes())
-        for (const QString &cellule : ligne)
-            if ((!cellule.isEmpty() || motVideListe) && motsListe.contains(cellule))
-                presents.insert(cellule);
-    const QString date = texteDate(aujourdhui);
-    for (const EntreeMot &entree : fgMots) {
-        if (presents.contains(entree.mot))
-            continue;
-        LigneProgression ligne;
-        ligne[0] = entree.mot;
-        ligne[kColonneNiveau] = entree.niveau;
-        ligne[kColonneDate] = date;
-        table.ajouterLigne(ligne);
-        for (const QString &cellule : ligne)
-            presents.insert(cellule);
-    }
-
-    // Pass 2: rows whose word left the list go; rows without a word stay.
-    QList<LigneProgression> gardees;
-    gardees.reserve(table.nombreLignes());
-    for (const LigneProgression &ligne : table.lignes()) {
-        const QString mot = motDe(ligne);
-        if (mot.isEmpty() || motsListe.contains(mot))
-            gardees.append(ligne);
-    }
-    remplacerLignes(table, std::move(gardees));
-
-    // Pass 3: the first row from the top holding the word gets its level.
-    // Column 1 changes as levels are copied, so it is followed apart: the other
-    // columns give a fixed first row per word, column 1 a set of rows per word.
     constexpr int kAucune = std::numeric_limits<int>::max();
-    QHash<QString, int> premiereFixe;
-    QHash<QString, std::set<int>> lignesNiveau;
-    for (int r = 0; r < table.nombreLignes(); ++r) {
-        const LigneProgression &ligne = table.ligne(r);
+    struct Suivi {
+        bool present = false;
+        int premiereFixe = kAucune; // first row holding the word outside column 1
+        // Rows whose column 1 holds the word: rare, so made only when needed.
+        std::unique_ptr<std::set<int>> lignesNiveau;
+        std::set<int> &niveaux()
+        {
+            if (!lignesNiveau)
+                lignesNiveau = std::make_unique<std::set<int>>();
+            return *lignesNiveau;
+        }
+    };
+    const IndexMots index(fgMots);
+    std::vector<Suivi> suivis(index.nombreMots());
+    QList<LigneProgression> lignes = table.extraireLignes();
+
+    // Notes one row at its place in the final table.
+    int place = 0;
+    const auto noter = [&](const std::array<int, kColonnes> &indices, bool gardee) {
         for (int c = 0; c < kColonnes; ++c) {
-            const QString &cellule = ligne[c];
-            if ((cellule.isEmpty() && !motVideListe) || !motsListe.contains(cellule))
+            if (indices[c] < 0)
+                continue;
+            Suivi &suivi = suivis[indices[c]];
+            suivi.present = true;
+            if (!gardee)
                 continue;
             if (c == kColonneNiveau)
-                lignesNiveau[cellule].insert(r);
-            else if (!premiereFixe.contains(cellule))
-                premiereFixe.insert(cellule, r);
+                suivi.niveaux().insert(place);
+            else if (suivi.premiereFixe == kAucune)
+                suivi.premiereFixe = place;
         }
+        if (gardee)
+            ++place;
+    };
+
+    // Passes 1 and 2 read the same rows: presence counts every row; a row
+    // stays when it has no word or a listed one.
+    std::vector<bool> gardees(lignes.size());
+    for (qsizetype r = 0; r < lignes.size(); ++r) {
+        const LigneProgression &ligne = lignes[r];
+        std::array<int, kColonnes> indices;
+        for (int c = 0; c < kColonnes; ++c)
+            indices[c] = index.indice(ligne[c]);
+        bool gardee = true;
+        for (int c : kColonnesMot) {
+            if (!ligne[c].isEmpty()) {
+                gardee = indices[c] >= 0;
+                break;
+            }
+        }
+        gardees[r] = gardee;
+        noter(indices, gardee);
     }
-    for (const EntreeMot &entree : fgMots) {
-        int r = premiereFixe.value(entree.mot, kAucune);
-        const auto trouvee = lignesNiveau.constFind(entree.mot);
-        if (trouvee != lignesNiveau.cend() && !trouvee->empty())
-            r = std::min(r, *trouvee->begin());
+    qsizetype suivante = 0;
+    for (qsizetype r = 0; r < lignes.size(); ++r)
+        if (gardees[r])
+            lignes[suivante++] = std::move(lignes[r]);
+    lignes.resize(suivante);
+
+    // Pass 1 appends the words no cell holds; its rows are never removed, as
+    // their word is listed (or empty).
+    const QString date = texteDate(aujourdhui);
+    for (qsizetype k = 0; k < fgMots.size(); ++k) {
+        if (suivis[index.indicesEntrees()[k]].present)
+            continue;
+        LigneProgression ligne;
+        ligne[0] = fgMots[k].mot;
+        ligne[kColonneNiveau] = fgMots[k].niveau;
+        ligne[kColonneDate] = date;
+        std::array<int, kColonnes> indices;
+        for (int c = 0; c < kColonnes; ++c)
+            indices[c] = index.indice(ligne[c]);
+        noter(indices, true);
+        lignes.append(std::move(ligne));
+    }
+
+    // Pass 3: the first row from the top holding the word gets its level;
+    // column 1 changes as it goes, and the notes follow.
+    for (qsizetype k = 0; k < fgMots.size(); ++k) {
+        const Suivi &suivi = suivis[index.indicesEntrees()[k]];
+        int r = suivi.premiereFixe;
+        if (suivi.lignesNiveau && !suivi.lignesNiveau->empty())
+            r = std::min(r, *suivi.lignesNiveau->begin());
         if (r == kAucune)
             continue;
-        const QString ancien = table.cellule(r, kColonneNiveau);
-        if (ancien == entree.niveau)
+        QString &niveau = lignes[r][kColonneNiveau];
+        if (niveau == fgMots[k].niveau)
             continue;
-        table.ecrireCellule(r, kColonneNiveau, entree.niveau);
-        if (motsListe.contains(ancien))
-            lignesNiveau[ancien].erase(r);
-        if (motsListe.contains(entree.niveau))
-            lignesNiveau[entree.niveau].insert(r);
+        const int ancien = index.indice(niveau);
+        if (ancien >= 0)
+            suivis[ancien].niveaux().erase(r);
+        niveau = fgMots[k].niveau;
+        const int nouveau = index.indice(niveau);
+        if (nouveau >= 0)
+            suivis[nouveau].niveaux().insert(r);
     }
+    table.remplacerLignes(std::move(lignes));
 }
 
 int CompterMotsAcquis(const TableProgression &table)

@@ -32,7 +32,8 @@ bool toutAscii(const QByteArray &octets)
     return true;
 }
 
-// Strict UTF-8: no overlong form, no surrogate, nothing above U+10FFFF.
+// Strict UTF-8 (no overlong form, no surrogate, nothing above U+10FFFF)
+// holding only characters that Windows-1252 can also hold.
 bool utf8ValideAvecMultiOctet(const QByteArray &octets)
 {
     const auto *p = reinterpret_cast<const uchar *>(octets.constData());
@@ -64,6 +65,11 @@ bool utf8ValideAvecMultiOctet(const QByteArray &octets)
             code = (code << 6) | (p[i + k] & 0x3F);
         }
         if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        // A data file can only hold Windows-1252 characters: bytes that
+        // decode to anything else are the program's own Windows-1252 text
+        // (Ý followed by Ž is valid UTF-8 for U+074E), not a UTF-8 file.
+        if (code > 0xFFFF || octetWindows1252(char16_t(code)) < 0)
             return false;
         multiOctet = true;
         i += suite + 1;

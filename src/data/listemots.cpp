@@ -52,6 +52,32 @@ ListeMots lireEnregistrementsMots(const QStringList &valeurs)
     return liste;
 }
 
+std::optional<ListeMots> lireEnregistrementsMotsStricte(const QStringList &valeurs)
+{
+    ListeMots liste;
+    int champ = -1;
+    for (const QString &valeur : valeurs) {
+        if (valeur == kMarqueur) {
+            liste.append(EntreeMot{});
+            champ = 0;
+        } else if (champ == 0) {
+            liste.last().mot = valeur;
+            champ = 1;
+        } else if (champ == 1) {
+            liste.last().niveau = valeur;
+            champ = 2;
+        } else if (champ == 2) {
+            return std::nullopt; // a third value after "*"
+        }
+    }
+    return liste;
+}
+
+bool motEnregistrable(const QString &mot)
+{
+    return !mot.isEmpty() && mot != kMarqueur && !mot.contains(u'"') && representableEnWindows1252(mot);
+}
+
 std::optional<QByteArray> octetsMotsDat(const ListeMots &liste)
 {
     return encoderWindows1252(texteMotsDat(liste));
@@ -109,7 +135,9 @@ OuvertureListeMots OuvrirListeMots(const QString &dossierInstallation)
     QStringList acceptes;
     acceptes.reserve(noms->size());
     for (const QString &nom : *noms) {
-        if (representableEnWindows1252(nom.chopped(kLongueurExtension)))
+        // A word with a quote or equal to "*" would come back from Mots.dat as
+        // another word, and its level would be lost at every opening.
+        if (motEnregistrable(nom.chopped(kLongueurExtension)))
             acceptes.append(nom);
         else
             ouverture.enregistrementsRefuses.append(nom);
@@ -131,21 +159,5 @@ std::optional<ListeMots> LireListeMotsEleve(const QString &dossierInstallation)
     const std::optional<QStringList> valeurs = lireFichierValeurs(cheminMots(dossierInstallation));
     if (!valeurs)
         return std::nullopt;
-    ListeMots liste;
-    int champ = -1;
-    for (const QString &valeur : *valeurs) {
-        if (valeur == kMarqueur) {
-            liste.append(EntreeMot{});
-            champ = 0;
-        } else if (champ == 0) {
-            liste.last().mot = valeur;
-            champ = 1;
-        } else if (champ == 1) {
-            liste.last().niveau = valeur;
-            champ = 2;
-        } else if (champ == 2) {
-            return std::nullopt; // a third value after "*"
-        }
-    }
-    return liste;
+    return lireEnregistrementsMotsStricte(*valeurs);
 }

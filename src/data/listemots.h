@@ -24,6 +24,15 @@ inline const QString kDossierSons = QStringLiteral("Sons");
 // level are ignored.
 ListeMots lireEnregistrementsMots(const QStringList &valeurs);
 
+// The strict reading of the pupil side, from values: as above, but no value
+// when a record holds more than two values after its "*".
+std::optional<ListeMots> lireEnregistrementsMotsStricte(const QStringList &valeurs);
+
+// True when the word can be stored in Mots.dat and read back as itself: it
+// is not empty, has a Windows-1252 byte for every character, holds no double
+// quote (values are not escaped) and is not the record marker "*".
+bool motEnregistrable(const QString &mot);
+
 // The bytes of Mots.dat for a list (Windows-1252, CR LF). No value when a word
 // cannot be written in Windows-1252.
 std::optional<QByteArray> octetsMotsDat(const ListeMots &liste);
@@ -38,7 +47,8 @@ ListeMots fusionnerAvecEnregistrements(const ListeMots &liste, const QStringList
 // What opening the word list found.
 struct OuvertureListeMots {
     ListeMots liste;
-    // Recordings whose names cannot be written in Windows-1252: not listed.
+    // Recordings whose words could not be stored and read back (see
+    // motEnregistrable): not listed.
     QStringList enregistrementsRefuses;
     // The Sons folder is missing or unreadable: the list is the file's, unmerged,
     // so no level is lost.

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <utility>
 
 inline constexpr int kColonnes = 11;
 inline constexpr int kColonneNiveau = 1;
@@ -14,6 +15,8 @@ inline constexpr int kColonneAcquis = 10;
 inline constexpr std::array<int, 9> kColonnesMot = {0, 3, 4, 5, 6, 7, 8, 9, 10};
 
 using LigneProgression = std::array<QString, kColonnes>;
+// Rows move as plain memory when the table grows or loses rows.
+Q_DECLARE_TYPEINFO(LigneProgression, Q_RELOCATABLE_TYPE);
 
 class TableProgression {
 public:
@@ -22,6 +25,13 @@ public:
     void ecrireCellule(int ligne, int colonne, const QString &texte) { lignes_[ligne][colonne] = texte; }
     const LigneProgression &ligne(int ligne) const { return lignes_[ligne]; }
     void ajouterLigne(const LigneProgression &ligne = {}) { lignes_.append(ligne); }
+    void ajouterLigne(LigneProgression &&ligne) { lignes_.append(std::move(ligne)); }
+    void remplacerLignes(QList<LigneProgression> &&lignes) { lignes_ = std::move(lignes); }
+    // Takes the rows out, leaving the table empty (for reworking them in place).
+    QList<LigneProgression> extraireLignes() { return std::exchange(lignes_, {}); }
+    // Removes, in one pass, every row for which the predicate is true.
+    template <typename Predicat>
+    void retirerLignesSi(Predicat predicat) { lignes_.removeIf(predicat); }
     void supprimerLigne(int ligne) { lignes_.removeAt(ligne); }
     void vider() { lignes_.clear(); }
     void reserver(int n) { lignes_.reserve(n); }

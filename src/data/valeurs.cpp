@@ -29,6 +29,12 @@ inline QString valeur(const char16_t *debut, qsizetype longueur)
 QStringList lireValeurs(const QString &texte)
 {
     QStringList valeurs;
+    parcourirValeurs(texte, [&valeurs](QString &&valeur) { valeurs.append(std::move(valeur)); });
+    return valeurs;
+}
+
+void parcourirValeurs(const QString &texte, const std::function<void(QString &&)> &recevoir)
+{
     const char16_t *p = reinterpret_cast<const char16_t *>(texte.constData());
     const char16_t *const fin = p + texte.size();
     while (p < fin) {
@@ -40,7 +46,7 @@ QStringList lireValeurs(const QString &texte)
             const char16_t *debut = ++p;
             while (p < fin && *p != u'"')
                 ++p;
-            valeurs.append(valeur(debut, p - debut));
+            recevoir(valeur(debut, p - debut));
             if (p == fin)
                 break;
             // Whatever stands between the closing quote and the separator is dropped.
@@ -53,7 +59,7 @@ QStringList lireValeurs(const QString &texte)
             const char16_t *finValeur = p;
             while (finValeur > debut && estBlanc(finValeur[-1]))
                 --finValeur;
-            valeurs.append(valeur(debut, finValeur - debut));
+            recevoir(valeur(debut, finValeur - debut));
         }
         if (p < fin) {
             if (*p == u'\r' && p + 1 < fin && p[1] == u'\n')
@@ -61,10 +67,9 @@ QStringList lireValeurs(const QString &texte)
             ++p;
         }
     }
-    return valeurs;
 }
 
-std::optional<QStringList> lireFichierValeurs(const QString &chemin)
+std::optional<QString> lireFichierTexte(const QString &chemin)
 {
     if (QFileInfo(chemin).isDir())
         return std::nullopt;
@@ -74,7 +79,15 @@ std::optional<QStringList> lireFichierValeurs(const QString &chemin)
     const QByteArray octets = fichier.readAll();
     if (fichier.error() != QFileDevice::NoError)
         return std::nullopt;
-    return lireValeurs(decoderTexteFichier(octets));
+    return decoderTexteFichier(octets);
+}
+
+std::optional<QStringList> lireFichierValeurs(const QString &chemin)
+{
+    const std::optional<QString> texte = lireFichierTexte(chemin);
+    if (!texte)
+        return std::nullopt;
+    return lireValeurs(*texte);
 }
 
 QString ligneValeurs(const QStringList &valeurs)

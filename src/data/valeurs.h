@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // Reads the values of decoded text. Rules:
@@ -17,9 +18,15 @@
 // - the end of the text after a final separator gives no extra value.
 QStringList lireValeurs(const QString &texte);
 
+// The same reading, handing each value over as it is read, for files too
+// large to hold twice.
+void parcourirValeurs(const QString &texte, const std::function<void(QString &&)> &recevoir);
+
 // Reads a whole file (decoded by decoderTexteFichier). No value when the file
 // is missing or cannot be read.
 std::optional<QStringList> lireFichierValeurs(const QString &chemin);
+// The decoded text of a file; no value when it is missing or cannot be read.
+std::optional<QString> lireFichierTexte(const QString &chemin);
 
 // One line of quoted values: "a","b","c" CR LF (decoded text, not yet bytes).
 QString ligneValeurs(const QStringList &valeurs);
