@@ -1,7 +1,6 @@
-// The plain rules behind the teacher windows: level cycle and colours, the
-// font size search, the access-code decision.
+// The plain rules behind the teacher window: the level cycle and the font
+// size search.
 #include "outils.h"
-#include "teacher/codeacces.h"
 #include "teacher/niveaux.h"
 #include "teacher/taillepolice.h"
 
@@ -27,26 +26,6 @@ private slots:
         QFETCH(QString, niveau);
         QFETCH(QString, suivant);
         QCOMPARE(::niveauSuivant(niveau), suivant);
-    }
-
-    void couleurNiveau_data()
-    {
-        QTest::addColumn<QString>("niveau");
-        QTest::addColumn<QColor>("couleur");   // invalid: the normal background
-        QTest::newRow("1 yellow") << "1" << QColor(255, 255, 0);
-        QTest::newRow("2 cyan") << "2" << QColor(0, 255, 255);
-        QTest::newRow("3 white") << "3" << QColor(255, 255, 255);
-        QTest::newRow("4 green") << "4" << QColor(0, 255, 0);
-        QTest::newRow("5 magenta") << "5" << QColor(255, 0, 255);
-        QTest::newRow("empty") << "" << QColor();
-        QTest::newRow("6") << "6" << QColor();
-        QTest::newRow("1 with a blank") << "1 " << QColor();
-    }
-    void couleurNiveau()
-    {
-        QFETCH(QString, niveau);
-        QFETCH(QColor, couleur);
-        QCOMPARE(::couleurNiveau(niveau).value_or(QColor()), couleur);
     }
 
     void affecterNiveauChangesFirstMatchOnly()
@@ -81,32 +60,6 @@ private slots:
         QCOMPARE(taille, attendue);
         QVERIFY(essais.size() <= 49);
         QCOMPARE(essais.first(), 1.5);
-    }
-
-    void decision_data()
-    {
-        QTest::addColumn<QString>("stocke");
-        QTest::addColumn<QString>("saisi");
-        QTest::addColumn<bool>("accorde");
-        QTest::addColumn<QString>("aEnregistrer");
-        QTest::newRow("first use, blanks around") << "" << "  ab c " << false << "ab c";
-        QTest::newRow("first use, nothing") << "" << "" << false << "";
-        QTest::newRow("first use, blanks only") << "" << "   " << false << "";
-        QTest::newRow("right code") << "Abc1" << "Abc1" << true << "";
-        QTest::newRow("right code, blanks") << "Abc1" << " Abc1  " << true << "";
-        QTest::newRow("wrong case") << "Abc1" << "ABC1" << false << "";
-        QTest::newRow("prefix") << "Abc1" << "Abc" << false << "";
-        QTest::newRow("nothing typed") << "Abc1" << "" << false << "";
-    }
-    void decision()
-    {
-        QFETCH(QString, stocke);
-        QFETCH(QString, saisi);
-        QFETCH(bool, accorde);
-        QFETCH(QString, aEnregistrer);
-        const DecisionCode d = deciderCode(stocke, saisi);
-        QCOMPARE(d.accorde, accorde);
-        QCOMPARE(d.codeAEnregistrer, aEnregistrer);
     }
 };
 

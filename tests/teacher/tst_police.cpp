@@ -143,38 +143,6 @@ private slots:
         QCOMPARE(motAffiche(f, 0)->font().family(), choisie);
         QCOMPARE(motAffiche(f, 0)->font().pointSizeF(), tailleAttendue(p.polices, choisie));
     }
-
-    void tallFontsStopEarly_data()
-    {
-        QTest::addColumn<int>("ppp");       // dots per inch the fake measures at
-        QTest::addColumn<double>("plafond");
-        QTest::newRow("tiny dots: largest size") << 10 << 25.5;
-        QTest::newRow("huge dots: smallest size") << 20000 << 1.0;
-    }
-    void tallFontsStopEarly()
-    {
-        QFETCH(int, ppp);
-        QFETCH(double, plafond);
-        // Scales every measured height as if the screen had this density.
-        class PolicesEchelle : public PolicesFactices {
-        public:
-            int ppp = 96;
-            int hauteurLigneTwips(const QFont &police) override
-            {
-                return int(QFontMetricsF(police).height() * ppp / 96.0 * 1440.0 / 96.0);
-            }
-        } polices;
-        polices.ppp = ppp;
-        Installation inst;
-        inst.ajouterSons({"chat"});
-        PlateformeFactice p;
-        Plateforme services = p.services();
-        services.polices = &polices;
-        EtatProgramme etat{inst.chemin()};
-        FrmEnseignant f(etat, services);
-        emit enfant<QComboBox>(&f, "cmbPolices")->textActivated(QStringLiteral("DejaVu Sans"));
-        QCOMPARE(motAffiche(f, 3)->font().pointSizeF(), plafond);
-    }
 };
 
 int lancerTestsPolice(int argc, char **argv)
