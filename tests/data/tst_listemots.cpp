@@ -93,7 +93,10 @@ void TestListeMots::enregistrementsLus()
     const QString chemin = dossier.filePath("Mots.dat");
     if (octets != "<absent>")
         QVERIFY(outils::ecrireOctets(chemin, octets));
-    QCOMPARE(lireEnregistrementsMots(lireFichierValeurs(chemin).value_or(QStringList())), enseignant);
+    const QStringList valeurs = lireFichierValeurs(chemin).value_or(QStringList());
+    QCOMPARE(lireEnregistrementsMots(valeurs), enseignant);
+    if (octets != "<absent>")
+        QCOMPARE(lireEnregistrementsMotsStricte(valeurs).has_value(), eleveLit);
     const std::optional<ListeMots> luEleve = LireListeMotsEleve(dossier.path());
     QCOMPARE(luEleve.has_value(), eleveLit);
     QCOMPARE(luEleve.value_or(ListeMots()), eleve);
@@ -188,10 +191,12 @@ void TestListeMots::ouvrirSansSons()
 void TestListeMots::ouvrirRefuseNomsImpossibles()
 {
     QTemporaryDir dossier;
-    creerEnregistrements(dossier.path(), {"chat.wav", "☺.wav", "日本.wav", ".wav"});
+    creerEnregistrements(dossier.path(), {"chat.wav", "☺.wav", "日本.wav", ".wav", "a\"b.wav", "*.wav"});
     const OuvertureListeMots ouverture = OuvrirListeMots(dossier.path());
     QCOMPARE(ouverture.liste, (ListeMots{{"chat", ""}}));
-    QCOMPARE(ouverture.enregistrementsRefuses, (QStringList{"☺.wav", "日本.wav"}));
+    QStringList refuses = ouverture.enregistrementsRefuses;
+    refuses.sort();
+    QCOMPARE(refuses, (QStringList{"*.wav", "a\"b.wav", "☺.wav", "日本.wav"}));
     QVERIFY(EnregistrerListeMots(dossier.path(), ouverture.liste).ok);
 }
 

@@ -81,6 +81,9 @@ void TestValeurs::decoderTexteFichier_data()
     QTest::newRow("utf8 trop long") << QByteArray("\xC0\xAF") << "À¯";
     QTest::newRow("utf8 surrogat") << QByteArray("\xED\xA0\x80") << QString::fromUtf16(u"í\u00A0€");
     QTest::newRow("utf8 tronque") << QByteArray("a\xC3") << "aÃ";
+    // Valid UTF-8 for U+074E, but no data file can hold that character:
+    // these are the Windows-1252 letters Ý and Ž.
+    QTest::newRow("utf8 hors 1252 lu en 1252") << QByteArray("\xDD\x8E") << "ÝŽ";
     QTest::newRow("octet nul") << QByteArray("a\0b", 3) << QString::fromUtf16(u"a\u0000b", 3);
 }
 
