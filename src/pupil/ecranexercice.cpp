@@ -5,6 +5,7 @@
 #include "etiquettecliquable.h"
 #include "etiquettemodele.h"
 #include "icones.h"
+#include "polices.h"
 #include "textes.h"
 #include "zonereponse.h"
 
@@ -28,14 +29,6 @@ constexpr int kEtiquetteModeleX = 255, kEtiquetteModeleY = 315;
 constexpr int kPointsX = 10920, kPointsY0 = 2580, kPointCote = 390;
 constexpr int kBasY = 6480, kBasH = 540;
 
-QFont police(const QString &famille, double points, bool gras = false)
-{
-    QFont f(famille);
-    f.setPointSizeF(points);
-    f.setBold(gras);
-    return f;
-}
-
 void colorerTexte(QWidget *w, const QColor &encre)
 {
     QPalette pal = w->palette();
@@ -46,9 +39,9 @@ void colorerTexte(QWidget *w, const QColor &encre)
 QString styleCadre(const QString &nom, const QString &couleurTitre)
 {
     return QStringLiteral(
-               "QGroupBox#%1 { border: 1px solid #A7B0BE; border-radius: 6px; margin-top: 0.9em;"
+               "QGroupBox#%1 { border: 1px solid #A7B0BE; border-radius: 6px; margin-top: 0.7em;"
                " background-color: #FAFBFD; }"
-               "QGroupBox#%1::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; color: %2; }")
+               "QGroupBox#%1::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; color: %2; background-color: palette(window); }")
         .arg(nom, couleurTitre);
 }
 
@@ -72,19 +65,19 @@ EcranExercice::EcranExercice(const Echelle &echelle, QWidget *parent) : QWidget(
 
     auto *ligneClavier = new QLabel(kLigneClavier, this);
     ligneClavier->setObjectName(QStringLiteral("lblLigneClavier"));
-    ligneClavier->setFont(police(QStringLiteral("MS Sans Serif"), 9.75));
+    ligneClavier->setFont(policeInterface(9.75));
     colorerTexte(ligneClavier, QColor(0x30, 0x38, 0x48));
     ligneClavier->setGeometry(echelle_.rect(120, 6020, 10305, 330));
 
     construireBas();
-    appliquerPoliceExercice(police(QStringLiteral("Comic Sans MS"), 15.75, true));
+    appliquerPoliceExercice(policeComic(15.75, true));
 }
 
 void EcranExercice::construireModele()
 {
     frameModele = new QGroupBox(QStringLiteral("Modèle"), this);
     frameModele->setObjectName(QStringLiteral("frameModele"));
-    frameModele->setFont(police(QStringLiteral("Comic Sans MS"), 9.75, true));
+    frameModele->setFont(policeComic(9.75, true));
     frameModele->setStyleSheet(styleCadre(frameModele->objectName(), QStringLiteral("#FF0000")));
     frameModele->setGeometry(echelle_.rect(kModeleX, kModeleY, kModeleL, kModeleH));
     frameModele->hide();
@@ -109,7 +102,7 @@ void EcranExercice::construireModele()
     lblNiveau = new QLabel(niveau);
     lblNiveau->setObjectName(QStringLiteral("lblNiveau"));
     for (QLabel *l : {legende, lblNiveau}) {
-        l->setFont(police(QStringLiteral("MS Sans Serif"), 12, true));
+        l->setFont(policeInterface(12, true));
         colorerTexte(l, QColor(0x00, 0x80, 0x00));
     }
     ligne->addWidget(legende);
@@ -131,13 +124,13 @@ void EcranExercice::construireZoneReponse()
 {
     frameMot = new QGroupBox(this);
     frameMot->setObjectName(QStringLiteral("frameMot"));
-    frameMot->setFont(police(QStringLiteral("Comic Sans MS"), 8.25, true));
+    frameMot->setFont(policeComic(8.25, true));
     frameMot->setStyleSheet(styleCadre(frameMot->objectName(), QStringLiteral("#0000FF")));
     frameMot->setGeometry(echelle_.rect(kFrameMotX, kFrameMotY, kFrameMotL, kFrameMotH));
 
     consigne = new QLabel(kConsigne, frameMot);
     consigne->setObjectName(QStringLiteral("lblConsigne"));
-    consigne->setFont(police(QStringLiteral("MS Sans Serif"), 9.75, true));
+    consigne->setFont(policeInterface(9.75, true));
     consigne->setWordWrap(true);
     consigne->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     colorerTexte(consigne, QColor(0xFF, 0x00, 0x00));
@@ -149,7 +142,7 @@ void EcranExercice::construireZoneReponse()
 
     cmdOk = new QPushButton(kOk, frameMot);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setFont(police(QStringLiteral("MS Sans Serif"), 9.75, true));
+    cmdOk->setFont(policeInterface(9.75, true));
     cmdOk->setAutoDefault(false);
 
     const QPixmap oui = iconeOui(32), non = iconeNon(32);
@@ -184,16 +177,16 @@ void EcranExercice::construireEchelle()
     legende->setObjectName(QStringLiteral("lblNiveauAtteint"));
     legende->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     legende->setWordWrap(true);
-    legende->setFont(police(QStringLiteral("MS Sans Serif"), 8.25));
+    legende->setFont(policeInterface(8.25));
     colorerTexte(legende, QColor(0x00, 0x00, 0xFF));
-    legende->setGeometry(echelle_.rect(kPointsX + kPointCote / 2 - 600, kPointsY0 + kPointCote + 45, 1200, 480));
+    legende->setGeometry(echelle_.rect(kPointsX + kPointCote / 2 - 450, kPointsY0 + kPointCote + 45, 900, 480));
 }
 
 void EcranExercice::construireBas()
 {
     cmdSuivant = new QPushButton(kSuivant, this);
     cmdSuivant->setObjectName(QStringLiteral("cmdSuivant"));
-    cmdSuivant->setFont(police(QStringLiteral("Comic Sans MS"), 12, true));
+    cmdSuivant->setFont(policeComic(12, true));
     cmdSuivant->setGeometry(echelle_.rect(8580, 4500, 1845, 660));
     cmdSuivant->setEnabled(false);
     cmdSuivant->setProperty("tag", QString());
@@ -210,7 +203,7 @@ void EcranExercice::construireBas()
     lblMotsConnus = new QLabel(QStringLiteral("0"), acquis);
     lblMotsConnus->setObjectName(QStringLiteral("lblMotsConnus"));
     for (QLabel *l : {legende, lblMotsConnus})
-        l->setFont(police(QStringLiteral("Comic Sans MS"), 12));
+        l->setFont(policeComic(12));
     ligne->addStretch();
     ligne->addWidget(legende);
     ligne->addWidget(lblMotsConnus);
@@ -227,7 +220,7 @@ void EcranExercice::construireBas()
 
     cmdQuitter = new QPushButton(kQuitter, this);
     cmdQuitter->setObjectName(QStringLiteral("cmdQuitter"));
-    cmdQuitter->setFont(police(QStringLiteral("MS Sans Serif"), 12));
+    cmdQuitter->setFont(policeInterface(12));
     cmdQuitter->setFocusPolicy(Qt::NoFocus);
     cmdQuitter->setAutoDefault(false);
     cmdQuitter->setGeometry(echelle_.rect(9360, kBasY, 1065, kBasH));

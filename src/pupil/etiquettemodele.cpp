@@ -25,8 +25,8 @@ void EtiquetteModele::paintEvent(QPaintEvent *)
     const int ligneDeBase = zone.top() + (zone.height() - mesure.height()) / 2 + mesure.ascent();
     const int largeurBlanc = mesure.horizontalAdvance(QLatin1Char('o'));
     const QColor encre = palette().color(QPalette::WindowText);
-    const QColor blanc(0x9A, 0xA3, 0xB0);
-    const int epaisseur = qMax(2, mesure.height() / 14);
+    const QColor blanc(0x7A, 0x84, 0x94);
+    const int epaisseur = qMax(3, mesure.height() / 10);
 
     p.setFont(font());
     p.setClipRect(zone);

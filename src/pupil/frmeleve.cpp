@@ -7,6 +7,7 @@
 #include "clavierlettres.h"
 #include "ecranexercice.h"
 #include "etiquettecliquable.h"
+#include "polices.h"
 #include "textes.h"
 #include "zonereponse.h"
 
@@ -21,18 +22,6 @@
 #include <QVBoxLayout>
 
 using namespace textes_eleve;
-
-namespace {
-
-QFont police(const QString &famille, double points, bool gras = false)
-{
-    QFont f(famille);
-    f.setPointSizeF(points);
-    f.setBold(gras);
-    return f;
-}
-
-} // namespace
 
 FrmEleve::FrmEleve(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -74,26 +63,27 @@ void FrmEleve::construireIdentification()
 {
     frameEleve_ = new QGroupBox(kQuiEsTu, this);
     frameEleve_->setObjectName(QStringLiteral("frameEleve"));
-    frameEleve_->setFont(police(QStringLiteral("Comic Sans MS"), 12));
+    frameEleve_->setFont(policeComic(12));
     frameEleve_->setStyleSheet(QStringLiteral(
         "QGroupBox#frameEleve { background-color: #F4F7FB; border: 1px solid #A7B0BE; border-radius: 8px;"
-        " margin-top: 1.2em; }"
-        "QGroupBox#frameEleve::title { subcontrol-origin: margin; left: 16px; padding: 0 6px; color: #1F3A93; }"));
+        " margin: 10px; margin-top: 1.6em; }"
+        "QGroupBox#frameEleve::title { subcontrol-origin: margin; subcontrol-position: top center;"
+        " top: 6px; padding: 0 8px; color: #1F3A93; background-color: palette(window); }"));
 
     cmbEleve_ = new QComboBox(frameEleve_);
     cmbEleve_->setObjectName(QStringLiteral("cmbEleve"));
     cmbEleve_->setEditable(false);
-    cmbEleve_->setFont(police(QStringLiteral("MS Sans Serif"), 12, true));
-    cmbEleve_->setMinimumWidth(320);
+    cmbEleve_->setFont(policeInterface(12, true));
+    cmbEleve_->setMinimumSize(340, 40);
     cmbEleve_->addItems(listerEleves(etat_.dossierInstallation));
     if (cmbEleve_->count() > 0)
         cmbEleve_->setCurrentIndex(0);
 
     cmdIdentite_ = new QPushButton(kCestMoi, frameEleve_);
     cmdIdentite_->setObjectName(QStringLiteral("cmdIdentite"));
-    cmdIdentite_->setFont(police(QStringLiteral("Comic Sans MS"), 12));
+    cmdIdentite_->setFont(policeComic(12));
     cmdIdentite_->setDefault(true);
-    cmdIdentite_->setMinimumWidth(160);
+    cmdIdentite_->setMinimumSize(180, 44);
     connect(cmdIdentite_, &QPushButton::clicked, this, &FrmEleve::identifier);
 
     auto *colonne = new QVBoxLayout(frameEleve_);
@@ -113,7 +103,7 @@ void FrmEleve::construireMiseAJour()
     frameMiseAJour_->setAutoFillBackground(true);
     auto *texte = new QLabel(kMiseAJour, frameMiseAJour_);
     texte->setObjectName(QStringLiteral("lblMiseAJour"));
-    texte->setFont(police(QStringLiteral("MS Sans Serif"), 13.5));
+    texte->setFont(policeInterface(13.5));
     texte->setAlignment(Qt::AlignCenter);
     auto *colonne = new QVBoxLayout(frameMiseAJour_);
     colonne->addWidget(texte);
