@@ -104,7 +104,8 @@ void ChargerBilan(TableProgression &table, const QString &dossierInstallation, c
     QList<LigneProgression> lignes;
     {
         const QString texte = lireFichierTexte(cheminBilan(dossierInstallation, nomEleve)).value_or(QString());
-        // Every row takes at least eleven line ends, so this is never short.
+        // Enough for the files this program writes (each cell a quoted line);
+        // a file of bare commas just grows the list as usual.
         lignes.reserve(texte.size() / (2 * kColonnes) + 1);
         Repartition repartition(lignes);
         parcourirValeurs(texte, [&repartition](QString &&valeur) { repartition.ajouter(std::move(valeur)); });

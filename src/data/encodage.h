@@ -9,7 +9,8 @@
 // Decodes file bytes: UTF-8 when the bytes start with a UTF-8 byte-order mark
 // (the mark is dropped) or are valid UTF-8 holding at least one multi-byte
 // sequence and only characters that Windows-1252 has too (so that the
-// program's own files always read back as written); Windows-1252 otherwise. Never fails; every byte gives a character.
+// program's own files always read back as written); Windows-1252 otherwise.
+// Never fails; every byte gives a character.
 QString decoderTexteFichier(const QByteArray &octets);
 
 // Plain Windows-1252 decoding, one character per byte.
