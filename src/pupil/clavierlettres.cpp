@@ -1,7 +1,7 @@
 #include "clavierlettres.h"
 
 #include "engine/clavier.h"
-#include "etiquettecliquable.h"
+#include "platform/etiquettecliquable.h"
 
 #include <QApplication>
 #include <climits>

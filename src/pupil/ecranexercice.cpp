@@ -2,7 +2,7 @@
 
 #include "clavierlettres.h"
 #include "engine/etapes.h"
-#include "etiquettecliquable.h"
+#include "platform/etiquettecliquable.h"
 #include "etiquettemodele.h"
 #include "icones.h"
 #include "polices.h"

@@ -6,7 +6,7 @@
 #include "data/eleves.h"
 #include "clavierlettres.h"
 #include "ecranexercice.h"
-#include "etiquettecliquable.h"
+#include "platform/etiquettecliquable.h"
 #include "polices.h"
 #include "textes.h"
 #include "zonereponse.h"

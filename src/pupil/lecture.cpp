@@ -2,7 +2,7 @@
 #include "frmeleve.h"
 
 #include "ecranexercice.h"
-#include "etiquettecliquable.h"
+#include "platform/etiquettecliquable.h"
 #include "rapport.h"
 #include "textes.h"
 

@@ -1,5 +1,5 @@
 // The ten display rows of the teacher window and their level boxes.
-#include "etiquettecliquable.h"
+#include "platform/etiquettecliquable.h"
 #include "frmenseignant.h"
 #include "niveaux.h"
 #include "textesenseignant.h"

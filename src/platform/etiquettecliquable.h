@@ -1,5 +1,5 @@
 #pragma once
-// A label that reports clicks: the letter keys and the loudspeaker. It never
+// A label that reports clicks: level boxes, letter keys, the loudspeaker. It never
 // takes the keyboard focus, so the answer box keeps it while keys are clicked.
 #include <QLabel>
 
