@@ -23,18 +23,10 @@ inline int chercherMot(const TableProgression &table, const QString &mot)
 
 inline void ActualiserBilan(TableProgression &table, const ListeMots &fgMots, const QDate &aujourdhui)
 {
-    for (const EntreeMot &entree : fgMots) {
-        if (chercherMot(table, entree.mot) >= 0)
-            continue;
-        LigneProgression ligne;
-        ligne[0] = entree.mot;
-        ligne[kColonneNiveau] = entree.niveau;
-        ligne[kColonneDate] = texteDate(aujourdhui);
-        table.ajouterLigne(ligne);
-    }
-
-    int r = 0;
-    while (r < table.nombreLignes()) {
+    for (const EntreeMot &entree : fgMots)
+        if (chercherMot(table, entree.mot) < 0) // new word: column 0, its level, dated today
+            table.ajouterLigne(LigneProgression{entree.mot, entree.niveau, texteDate(aujourdhui)});
+    for (int r = 0; r < table.nombreLignes();) {
         const QString mot = table.motDeLigne(r);
         bool dansListe = false;
         for (const EntreeMot &entree : fgMots)
@@ -45,12 +37,9 @@ inline void ActualiserBilan(TableProgression &table, const ListeMots &fgMots, co
         else
             ++r;
     }
-
-    for (const EntreeMot &entree : fgMots) {
-        const int ligne = chercherMot(table, entree.mot);
-        if (ligne >= 0)
+    for (const EntreeMot &entree : fgMots)
+        if (const int ligne = chercherMot(table, entree.mot); ligne >= 0)
             table.ecrireCellule(ligne, kColonneNiveau, entree.niveau);
-    }
 }
 
 // The merge as first written: adding by exact base name, removal by the
@@ -67,12 +56,10 @@ inline ListeMots fusionnerAvecEnregistrements(const ListeMots &liste, const QStr
         if (!trouve)
             fusion.append(EntreeMot{mot, QString()});
     }
-    int i = 0;
-    while (i < fusion.size()) {
-        const QString attendu = (fusion[i].mot + QStringLiteral(".wav")).toLower();
+    for (int i = 0; i < fusion.size();) {
         bool present = false;
         for (const QString &nom : nomsFichiers)
-            if (nom == attendu)
+            if (nom == (fusion[i].mot + QStringLiteral(".wav")).toLower())
                 present = true;
         if (present)
             ++i;
