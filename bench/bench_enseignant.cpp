@@ -1,0 +1,68 @@
+// Opening and scrolling the teacher window on large sound libraries.
+#include "teacher/frmenseignant.h"
+#include "support/plateformefactice.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+namespace {
+
+// An installation folder with n recordings, half of them already in Mots.dat.
+void preparer(const QString &dossier, int n)
+{
+    QDir(dossier).mkpath(QStringLiteral("Sons"));
+    QFile mots(dossier + QStringLiteral("/Mots.dat"));
+    mots.open(QIODevice::WriteOnly);
+    for (int i = 0; i < n; ++i) {
+        const QString mot = QStringLiteral("mot%1").arg(i);
+        QFile(dossier + QStringLiteral("/Sons/") + mot + QStringLiteral(".wav")).open(QIODevice::WriteOnly);
+        if (i % 2 == 0)
+            mots.write(QStringLiteral("\"*\",\"%1\",\"%2\"\r\n").arg(mot).arg(1 + i % 5).toLatin1());
+    }
+}
+
+void BM_OuvrirFenetreEnseignant(benchmark::State &state)
+{
+    QTemporaryDir dossier;
+    preparer(dossier.path(), int(state.range(0)));
+    PlateformeFactice factice;
+    for (auto _ : state) {
+        EtatProgramme etat{dossier.path()};
+        FrmEnseignant fenetre(etat, factice.services());
+        benchmark::DoNotOptimize(fenetre.tableur().size());
+    }
+}
+BENCHMARK(BM_OuvrirFenetreEnseignant)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_DefilerListe(benchmark::State &state)
+{
+    QTemporaryDir dossier;
+    preparer(dossier.path(), int(state.range(0)));
+    PlateformeFactice factice;
+    EtatProgramme etat{dossier.path()};
+    FrmEnseignant fenetre(etat, factice.services());
+    auto *barre = fenetre.findChild<QScrollBar *>(QStringLiteral("VScroll"));
+    int valeur = 0;
+    for (auto _ : state) {
+        valeur = (valeur + 97) % (barre->maximum() + 1);
+        barre->setValue(valeur);
+    }
+}
+BENCHMARK(BM_DefilerListe)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
