@@ -2,6 +2,7 @@
 
 #include "encodage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -44,18 +45,44 @@ ResultatEcriture ResultatEcriture::echec(const QString &chemin, const QString &d
     return resultat;
 }
 
+namespace {
+
+// The system's reasons are English and sometimes beside the point (a folder
+// that is gone is reported as "Filename refers to a directory", a full disk
+// as "Unknown error"): what a school computer usually does is told in French;
+// anything else keeps the system's words.
+QString raisonEcriture(const QString &chemin, bool ouverture, const QString &systeme)
+{
+    const QFileInfo fichier(chemin);
+    const QFileInfo dossier(fichier.absolutePath());
+    if (!dossier.exists())
+        return QStringLiteral("le dossier « %1 » est introuvable (clé ou disque retiré ?).")
+            .arg(QDir::toNativeSeparators(dossier.absoluteFilePath()));
+    if (!dossier.isDir())
+        return QStringLiteral("« %1 » n'est pas un dossier.").arg(QDir::toNativeSeparators(dossier.absoluteFilePath()));
+    if (fichier.isDir())
+        return QStringLiteral("c'est un dossier.");
+    if (!dossier.isWritable() || (fichier.exists() && !fichier.isWritable()))
+        return QStringLiteral("le fichier ou son dossier est protégé en écriture.");
+    if (!ouverture)
+        return QStringLiteral("l'écriture a échoué ; le disque est peut-être plein.");
+    return systeme;
+}
+
+} // namespace
+
 ResultatEcriture ecrireFichier(const QString &chemin, const QByteArray &octets)
 {
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly))
-        return ResultatEcriture::echec(chemin, fichier.errorString());
+        return ResultatEcriture::echec(chemin, raisonEcriture(chemin, true, fichier.errorString()));
     if (fichier.write(octets) != octets.size()) {
-        const QString detail = fichier.errorString();
+        const QString detail = raisonEcriture(chemin, false, fichier.errorString());
         fichier.cancelWriting();
         return ResultatEcriture::echec(chemin, detail);
     }
     if (!fichier.commit())
-        return ResultatEcriture::echec(chemin, fichier.errorString());
+        return ResultatEcriture::echec(chemin, raisonEcriture(chemin, false, fichier.errorString()));
     return ResultatEcriture::reussite(chemin);
 }
 

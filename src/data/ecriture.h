@@ -10,7 +10,9 @@ struct ResultatEcriture {
 
     bool ok = true;
     QString chemin;  // the file concerned
-    QString detail;  // the system's reason (may be English), empty when ok
+    // Why, in French for what usually happens (folder gone, not a folder,
+    // write-protected, disk full), else the system's words; empty when ok.
+    QString detail;
     Action action = Action::Enregistrer;
 
     // A French sentence for a message box, naming the file:
