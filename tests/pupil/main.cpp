@@ -1,5 +1,0 @@
-#include "tst_eleve.h"
-
-#include <QTest>
-
-QTEST_MAIN(TestEleve)
