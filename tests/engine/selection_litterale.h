@@ -7,7 +7,6 @@
 #include "engine/selection.h"
 
 #include <algorithm>
-#include <functional>
 
 inline Proposition ChoisirMotLitteralement(const TableProgression &table, int depart, const QDate &aujourdhui)
 {
@@ -15,46 +14,29 @@ inline Proposition ChoisirMotLitteralement(const TableProgression &table, int de
     if (n == 0)
         return {};
     const int s = std::clamp(depart, 0, n - 1);
-    const auto chercher = [&](const std::function<bool(int)> &condition) {
+    // One pass: the first row, forward then backward, whose cell at this stage is filled and meets the condition.
+    const auto passe = [&](int etape, auto condition) -> Proposition {
         for (int r = s; r < n; ++r)
-            if (condition(r))
-                return r;
+            if (!table.cellule(r, etape).isEmpty() && condition(r))
+                return {true, r, etape, table.cellule(r, etape), table.cellule(r, kColonneNiveau)};
         for (int r = s; r >= 0; --r)
-            if (condition(r))
-                return r;
-        return -1;
-    };
-    const auto trouve = [&](int r, int etape, const QString &niveau) {
-        Proposition p;
-        p.trouvee = true;
-        p.ligne = r;
-        p.etape = etape;
-        p.mot = table.cellule(r, etape);
-        p.niveau = niveau;
-        return p;
+            if (!table.cellule(r, etape).isEmpty() && condition(r))
+                return {true, r, etape, table.cellule(r, etape), table.cellule(r, kColonneNiveau)};
+        return {};
     };
     const int attentes[][2] = {{9, 30}, {8, 7}, {7, 1}};
     for (const auto &[etape, jours] : attentes) {
-        const int r = chercher([&](int r) {
-            const bool rempli = !table.cellule(r, etape).isEmpty();
-            const bool du = dateOuAujourdhui(table.cellule(r, kColonneDate), aujourdhui) <= aujourdhui.addDays(-jours);
-            return rempli && du;
+        const Proposition p = passe(etape, [&](int r) {
+            return dateOuAujourdhui(table.cellule(r, kColonneDate), aujourdhui) <= aujourdhui.addDays(-jours);
         });
-        if (r >= 0)
-            return trouve(r, etape, table.cellule(r, kColonneNiveau));
+        if (p.trouvee)
+            return p;
     }
-    for (int etape = 6; etape >= 3; --etape) {
-        const int r = chercher([&](int r) { return !table.cellule(r, etape).isEmpty(); });
-        if (r >= 0)
-            return trouve(r, etape, table.cellule(r, kColonneNiveau));
-    }
-    for (int niveau = 1; niveau <= 5; ++niveau) {
-        const QString texte = QString::number(niveau);
-        const int r = chercher([&](int r) {
-            return !table.cellule(r, 0).isEmpty() && table.cellule(r, kColonneNiveau) == texte;
-        });
-        if (r >= 0)
-            return trouve(r, 0, texte);
-    }
+    for (int etape = 6; etape >= 3; --etape)
+        if (const Proposition p = passe(etape, [](int) { return true; }); p.trouvee)
+            return p;
+    for (const QString niveau : {"1", "2", "3", "4", "5"})
+        if (const Proposition p = passe(0, [&](int r) { return table.cellule(r, kColonneNiveau) == niveau; }); p.trouvee)
+            return p;
     return {};
 }
