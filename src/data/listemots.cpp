@@ -31,9 +31,9 @@ QString texteMotsDat(const ListeMots &liste)
     return texte;
 }
 
-} // namespace
-
-ListeMots lireEnregistrementsMots(const QStringList &valeurs)
+// Reads "*", word, level records. A value past the level is ignored, or makes
+// the whole reading fail when strict.
+std::optional<ListeMots> lireEnregistrements(const QStringList &valeurs, bool strict)
 {
     ListeMots liste;
     int champ = -1; // -1: before the first "*"
@@ -47,30 +47,23 @@ ListeMots lireEnregistrementsMots(const QStringList &valeurs)
         } else if (champ == 1) {
             liste.last().niveau = valeur;
             champ = 2;
+        } else if (champ == 2 && strict) {
+            return std::nullopt; // a third value after "*"
         }
     }
     return liste;
 }
 
+} // namespace
+
+ListeMots lireEnregistrementsMots(const QStringList &valeurs)
+{
+    return *lireEnregistrements(valeurs, false);
+}
+
 std::optional<ListeMots> lireEnregistrementsMotsStricte(const QStringList &valeurs)
 {
-    ListeMots liste;
-    int champ = -1;
-    for (const QString &valeur : valeurs) {
-        if (valeur == kMarqueur) {
-            liste.append(EntreeMot{});
-            champ = 0;
-        } else if (champ == 0) {
-            liste.last().mot = valeur;
-            champ = 1;
-        } else if (champ == 1) {
-            liste.last().niveau = valeur;
-            champ = 2;
-        } else if (champ == 2) {
-            return std::nullopt; // a third value after "*"
-        }
-    }
-    return liste;
+    return lireEnregistrements(valeurs, true);
 }
 
 bool motEnregistrable(const QString &mot)
