@@ -1,12 +1,15 @@
 # A ready installation folder, as the program expects it: everything side by
 # side in one folder, which becomes the program's installation folder.
 #   cmake --install build --prefix stage
-# gives stage/orthoval, stage/Sons.exe, stage/bibliotheque/, stage/orthoval.png
+# gives stage/orthoval, stage/orthoval_son.so (playback), stage/Sons.exe, stage/bibliotheque/, stage/orthoval.png
 # and stage/orthoval.desktop.
 
 # OPTIONAL: a build of the installer alone can still be staged.
 if(TARGET orthoval)
   install(TARGETS orthoval RUNTIME DESTINATION . OPTIONAL)
+endif()
+if(TARGET orthoval_son)
+  install(TARGETS orthoval_son LIBRARY DESTINATION .)
 endif()
 install(TARGETS sons_installer RUNTIME DESTINATION .)
 

@@ -5,8 +5,6 @@
 
 #include <memory>
 
-class QSoundEffect;
-
 class MessagesQt : public Messages {
 public:
     void information(QWidget *parent, const QString &titre, const QString &texte) override;
@@ -34,7 +32,9 @@ public:
     void attendre(double secondes) override;
 
 private:
-    std::unique_ptr<QSoundEffect> effet_;   // created at the first playback
+    Son *lecteur();
+    std::unique_ptr<Son> lecteur_;   // the playback module, loaded at the first word
+    bool moduleCharge_ = false;
 };
 
 class ImprimanteQt : public Imprimante {

@@ -1,10 +1,10 @@
 #include "dureewav.h"
 #include "plateformeqt.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QTimer>
-#include <QUrl>
 
 SonQt::SonQt() = default;
 SonQt::~SonQt() = default;
@@ -14,20 +14,30 @@ int SonQt::dureeMs(const QString &chemin)
     return dureeEnregistrementMs(chemin);
 }
 
+Son *SonQt::lecteur()
+{
+    // The playback module sits beside the program. Without it, or without an
+    // audio device, words are simply not heard: never an error.
+    if (!moduleCharge_) {
+        moduleCharge_ = true;
+        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/orthoval_son"));
+        using Fabrique = Son *(*)();
+        if (auto fabrique = reinterpret_cast<Fabrique>(module.resolve("orthoval_creerSon")))
+            lecteur_.reset(fabrique());
+    }
+    return lecteur_.get();
+}
+
 void SonQt::jouer(const QString &chemin)
 {
-    // The audio device is opened only when a word is first spoken; without a
-    // device the effect stays silent and reports nothing.
-    if (!effet_)
-        effet_ = std::make_unique<QSoundEffect>();
-    effet_->setSource(QUrl::fromLocalFile(chemin));
-    effet_->play();
+    if (Son *son = lecteur())
+        son->jouer(chemin);
 }
 
 void SonQt::arreter()
 {
-    if (effet_)
-        effet_->stop();
+    if (lecteur_)
+        lecteur_->arreter();
 }
 
 void SonQt::attendre(double secondes)
