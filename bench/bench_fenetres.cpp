@@ -1,4 +1,7 @@
-// Opening and scrolling the teacher window on large sound libraries.
+// The windows on large libraries (offscreen, no display needed): opening and
+// scrolling the teacher window; from the pupil's "C'est moi." to the first
+// word on screen (the sound device is a double, so no playback wait).
+#include "pupil/frmeleve.h"
 #include "teacher/frmenseignant.h"
 #include "support/plateformefactice.h"
 
@@ -7,8 +10,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -54,6 +59,33 @@ void BM_DefilerListe(benchmark::State &state)
     }
 }
 BENCHMARK(BM_DefilerListe)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+void BM_IdentifierPremierMot(benchmark::State &state)
+{
+    QTemporaryDir dossier;
+    QFile mots(dossier.path() + QStringLiteral("/Mots.dat"));
+    mots.open(QIODevice::WriteOnly);
+    for (int i = 0; i < state.range(0); ++i)
+        mots.write(QStringLiteral("\"*\",\"mot%1\",\"%2\"\r\n").arg(i).arg(1 + i % 5).toLatin1());
+    mots.close();
+    PlateformeFactice factice;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile(dossier.path() + QStringLiteral("/Paul.bil")).open(QIODevice::WriteOnly);   // a new pupil
+        EtatProgramme etat{dossier.path()};
+        FrmEleve fenetre(etat, factice.services());
+        fenetre.show();
+        auto *moi = fenetre.findChild<QPushButton *>(QStringLiteral("cmdIdentite"));
+        state.ResumeTiming();
+        QTest::mouseClick(moi, Qt::LeftButton);
+        state.PauseTiming();
+        if (fenetre.motCourant().isEmpty())
+            state.SkipWithError("no word was presented");
+        fenetre.hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_IdentifierPremierMot)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
