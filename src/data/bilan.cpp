@@ -1,10 +1,14 @@
 #include "bilan.h"
 
 #include "dates.h"
+#include "encodage.h"
 #include "reconciliation.h"
+#include "sauvegardes.h"
 #include "valeurs.h"
 
 #include <QDir>
+#include <QSet>
+#include <QStringView>
 #include <limits>
 #include <memory>
 #include <set>
@@ -66,14 +70,126 @@ void construireDepuisMots(QList<LigneProgression> &lignes, const QStringList &va
 }
 
 // Steps 6 and 7: today's date where none, then the rows holding nothing but a
-// date are dropped.
+// date are dropped. A date that cannot be read is replaced too: left as it
+// is, it would keep a waiting word from ever being due again.
 void daterEtNettoyer(QList<LigneProgression> &lignes, const QDate &aujourdhui)
 {
     const QString date = texteDate(aujourdhui);
     for (LigneProgression &ligne : lignes)
-        if (ligne[kColonneDate].isEmpty())
+        if (ligne[kColonneDate].isEmpty() || !lireDate(ligne[kColonneDate]).isValid())
             ligne[kColonneDate] = date;
     lignes.removeIf(videSaufDate);
+}
+
+// The lines of a text: how many, and how many are exactly one quoted value,
+// as every line of a pupil file is when the program writes it.
+struct ComptageLignes {
+    qsizetype total = 0;
+    qsizetype propres = 0;
+};
+
+template <typename Recevoir>
+void parcourirLignes(const QString &texte, Recevoir recevoir)
+{
+    const QChar *p = texte.constData();
+    const QChar *const fin = p + texte.size();
+    while (p < fin) {
+        const QChar *debut = p;
+        while (p < fin && *p != u'\r' && *p != u'\n')
+            ++p;
+        recevoir(QStringView(debut, p));
+        if (p < fin && *p == u'\r' && p + 1 < fin && p[1] == u'\n')
+            ++p;
+        if (p < fin)
+            ++p;
+    }
+}
+
+bool lignePropre(QStringView ligne)
+{
+    return ligne.size() >= 2 && ligne.front() == u'"' && ligne.back() == u'"'
+           && !ligne.sliced(1, ligne.size() - 2).contains(u'"');
+}
+
+ComptageLignes compterLignes(const QString &texte)
+{
+    ComptageLignes comptage;
+    parcourirLignes(texte, [&comptage](QStringView ligne) {
+        ++comptage.total;
+        if (lignePropre(ligne))
+            ++comptage.propres;
+    });
+    return comptage;
+}
+
+// The cell a damaged line held: its text without quotes, and without the
+// commas and blanks a slip of the keyboard left at either end.
+QString celluleDeLigne(QStringView ligne)
+{
+    if (lignePropre(ligne))
+        return ligne.sliced(1, ligne.size() - 2).toString();
+    QString cellule = ligne.toString();
+    cellule.remove(u'"');
+    const auto aOter = [](QChar c) { return c == u',' || c == u' ' || c == u'\t'; };
+    qsizetype debut = 0;
+    qsizetype fin = cellule.size();
+    while (debut < fin && aOter(cellule[debut]))
+        ++debut;
+    while (fin > debut && aOter(cellule[fin - 1]))
+        --fin;
+    return cellule.mid(debut, fin - debut);
+}
+
+// Steps 1 to 3: the values of the file laid eleven to a row. True when the
+// file shows damage: bytes no text holds, a count of values that is not
+// whole rows, or a broken quote. A broken quote in a file of one quoted
+// cell per line (the program's own layout) shifts every later cell, so such a
+// file is read back one cell per line instead, which loses nothing.
+bool repartirValeurs(const QString &texte, QList<LigneProgression> &lignes)
+{
+    // Enough for the files this program writes (each cell a quoted line);
+    // a file of bare commas just grows the list as usual.
+    lignes.reserve(texte.size() / (2 * kColonnes) + 1);
+    qsizetype valeurs = 0;
+    {
+        Repartition repartition(lignes);
+        parcourirValeurs(texte, [&repartition, &valeurs](QString &&valeur) {
+            ++valeurs;
+            repartition.ajouter(std::move(valeur));
+        });
+    }
+    bool abime = valeurs % kColonnes != 0 || texteAbime(texte);
+    const ComptageLignes comptage = compterLignes(texte);
+    const qsizetype tolerance = std::max<qsizetype>(1, comptage.total / 100);
+    if (valeurs != comptage.total && comptage.total % kColonnes == 0
+        && comptage.total - comptage.propres <= tolerance) {
+        lignes.clear();
+        Repartition repartition(lignes);
+        parcourirLignes(texte, [&repartition](QStringView ligne) { repartition.ajouter(celluleDeLigne(ligne)); });
+        abime = true;
+    }
+    return abime;
+}
+
+// True when replacing the file's rows by the table would lose progress: a
+// word past the initial test in the file is at no stage past it in the table,
+// or the file was read with damage (whatever it held may be misread).
+bool perdraitDuProgres(const QString &texteFichier, const TableProgression &table)
+{
+    QList<LigneProgression> anciennes;
+    if (repartirValeurs(texteFichier, anciennes))
+        return true;
+    QSet<QString> etudies;
+    etudies.reserve(table.nombreLignes());
+    for (const LigneProgression &ligne : table.lignes())
+        for (int c = kColonnesMot[1]; c < kColonnes; ++c)
+            if (!ligne[c].isEmpty())
+                etudies.insert(ligne[c]);
+    for (const LigneProgression &ligne : anciennes)
+        for (int c = kColonnesMot[1]; c < kColonnes; ++c)
+            if (!ligne[c].isEmpty() && !etudies.contains(ligne[c]))
+                return true;
+    return false;
 }
 
 } // namespace
@@ -98,17 +214,19 @@ void remplirTableProgression(TableProgression &table, const QStringList &valeurs
     table.remplacerLignes(std::move(lignes));
 }
 
-void ChargerBilan(TableProgression &table, const QString &dossierInstallation, const QString &nomEleve,
-                  const QDate &aujourdhui)
+ChargementBilan ChargerBilan(TableProgression &table, const QString &dossierInstallation, const QString &nomEleve,
+                             const QDate &aujourdhui)
 {
+    ChargementBilan chargement;
     QList<LigneProgression> lignes;
     {
-        const QString texte = lireFichierTexte(cheminBilan(dossierInstallation, nomEleve)).value_or(QString());
-        // Enough for the files this program writes (each cell a quoted line);
-        // a file of bare commas just grows the list as usual.
-        lignes.reserve(texte.size() / (2 * kColonnes) + 1);
-        Repartition repartition(lignes);
-        parcourirValeurs(texte, [&repartition](QString &&valeur) { repartition.ajouter(std::move(valeur)); });
+        const LectureFichier lecture = lireFichier(cheminBilan(dossierInstallation, nomEleve));
+        if (lecture.illisible()) {
+            chargement.lu = false;
+            chargement.raison = lecture.raison;
+            return chargement;
+        }
+        chargement.abime = repartirValeurs(lecture.texte, lignes);
     }
     oterLigneSeuleVide(lignes);
     if (lignes.isEmpty()) {
@@ -117,6 +235,7 @@ void ChargerBilan(TableProgression &table, const QString &dossierInstallation, c
     }
     daterEtNettoyer(lignes, aujourdhui);
     table.remplacerLignes(std::move(lignes));
+    return chargement;
 }
 
 // The table is searched for every word of the list. Only cells equal to a
@@ -256,5 +375,15 @@ QString texteBilan(const TableProgression &table)
 ResultatEcriture EnregistrerBilan(const TableProgression &table, const QString &dossierInstallation,
                                   const QString &nomEleve)
 {
-    return ecrireFichierTexte(cheminBilan(dossierInstallation, nomEleve), texteBilan(table));
+    const QString chemin = cheminBilan(dossierInstallation, nomEleve);
+    const LectureFichier ancien = lireFichier(chemin);
+    if (ancien.illisible())
+        return ResultatEcriture::echec(chemin, ancien.raison
+                                                   + QStringLiteral(" Il n'est pas remplacé tant qu'il ne peut pas être lu."));
+    if (ancien.lu() && perdraitDuProgres(ancien.texte, table)) {
+        const ResultatEcriture copie = sauvegarderCopie(chemin);
+        if (!copie.ok)
+            return copie;
+    }
+    return ecrireFichierTexte(chemin, texteBilan(table));
 }

@@ -17,10 +17,22 @@ QString cheminBilan(const QString &dossierInstallation, const QString &nomEleve)
 void remplirTableProgression(TableProgression &table, const QStringList &valeursBilan,
                              const QStringList &valeursMots, const QDate &aujourdhui);
 
-// ChargerBilan: the file of this pupil (missing or unreadable: no value read),
-// and Mots.dat for a new pupil.
-void ChargerBilan(TableProgression &table, const QString &dossierInstallation,
-                  const QString &nomEleve, const QDate &aujourdhui);
+struct ChargementBilan {
+    // False when the file exists but cannot be read: the table is left as it
+    // was, and nothing may be saved over the file.
+    bool lu = true;
+    QString raison;      // why, in French, when not lu
+    // Read with damage (see the reading below): the file is kept in
+    // Sauvegardes before it is replaced.
+    bool abime = false;
+};
+
+// ChargerBilan: the file of this pupil (missing: no value read), and
+// Mots.dat for a new pupil. A file of one quoted cell per line whose quotes
+// were damaged is read one cell per line, so no cell moves to another
+// column; a date that cannot be read becomes today's.
+ChargementBilan ChargerBilan(TableProgression &table, const QString &dossierInstallation,
+                             const QString &nomEleve, const QDate &aujourdhui);
 
 // Brings the table in line with the word list: adds new words at stage 0
 // dated today, removes rows whose word left the list, copies every level.
@@ -35,6 +47,8 @@ int CompterMotsAcquis(const TableProgression &table);
 QString texteBilan(const TableProgression &table);
 
 // Replaces the pupil file with the table. On failure the file and the table
-// are untouched.
+// are untouched. A file that cannot be read is not replaced; a file read with
+// damage, or holding a word past the initial test that the table no longer
+// has at any such stage, is first copied into Sauvegardes (no copy, no save).
 ResultatEcriture EnregistrerBilan(const TableProgression &table, const QString &dossierInstallation,
                                   const QString &nomEleve);

@@ -45,13 +45,11 @@ ResultatEcriture ResultatEcriture::echec(const QString &chemin, const QString &d
     return resultat;
 }
 
-namespace {
-
 // The system's reasons are English and sometimes beside the point (a folder
 // that is gone is reported as "Filename refers to a directory", a full disk
 // as "Unknown error"): what a school computer usually does is told in French;
 // anything else keeps the system's words.
-QString raisonEcriture(const QString &chemin, bool ouverture, const QString &systeme)
+QString expliquerEchecEcriture(const QString &chemin, bool ouverture, const QString &systeme)
 {
     const QFileInfo fichier(chemin);
     const QFileInfo dossier(fichier.absolutePath());
@@ -69,20 +67,36 @@ QString raisonEcriture(const QString &chemin, bool ouverture, const QString &sys
     return systeme;
 }
 
-} // namespace
+QString raisonRemplacementRefuse(const QString &chemin)
+{
+    const QFileInfo info(chemin);
+    // The folder is writable by every pupil account: a planted link would make
+    // the program write wherever it points (QSaveFile follows links).
+    if (info.isSymLink())
+        return QStringLiteral("c'est un lien symbolique ; par sécurité, OrthoVal n'écrit pas à travers un lien. "
+                              "Supprimez ce lien.");
+    // Replacing a file nobody could read would lose what it holds.
+    if (info.exists() && !info.isDir() && !info.isReadable())
+        return QStringLiteral("le fichier existe mais ne peut pas être lu ; il n'est pas remplacé tant qu'il "
+                              "ne peut pas être lu.");
+    return QString();
+}
 
 ResultatEcriture ecrireFichier(const QString &chemin, const QByteArray &octets)
 {
+    const QString refus = raisonRemplacementRefuse(chemin);
+    if (!refus.isEmpty())
+        return ResultatEcriture::echec(chemin, refus);
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly))
-        return ResultatEcriture::echec(chemin, raisonEcriture(chemin, true, fichier.errorString()));
+        return ResultatEcriture::echec(chemin, expliquerEchecEcriture(chemin, true, fichier.errorString()));
     if (fichier.write(octets) != octets.size()) {
-        const QString detail = raisonEcriture(chemin, false, fichier.errorString());
+        const QString detail = expliquerEchecEcriture(chemin, false, fichier.errorString());
         fichier.cancelWriting();
         return ResultatEcriture::echec(chemin, detail);
     }
     if (!fichier.commit())
-        return ResultatEcriture::echec(chemin, raisonEcriture(chemin, false, fichier.errorString()));
+        return ResultatEcriture::echec(chemin, expliquerEchecEcriture(chemin, false, fichier.errorString()));
     return ResultatEcriture::reussite(chemin);
 }
 

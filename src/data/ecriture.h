@@ -25,8 +25,18 @@ struct ResultatEcriture {
                                   Action action = Action::Enregistrer);
 };
 
+// Why writing the file at chemin failed, in French for what a school computer
+// usually does (folder gone, not a folder, write-protected, disk full when
+// the file was open); else the system's words.
+QString expliquerEchecEcriture(const QString &chemin, bool ouverture, const QString &systeme);
+
+// Why the file at chemin must not be replaced, in French: it is a symbolic
+// link, or it exists and cannot be read. Empty when it may be.
+QString raisonRemplacementRefuse(const QString &chemin);
+
 // Replaces the file at chemin with these bytes (atomic). On failure the old
-// file is left as it was.
+// file is left as it was. Refused, writing nothing, for a symbolic link and
+// for a file that exists but cannot be read.
 ResultatEcriture ecrireFichier(const QString &chemin, const QByteArray &octets);
 
 // Encodes the text in Windows-1252 and writes it; fails, writing nothing, when

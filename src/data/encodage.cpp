@@ -1,5 +1,7 @@
 #include "encodage.h"
 
+#include <QStringDecoder>
+
 #include <array>
 
 namespace {
@@ -92,6 +94,11 @@ QString decoderWindows1252(const QByteArray &octets)
 
 QString decoderTexteFichier(const QByteArray &octets)
 {
+    // A Windows editor's "Unicode" save.
+    if (octets.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringDecoder::Utf16LE).decode(octets.mid(2));
+    if (octets.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringDecoder::Utf16BE).decode(octets.mid(2));
     if (octets.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(octets.constData() + 3, octets.size() - 3);
     if (toutAscii(octets))
@@ -147,4 +154,12 @@ QString decrireCaractere(const QString &texte, qsizetype position)
     if (QChar::isPrint(code))
         return QStringLiteral("« %1 » (U+%2)").arg(caractere, hexa);
     return QStringLiteral("U+%1").arg(hexa);
+}
+
+bool texteAbime(const QString &texte)
+{
+    for (QChar c : texte)
+        if (c.unicode() == 0 || c == QChar::ReplacementCharacter)
+            return true;
+    return false;
 }

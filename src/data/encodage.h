@@ -6,12 +6,17 @@
 #include <QString>
 #include <optional>
 
-// Decodes file bytes: UTF-8 when the bytes start with a UTF-8 byte-order mark
+// Decodes file bytes: UTF-16 (little- or big-endian) after its byte-order
+// mark; UTF-8 when the bytes start with a UTF-8 byte-order mark
 // (the mark is dropped) or are valid UTF-8 holding at least one multi-byte
 // sequence and only characters that Windows-1252 has too (so that the
 // program's own files always read back as written); Windows-1252 otherwise.
 // Never fails; every byte gives a character.
 QString decoderTexteFichier(const QByteArray &octets);
+
+// True when decoded text shows damage no text file holds: a NUL character,
+// or bytes that were not valid in the encoding of the file's byte-order mark.
+bool texteAbime(const QString &texte);
 
 // Plain Windows-1252 decoding, one character per byte.
 QString decoderWindows1252(const QByteArray &octets);

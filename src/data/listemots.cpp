@@ -1,12 +1,16 @@
 #include "listemots.h"
 
 #include "encodage.h"
+#include "sauvegardes.h"
 #include "trinoms.h"
 #include "valeurs.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
+
+#include <algorithm>
 
 namespace {
 
@@ -54,6 +58,34 @@ std::optional<ListeMots> lireEnregistrements(const QStringList &valeurs, bool st
     return liste;
 }
 
+// A file with text in it that gives no word, or with bytes no text holds.
+bool abime(const QString &texte, const ListeMots &liste)
+{
+    if (texteAbime(texte))
+        return true;
+    const bool sansMot = std::none_of(liste.cbegin(), liste.cend(),
+                                      [](const EntreeMot &entree) { return !entree.mot.isEmpty(); });
+    return sansMot && !texte.trimmed().isEmpty();
+}
+
+// True when a word with a level in the old list is missing from the new one
+// or has another level there.
+bool perdraitDesNiveaux(const ListeMots &anciens, const ListeMots &nouveaux)
+{
+    QHash<QString, QString> niveaux;
+    niveaux.reserve(nouveaux.size());
+    for (const EntreeMot &entree : nouveaux)
+        niveaux.insert(entree.mot, entree.niveau);
+    for (const EntreeMot &entree : anciens) {
+        if (entree.niveau.isEmpty())
+            continue;
+        const auto trouve = niveaux.constFind(entree.mot);
+        if (trouve == niveaux.cend() || trouve->isEmpty())
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 ListeMots lireEnregistrementsMots(const QStringList &valeurs)
@@ -68,7 +100,9 @@ std::optional<ListeMots> lireEnregistrementsMotsStricte(const QStringList &valeu
 
 bool motEnregistrable(const QString &mot)
 {
-    return !mot.isEmpty() && mot != kMarqueur && !mot.contains(u'"') && representableEnWindows1252(mot);
+    return !mot.isEmpty() && mot != kMarqueur && !mot.contains(u'"') && !mot.contains(u'/')
+           && !mot.contains(u'\\') && mot != QLatin1String(".") && mot != QLatin1String("..")
+           && representableEnWindows1252(mot);
 }
 
 std::optional<QByteArray> octetsMotsDat(const ListeMots &liste)
@@ -119,7 +153,11 @@ OuvertureListeMots OuvrirListeMots(const QString &dossierInstallation)
     OuvertureListeMots ouverture;
     const QString chemin = cheminMots(dossierInstallation);
     creerSiAbsent(chemin);
-    ouverture.liste = lireEnregistrementsMots(lireFichierValeurs(chemin).value_or(QStringList()));
+    const LectureFichier lecture = lireFichier(chemin);
+    if (lecture.illisible())
+        ouverture.motsDatIllisible = lecture.raison;
+    ouverture.liste = lireEnregistrementsMots(lireValeurs(lecture.texte));
+    ouverture.motsDatAbime = lecture.lu() && abime(lecture.texte, ouverture.liste);
     const std::optional<QStringList> noms = listerEnregistrements(dossierInstallation);
     if (!noms) {
         ouverture.sonsIllisible = true;
@@ -142,15 +180,46 @@ OuvertureListeMots OuvrirListeMots(const QString &dossierInstallation)
 ResultatEcriture EnregistrerListeMots(const QString &dossierInstallation, const ListeMots &liste)
 {
     const QString chemin = cheminMots(dossierInstallation);
+    const LectureFichier ancien = lireFichier(chemin);
+    if (ancien.illisible())
+        return ResultatEcriture::echec(chemin, ancien.raison
+                                                   + QStringLiteral(" Il n'est pas remplacé tant qu'il ne peut pas être lu."));
+    if (ancien.lu()) {
+        const ListeMots anciens = lireEnregistrementsMots(lireValeurs(ancien.texte));
+        if (abime(ancien.texte, anciens) || perdraitDesNiveaux(anciens, liste)) {
+            const ResultatEcriture copie = sauvegarderCopie(chemin);
+            if (!copie.ok)
+                return copie;
+        }
+    }
     if (liste.isEmpty())
         return supprimerFichier(chemin);
     return ecrireFichierTexte(chemin, texteMotsDat(liste));
 }
 
-std::optional<ListeMots> LireListeMotsEleve(const QString &dossierInstallation)
+LectureListeMots LireListeMotsEleve(const QString &dossierInstallation)
 {
-    const std::optional<QStringList> valeurs = lireFichierValeurs(cheminMots(dossierInstallation));
-    if (!valeurs)
-        return std::nullopt;
-    return lireEnregistrementsMotsStricte(*valeurs);
+    LectureListeMots lecture;
+    const LectureFichier fichier = lireFichier(cheminMots(dossierInstallation));
+    if (fichier.illisible()) {
+        lecture.etat = LectureListeMots::Etat::Illisible;
+        lecture.raison = fichier.raison;
+        return lecture;
+    }
+    if (!fichier.lu())
+        return lecture;
+    std::optional<ListeMots> liste = lireEnregistrementsMotsStricte(lireValeurs(fichier.texte));
+    if (!liste)
+        return lecture;
+    const bool sansMot = std::none_of(liste->cbegin(), liste->cend(),
+                                      [](const EntreeMot &entree) { return !entree.mot.isEmpty(); });
+    if (texteAbime(fichier.texte) || (sansMot && !listerEnregistrements(dossierInstallation).value_or(QStringList()).isEmpty())) {
+        lecture.etat = LectureListeMots::Etat::Abimee;
+        return lecture;
+    }
+    // A hand-edited word such as "../x" would lead playback out of Sons.
+    liste->removeIf([](const EntreeMot &entree) { return !entree.mot.isEmpty() && !motEnregistrable(entree.mot); });
+    lecture.etat = LectureListeMots::Etat::Lue;
+    lecture.liste = std::move(*liste);
+    return lecture;
 }

@@ -30,7 +30,8 @@ std::optional<ListeMots> lireEnregistrementsMotsStricte(const QStringList &valeu
 
 // True when the word can be stored in Mots.dat and read back as itself: it
 // is not empty, has a Windows-1252 byte for every character, holds no double
-// quote (values are not escaped) and is not the record marker "*".
+// quote (values are not escaped) and is not the record marker "*"; and when
+// it names a file inside Sons: no path separator, not "." or "..".
 bool motEnregistrable(const QString &mot);
 
 // The bytes of Mots.dat for a list (Windows-1252, CR LF). No value when a word
@@ -53,6 +54,12 @@ struct OuvertureListeMots {
     // The Sons folder is missing or unreadable: the list is the file's, unmerged,
     // so no level is lost.
     bool sonsIllisible = false;
+    // Mots.dat exists but cannot be read (the reason, in French): the list
+    // holds the recordings without levels, and saving will not replace it.
+    QString motsDatIllisible;
+    // Mots.dat holds text but no word could be read from it, or bytes no
+    // text file holds: it is kept in Sauvegardes before it is replaced.
+    bool motsDatAbime = false;
 };
 
 // The teacher's opening: creates an empty Mots.dat when none exists, reads it,
@@ -65,9 +72,27 @@ OuvertureListeMots OuvrirListeMots(const QString &dossierInstallation);
 // folder is missing or unreadable.
 std::optional<QStringList> listerEnregistrements(const QString &dossierInstallation);
 
-// Rewrites Mots.dat; removes it when the list is empty.
+// Rewrites Mots.dat; removes it when the list is empty. A Mots.dat that
+// cannot be read is not replaced; one that is damaged, or that gives a level
+// to a word the new list has without that level, is first copied into
+// Sauvegardes (no copy, no save).
 ResultatEcriture EnregistrerListeMots(const QString &dossierInstallation, const ListeMots &liste);
 
-// The pupil side's strict reading: no value when Mots.dat is missing or
-// unreadable, or when a record holds more than two values after its "*".
-std::optional<ListeMots> LireListeMotsEleve(const QString &dossierInstallation);
+// The pupil side's strict reading.
+struct LectureListeMots {
+    enum class Etat {
+        Lue,
+        // Missing, or a record holds more than two values after its "*": the
+        // teacher has to give levels first.
+        Manquante,
+        // Exists but cannot be read (raison says why).
+        Illisible,
+        // No word could be read while Sons holds recordings, or bytes no
+        // text file holds: a damaged file, not an empty list.
+        Abimee,
+    };
+    Etat etat = Etat::Manquante;
+    ListeMots liste;     // when Lue; words that could not name a file in Sons are left out
+    QString raison;
+};
+LectureListeMots LireListeMotsEleve(const QString &dossierInstallation);

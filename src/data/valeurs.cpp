@@ -69,17 +69,44 @@ void parcourirValeurs(const QString &texte, const std::function<void(QString &&)
     }
 }
 
-std::optional<QString> lireFichierTexte(const QString &chemin)
+LectureFichier lireFichier(const QString &chemin)
 {
-    if (QFileInfo(chemin).isDir())
-        return std::nullopt;
+    LectureFichier lecture;
+    const QFileInfo info(chemin);
+    const auto illisible = [&lecture](const QString &raison) {
+        lecture.etat = LectureFichier::Etat::Illisible;
+        lecture.raison = raison;
+        return lecture;
+    };
+    if (info.isSymLink())
+        return illisible(QStringLiteral("c'est un lien symbolique, qu'OrthoVal ne suit pas par sécurité."));
+    if (!info.exists())
+        return lecture;
+    if (info.isDir())
+        return illisible(QStringLiteral("c'est un dossier."));
     QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        if (!QFileInfo::exists(chemin))
+            return lecture;   // removed in between
+        return illisible(fichier.error() == QFileDevice::OpenError || !info.isReadable()
+                             ? QStringLiteral("la lecture en est refusée (droits du fichier, ou fichier "
+                                              "bloqué par un autre programme).")
+                             : fichier.errorString());
+    }
     const QByteArray octets = fichier.readAll();
     if (fichier.error() != QFileDevice::NoError)
+        return illisible(QStringLiteral("erreur de lecture (%1).").arg(fichier.errorString()));
+    lecture.etat = LectureFichier::Etat::Lu;
+    lecture.texte = decoderTexteFichier(octets);
+    return lecture;
+}
+
+std::optional<QString> lireFichierTexte(const QString &chemin)
+{
+    LectureFichier lecture = lireFichier(chemin);
+    if (!lecture.lu())
         return std::nullopt;
-    return decoderTexteFichier(octets);
+    return std::move(lecture.texte);
 }
 
 std::optional<QStringList> lireFichierValeurs(const QString &chemin)

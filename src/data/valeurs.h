@@ -22,6 +22,22 @@ QStringList lireValeurs(const QString &texte);
 // large to hold twice.
 void parcourirValeurs(const QString &texte, const std::function<void(QString &&)> &recevoir);
 
+// What reading a whole file gave. A file that exists but cannot be read is
+// never the same thing as a missing one: the callers must not take it for
+// empty, nor write over it.
+struct LectureFichier {
+    enum class Etat { Lu, Absent, Illisible };
+    Etat etat = Etat::Absent;
+    QString texte;   // decoded by decoderTexteFichier, when Lu
+    QString raison;  // why it could not be read, in French, when Illisible
+    bool lu() const { return etat == Etat::Lu; }
+    bool illisible() const { return etat == Etat::Illisible; }
+};
+
+// Reads and decodes a whole file. A symbolic link is not followed: it is
+// Illisible, as is a folder, a file without read permission or a read error.
+LectureFichier lireFichier(const QString &chemin);
+
 // Reads a whole file (decoded by decoderTexteFichier). No value when the file
 // is missing or cannot be read.
 std::optional<QStringList> lireFichierValeurs(const QString &chemin);

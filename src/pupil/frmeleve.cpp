@@ -125,13 +125,25 @@ void FrmEleve::resizeEvent(QResizeEvent *evenement)
 
 void FrmEleve::chargerListeMots()
 {
-    const std::optional<ListeMots> liste = LireListeMotsEleve(etat_.dossierInstallation);
-    if (liste) {
-        fgMots_ = *liste;
+    LectureListeMots lecture = LireListeMotsEleve(etat_.dossierInstallation);
+    switch (lecture.etat) {
+    case LectureListeMots::Etat::Lue:
+        fgMots_ = std::move(lecture.liste);
         return;
+    case LectureListeMots::Etat::Manquante:
+        plateforme_.messages->information(this, kTitreAvertissement, kListeMotsIllisible);
+        echecListeMots_ = true;
+        return;
+    case LectureListeMots::Etat::Illisible:
+        plateforme_.messages->information(this, kTitreListeMotsAbimee, kListeMotsNonLue.arg(lecture.raison));
+        break;
+    case LectureListeMots::Etat::Abimee:
+        plateforme_.messages->information(this, kTitreListeMotsAbimee, kListeMotsAbimee);
+        break;
     }
-    plateforme_.messages->information(this, kTitreAvertissement, kListeMotsIllisible);
-    echecListeMots_ = true;
+    // A damaged list is no empty list: a visit would drop the pupil's words.
+    // The window closes without a visit, and the teacher is called.
+    listeMotsAbimee_ = true;
 }
 
 void FrmEleve::showEvent(QShowEvent *evenement)
@@ -139,18 +151,15 @@ void FrmEleve::showEvent(QShowEvent *evenement)
     QDialog::showEvent(evenement);
     // The failure was told while loading; once up, the window gives way to
     // the teacher module, which the caller opens.
-    if (echecListeMots_)
+    if (echecListeMots_ || listeMotsAbimee_)
         QTimer::singleShot(0, this, [this] { done(QDialog::Rejected); });
 }
 
 void FrmEleve::identifier()
 {
     const QString nom = cmbEleve_->currentText();
-    if (nom.isEmpty() || echecListeMots_)
+    if (nom.isEmpty() || echecListeMots_ || listeMotsAbimee_)
         return;
-    nomEleve_ = nom;
-    setWindowTitle(kTitreFenetre + kSeparateurTitre + nomEleve_);
-    frameEleve_->hide();
 
     // The notice must be on screen before the work that blocks the window.
     couvrirFenetre(frameMiseAJour_);
@@ -158,7 +167,18 @@ void FrmEleve::identifier()
     frameMiseAJour_->repaint();
 
     const QDate aujourdhui = plateforme_.horloge->aujourdhui();
-    ChargerBilan(fgEleve_, etat_.dossierInstallation, nomEleve_, aujourdhui);
+    const ChargementBilan chargement = ChargerBilan(fgEleve_, etat_.dossierInstallation, nom, aujourdhui);
+    if (!chargement.lu) {
+        // Taken for empty, the file would be written over at Quitter: no
+        // visit until it can be read, and nothing is written.
+        frameMiseAJour_->hide();
+        plateforme_.messages->information(this, kTitreBilanIllisible,
+                                          kBilanIllisible.arg(nom + kExtensionBilan, chargement.raison));
+        return;
+    }
+    nomEleve_ = nom;
+    setWindowTitle(kTitreFenetre + kSeparateurTitre + nomEleve_);
+    frameEleve_->hide();
     ActualiserBilan(fgEleve_, fgMots_, aujourdhui);
     ecran_->lblMotsConnus->setText(QString::number(CompterMotsAcquis(fgEleve_)));
     ecran_->lblMotsConnus->repaint();

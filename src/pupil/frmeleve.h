@@ -23,8 +23,12 @@ public:
     FrmEleve(EtatProgramme &etat, Plateforme plateforme, QWidget *parent = nullptr);
     ~FrmEleve() override;
 
-    // Mots.dat could not be read: the window closes as soon as it is shown.
+    // Mots.dat is missing (no level given yet): the window closes as soon as
+    // it is shown, and the caller leads to the teacher module.
     bool echecListeMots() const { return echecListeMots_; }
+    // Mots.dat cannot be read or is damaged: the window closes as soon as it
+    // is shown, after asking the child to call the teacher; nothing is written.
+    bool listeMotsAbimee() const { return listeMotsAbimee_; }
 
     // Read-only views for the caller and the tests.
     const TableProgression &fgEleve() const { return fgEleve_; }
@@ -80,6 +84,7 @@ private:
     int ligneCourante_ = 0;
     int etapeCourante_ = 0;
     bool echecListeMots_ = false;
+    bool listeMotsAbimee_ = false;   // unreadable or damaged: no visit at all
     bool echecEnregistrement_ = false;
     bool sonOccupe_ = false;
 

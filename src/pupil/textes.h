@@ -18,6 +18,20 @@ inline const QString kListeMotsIllisible = QStringLiteral(
     "Vous devez d'abord affecter un niveau aux mots de la bibliothèque sonore\n"
     "en ouvrant le module Enseignant.\n");
 
+inline const QString kTitreListeMotsAbimee = QStringLiteral("Liste des mots abîmée");
+inline const QString kListeMotsAbimee = QStringLiteral(
+    "La liste des mots (le fichier « Mots.dat ») est abîmée : aucun mot n'a pu y être lu.\n\n"
+    "Appelle ton maître ou ta maîtresse : il faut ouvrir le module Enseignant pour la réparer.\n"
+    "Ton travail n'a pas été touché.");
+inline const QString kListeMotsNonLue = QStringLiteral(
+    "La liste des mots (le fichier « Mots.dat ») ne peut pas être lue : %1\n\n"
+    "Appelle ton maître ou ta maîtresse.\n"
+    "Ton travail n'a pas été touché.");
+inline const QString kTitreBilanIllisible = QStringLiteral("Fichier illisible");
+inline const QString kBilanIllisible = QStringLiteral(
+    "Ton fichier de travail (« %1 ») ne peut pas être lu : %2\n\n"
+    "Appelle ton maître ou ta maîtresse. Ton travail n'a pas été touché.");
+
 inline const QString kTitreEnregistrement = QStringLiteral("Enregistrement impossible");
 inline const QString kEnregistrementRate = QStringLiteral(
     "\n\nLes progrès de cette séance sont encore en mémoire. "

@@ -146,6 +146,12 @@ void FrmEnseignant::ouvrirListe()
     if (ouverture.sonsIllisible)
         plateforme_.messages->information(this, TextesEnseignant::titreSons,
                                           TextesEnseignant::sonsIllisible);
+    // Named before anything replaces it.
+    if (!ouverture.motsDatIllisible.isEmpty())
+        plateforme_.messages->information(this, TextesEnseignant::titreMotsDat,
+                                          TextesEnseignant::motsDatIllisible.arg(ouverture.motsDatIllisible));
+    else if (ouverture.motsDatAbime)
+        plateforme_.messages->information(this, TextesEnseignant::titreMotsDat, TextesEnseignant::motsDatAbime);
 
     const int maximum = std::max(0, int(tableur_.size()) - kLignes);
     vscroll_->setRange(0, maximum);

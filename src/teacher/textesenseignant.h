@@ -59,6 +59,15 @@ inline const QString titreSons = QStringLiteral("Bibliothèque de sons");
 inline const QString sonsIllisible = QStringLiteral(
     "Le dossier des sons « Sons » est absent ou illisible.\n"
     "La liste des mots est affichée telle qu'elle a été enregistrée.");
+inline const QString titreMotsDat = QStringLiteral("Liste des mots");
+inline const QString motsDatIllisible = QStringLiteral(
+    "Le fichier « Mots.dat », qui garde les niveaux des mots, ne peut pas être lu : %1\n\n"
+    "Les mots sont affichés sans leur niveau. Le fichier ne sera pas remplacé tant qu'il ne "
+    "pourra pas être lu : rendez-le lisible (droits du fichier, antivirus), puis rouvrez ce module.");
+inline const QString motsDatAbime = QStringLiteral(
+    "Le fichier « Mots.dat », qui garde les niveaux des mots, est abîmé : aucun mot n'a pu y être lu.\n\n"
+    "Les mots sont affichés sans leur niveau. À la fermeture de ce module, l'ancien fichier sera "
+    "d'abord copié dans le dossier « Sauvegardes », d'où il pourra être restauré.");
 inline const QString titreEnregistrement = QStringLiteral("Enregistrement impossible");
 inline const QString fermerQuandMeme =
     QStringLiteral("Fermer quand même sans enregistrer ?");

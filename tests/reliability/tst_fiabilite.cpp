@@ -168,11 +168,13 @@ private slots:
     void destinationInaccessible_data()
     {
         QTest::addColumn<QString>("raison"); // %1: the installation folder; the tag: situation, file saved
-        QTest::newRow("disque plein, bilan") << "l'écriture a échoué ; le disque est peut-être plein.";
-        QTest::newRow("disque plein, mots") << "l'écriture a échoué ; le disque est peut-être plein.";
+        // Versions 0 and 1 differ in their words: a copy is kept first.
+        const QString copie = QStringLiteral("la copie de sauvegarde à faire avant de le remplacer a échoué : ");
+        QTest::newRow("disque plein, bilan") << copie + "l'écriture a échoué ; le disque est peut-être plein.";
+        QTest::newRow("disque plein, mots") << copie + "l'écriture a échoué ; le disque est peut-être plein.";
         QTest::newRow("dossier remplacé par un fichier, mots") << "« %1 » n'est pas un dossier.";
         QTest::newRow("clé retirée, bilan") << "le dossier « %1 » est introuvable (clé ou disque retiré ?).";
-        QTest::newRow("dossier immuable, mots") << "le fichier ou son dossier est protégé en écriture.";
+        QTest::newRow("dossier immuable, mots") << copie + "le fichier ou son dossier est protégé en écriture.";
     }
 
     void destinationInaccessible()
@@ -284,7 +286,7 @@ private slots:
             obtenu = texteDate(dateOuAujourdhui(table.cellule(0, kColonneDate), kAujourdhui));
         } else {
             ChargerBilan(table, d.path(), QStringLiteral("Paul"), kAujourdhui);
-            ActualiserBilan(table, LireListeMotsEleve(d.path()).value_or(ListeMots{}), kAujourdhui);
+            ActualiserBilan(table, LireListeMotsEleve(d.path()).liste, kAujourdhui);
             obtenu = QStringLiteral("%1 ligne(s)").arg(table.nombreLignes());
             for (int r = 0; r < std::min(2, table.nombreLignes()); ++r) // trailing empty cells left out
                 obtenu += QStringLiteral(" / ") + QStringList(table.ligne(r).begin(), table.ligne(r).end()).join(u'|').remove(QRegularExpression("\\|+$"));

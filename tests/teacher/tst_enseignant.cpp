@@ -281,10 +281,11 @@ private slots:
         Fenetre t({"chat", "chien"}, {}, [](Fenetre &x) { QVERIFY(QDir(x.inst.dossier.path()).mkdir(u"Mots.dat"_s)); });
         t.clic(t.boite(1));
         t.p.messages.reponseQuestion = false;
+        QCOMPARE(t.p.messages.demandes.size(), 1); // told at opening that Mots.dat cannot be read
         QVERIFY(!t.f->close());
-        QCOMPARE(t.p.messages.demandes.size(), 1);
-        QVERIFY(t.p.messages.demandes.first().question);
-        QVERIFY(t.p.messages.demandes.first().texte.contains(u"Mots.dat"_s));
+        QCOMPARE(t.p.messages.demandes.size(), 2);
+        QVERIFY(t.p.messages.demandes.last().question);
+        QVERIFY(t.p.messages.demandes.last().texte.contains(u"Mots.dat"_s));
         QCOMPARE(t.f->tableur().at(1).niveau, u"1"_s);
 
         QVERIFY(QDir(t.inst.dossier.path()).rmdir(u"Mots.dat"_s));

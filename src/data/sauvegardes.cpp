@@ -1,0 +1,129 @@
+#include "sauvegardes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+// "Paul.bil" -> "Paul" and ".bil"; a name without extension keeps it all.
+std::pair<QString, QString> separerNom(const QString &nomFichier)
+{
+    const qsizetype point = nomFichier.lastIndexOf(u'.');
+    if (point <= 0)
+        return {nomFichier, QString()};
+    return {nomFichier.left(point), nomFichier.mid(point)};
+}
+
+// Copies of this file: "<base> (yyyy-MM-dd HHhmmmss).<ext>", with an optional
+// " n" when two copies fall in the same second.
+QRegularExpression motifCopies(const QString &nomFichier)
+{
+    const auto [base, extension] = separerNom(nomFichier);
+    return QRegularExpression(QStringLiteral("^%1 \\((\\d{4}-\\d{2}-\\d{2} \\d{2}h\\d{2}m\\d{2})(?: (\\d+))?\\)%2$")
+                                  .arg(QRegularExpression::escape(base), QRegularExpression::escape(extension)));
+}
+
+QString dossierCopies(const QString &dossierDonnees)
+{
+    return QDir(dossierDonnees).filePath(kDossierSauvegardes);
+}
+
+bool occupe(const QString &chemin)
+{
+    const QFileInfo info(chemin);
+    return info.exists() || info.isSymLink();
+}
+
+// The bytes of a file, never through a link; the French reason on failure.
+QString lireOctets(const QString &chemin, QByteArray &octets)
+{
+    if (QFileInfo(chemin).isSymLink())
+        return QStringLiteral("« %1 » est un lien symbolique.").arg(QFileInfo(chemin).fileName());
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return QFileInfo::exists(chemin) ? QStringLiteral("le fichier « %1 » ne peut pas être lu.").arg(QFileInfo(chemin).fileName())
+                                         : QStringLiteral("le fichier « %1 » a disparu.").arg(QFileInfo(chemin).fileName());
+    octets = fichier.readAll();
+    return QString();
+}
+
+} // namespace
+
+QStringList listerSauvegardes(const QString &dossierDonnees, const QString &nomFichier)
+{
+    const QString dossier = dossierCopies(dossierDonnees);
+    if (QFileInfo(dossier).isSymLink())
+        return {};
+    const QRegularExpression motif = motifCopies(nomFichier);
+    QList<std::tuple<QString, int, QString>> copies;   // date, number, name
+    for (const QString &nom : QDir(dossier).entryList(QDir::Files)) {
+        const QRegularExpressionMatch m = motif.match(nom);
+        if (m.hasMatch())
+            copies.append({m.captured(1), m.captured(2).toInt(), nom});
+    }
+    std::sort(copies.begin(), copies.end(), std::greater<>());
+    QStringList noms;
+    for (const auto &copie : copies)
+        noms.append(std::get<2>(copie));
+    return noms;
+}
+
+ResultatEcriture sauvegarderCopie(const QString &chemin, const QDateTime &moment)
+{
+    const QFileInfo info(chemin);
+    if (!info.exists() && !info.isSymLink())
+        return ResultatEcriture::reussite(chemin);
+    const QString dossierDonnees = info.absolutePath();
+    const QString dossier = dossierCopies(dossierDonnees);
+    const auto refus = [&chemin](const QString &raison) {
+        return ResultatEcriture::echec(
+            chemin, QStringLiteral("la copie de sauvegarde à faire avant de le remplacer a échoué : %1").arg(raison));
+    };
+    QByteArray octets;
+    const QString raison = lireOctets(chemin, octets);
+    if (!raison.isEmpty())
+        return refus(raison);
+    if (QFileInfo(dossier).isSymLink())
+        return refus(QStringLiteral("« %1 » est un lien symbolique.").arg(kDossierSauvegardes));
+    const bool nouveau = !QFileInfo(dossier).isDir();
+    if (nouveau && !QDir(dossierDonnees).mkdir(kDossierSauvegardes))
+        return refus(expliquerEchecEcriture(dossier, true,
+                                            QStringLiteral("le dossier « %1 » ne peut pas être créé.").arg(kDossierSauvegardes)));
+
+    const auto [base, extension] = separerNom(info.fileName());
+    const QString date = moment.toString(QStringLiteral("yyyy-MM-dd HH'h'mm'm'ss"));
+    QString nomCopie = QStringLiteral("%1 (%2)%3").arg(base, date, extension);
+    for (int n = 2; occupe(QDir(dossier).filePath(nomCopie)); ++n)
+        nomCopie = QStringLiteral("%1 (%2 %3)%4").arg(base, date).arg(n).arg(extension);
+    const ResultatEcriture copie = ecrireFichier(QDir(dossier).filePath(nomCopie), octets);
+    if (!copie.ok) {
+        if (nouveau)
+            QDir(dossierDonnees).rmdir(kDossierSauvegardes);   // only when still empty
+        return refus(copie.detail);
+    }
+
+    const QStringList copies = listerSauvegardes(dossierDonnees, info.fileName());
+    for (qsizetype i = kSauvegardesGardees; i < copies.size(); ++i)
+        QFile::remove(QDir(dossier).filePath(copies[i]));
+    return ResultatEcriture::reussite(chemin);
+}
+
+ResultatEcriture restaurerSauvegarde(const QString &dossierDonnees, const QString &nomFichier,
+                                     const QString &nomCopie)
+{
+    const QString chemin = QDir(dossierDonnees).filePath(nomFichier);
+    if (!motifCopies(nomFichier).match(nomCopie).hasMatch())
+        return ResultatEcriture::echec(chemin, QStringLiteral("« %1 » n'est pas une copie de ce fichier.").arg(nomCopie));
+    QByteArray octets;
+    const QString raison = lireOctets(QDir(dossierCopies(dossierDonnees)).filePath(nomCopie), octets);
+    if (!raison.isEmpty())
+        return ResultatEcriture::echec(chemin, raison);
+    const ResultatEcriture avant = sauvegarderCopie(chemin);
+    if (!avant.ok)
+        return avant;
+    return ecrireFichier(chemin, octets);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Copies of data files kept before a save that would drop something they
+// hold (a pupil's progress, the teacher's levels), in the folder
+// "Sauvegardes" beside the data: "Paul (2026-12-07 09h41m05).bil". The last
+// few copies of each file are kept; a teacher restores one by copying it back.
+#include "ecriture.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+inline const QString kDossierSauvegardes = QStringLiteral("Sauvegardes");
+inline constexpr int kSauvegardesGardees = 5;
+
+// Copies the file, byte for byte, into Sauvegardes under a dated name, then
+// removes the oldest copies of that file beyond kSauvegardesGardees. A missing
+// file needs no copy (success). Refused for a symbolic link, in the file or as
+// the folder.
+ResultatEcriture sauvegarderCopie(const QString &chemin, const QDateTime &moment = QDateTime::currentDateTime());
+
+// The copies of a file of the data folder ("Paul.bil"), newest first, as file
+// names within Sauvegardes.
+QStringList listerSauvegardes(const QString &dossierDonnees, const QString &nomFichier);
+
+// Puts a copy back in place of the file (through sauvegarderCopie first, so
+// the file being replaced is not lost either).
+ResultatEcriture restaurerSauvegarde(const QString &dossierDonnees, const QString &nomFichier,
+                                     const QString &nomCopie);
