@@ -97,13 +97,23 @@ ResultatInstallation InstallerBibliotheque(const QString &source, const QString 
     if (infoSons.exists() && !infoSons.isDir())
         return echec(resultat, impossible + QStringLiteral(" (un fichier porte déjà ce nom)"));
 
-    if (infoSons.isDir()) {
+    if (infoSons.isSymLink()) {
+        // A library kept elsewhere on purpose, or a link planted by another
+        // account: either way nothing is written through it.
+    } else if (infoSons.isDir()) {
         copierEnregistrements(dossierSource, QDir(cheminSons), resultat);
     } else {
-        // Whatever an interrupted run left is thrown away and done again.
-        QDir provisoire(installation.filePath(kDossierProvisoire));
-        if (provisoire.exists() && !provisoire.removeRecursively())
+        // Whatever an interrupted run left is thrown away and done again. A
+        // link in its place is removed itself: emptying it would empty the
+        // folder it points to.
+        const QString cheminProvisoire = installation.filePath(kDossierProvisoire);
+        QDir provisoire(cheminProvisoire);
+        if (QFileInfo(cheminProvisoire).isSymLink()) {
+            if (!QFile::remove(cheminProvisoire))
+                return echec(resultat, impossible);
+        } else if (provisoire.exists() && !provisoire.removeRecursively()) {
             return echec(resultat, impossible);
+        }
         if (!installation.mkdir(kDossierProvisoire))
             return echec(resultat, impossible);
         copierEnregistrements(dossierSource, provisoire, resultat);

@@ -108,6 +108,29 @@ private slots:
         QCOMPARE(r.enregistrementsPresents, enregistrement ? 1 : 0);
     }
 
+    // Links planted where the installer works (the folder is writable by
+    // every account): the folder they point to keeps its files.
+    void liensPlantes_data()
+    {
+        QTest::addColumn<QString>("lien");
+        QTest::newRow("dossier de travail") << QStringLiteral("Sons.installation");
+        QTest::newRow("Sons") << kDossierSons;
+    }
+
+    void liensPlantes()
+    {
+        QFETCH(QString, lien);
+        Bibliotheque b;
+        const QString ailleurs = b.racine.filePath("ailleurs");
+        QVERIFY(ecrire(ailleurs + "/devoir.txt", "à garder"));
+        QVERIFY(QFile::link(ailleurs, b.chemin(lien)));
+        const ResultatInstallation r = b.installer();
+        QVERIFY2(r.ok, qPrintable(r.erreur));
+        QCOMPARE(QDir(ailleurs).entryList(QDir::Files), QStringList{"devoir.txt"});
+        QCOMPARE(lire(ailleurs + "/devoir.txt"), QByteArray("à garder"));
+        QVERIFY(!QFileInfo::exists(b.chemin("Sons.installation")) && !QFileInfo(b.chemin("Sons.installation")).isSymLink());
+    }
+
     void echecsSansRienLaisser()
     {
         Bibliotheque b;
