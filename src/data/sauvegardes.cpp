@@ -112,6 +112,15 @@ ResultatEcriture sauvegarderCopie(const QString &chemin, const QDateTime &moment
     return ResultatEcriture::reussite(chemin);
 }
 
+QDateTime momentSauvegarde(const QString &nomCopie)
+{
+    static const QRegularExpression motif(QStringLiteral(" \\((\\d{4}-\\d{2}-\\d{2} \\d{2}h\\d{2}m\\d{2})(?: \\d+)?\\)[^()]*$"));
+    const QRegularExpressionMatch m = motif.match(nomCopie);
+    if (!m.hasMatch())
+        return {};
+    return QDateTime::fromString(m.captured(1), QStringLiteral("yyyy-MM-dd HH'h'mm'm'ss"));
+}
+
 ResultatEcriture restaurerSauvegarde(const QString &dossierDonnees, const QString &nomFichier,
                                      const QString &nomCopie)
 {

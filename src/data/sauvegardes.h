@@ -22,6 +22,10 @@ ResultatEcriture sauvegarderCopie(const QString &chemin, const QDateTime &moment
 // names within Sauvegardes.
 QStringList listerSauvegardes(const QString &dossierDonnees, const QString &nomFichier);
 
+// The moment a copy was made, read from its name ("Paul (2026-12-07
+// 09h41m05).bil"); invalid for another name.
+QDateTime momentSauvegarde(const QString &nomCopie);
+
 // Puts a copy back in place of the file (through sauvegarderCopie first, so
 // the file being replaced is not lost either).
 ResultatEcriture restaurerSauvegarde(const QString &dossierDonnees, const QString &nomFichier,

@@ -1,6 +1,7 @@
 #include "plateformeqt.h"
 
 #include <QAbstractButton>
+#include <QInputDialog>
 #include <QMessageBox>
 
 void MessagesQt::information(QWidget *parent, const QString &titre, const QString &texte)
@@ -15,4 +16,11 @@ bool MessagesQt::question(QWidget *parent, const QString &titre, const QString &
     boite.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
     boite.setDefaultButton(QMessageBox::No);
     return boite.exec() == QMessageBox::Yes;
+}
+
+int MessagesQt::choisir(QWidget *parent, const QString &titre, const QString &texte, const QStringList &choix)
+{
+    bool ok = false;
+    const QString choisi = QInputDialog::getItem(parent, titre, texte, choix, 0, false, &ok);
+    return ok ? int(choix.indexOf(choisi)) : -1;
 }

@@ -17,6 +17,9 @@ public:
     virtual void information(QWidget *parent, const QString &titre, const QString &texte) = 0;
     // A modal box with Yes and No; true for Yes.
     virtual bool question(QWidget *parent, const QString &titre, const QString &texte) = 0;
+    // A modal list to pick one of the choices from; its index, or -1 when
+    // cancelled.
+    virtual int choisir(QWidget *parent, const QString &titre, const QString &texte, const QStringList &choix) = 0;
 };
 
 class Polices {

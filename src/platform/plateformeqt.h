@@ -9,6 +9,7 @@ class MessagesQt : public Messages {
 public:
     void information(QWidget *parent, const QString &titre, const QString &texte) override;
     bool question(QWidget *parent, const QString &titre, const QString &texte) override;
+    int choisir(QWidget *parent, const QString &titre, const QString &texte, const QStringList &choix) override;
 };
 
 class PolicesQt : public Polices {

@@ -1,6 +1,7 @@
 #include "panneaueleves.h"
 
 #include "data/eleves.h"
+#include "data/sauvegardes.h"
 #include "textesenseignant.h"
 
 #include <QComboBox>
@@ -39,6 +40,8 @@ PanneauEleves::PanneauEleves(const QString &dossierInstallation, Plateforme plat
     cmdAjouter_ = bouton(TextesEleves::ajouter, "cmdAjouter", this);
     cmdSupprimer_ = bouton(TextesEleves::supprimer, "cmdSupprimer", this);
     cmdTermine_ = bouton(TextesEleves::terminer, "cmdTermine", this);
+    cmdRestaurer_ = bouton(TextesEleves::restaurer, "cmdRestaurer", this);
+    cmdRestaurer_->setToolTip(TextesEleves::bulleRestaurer);
 
     frameSaisie_ = new QFrame(this);
     frameSaisie_->setObjectName(QStringLiteral("frameSaisie"));
@@ -63,6 +66,7 @@ PanneauEleves::PanneauEleves(const QString &dossierInstallation, Plateforme plat
     auto *boutons = new QHBoxLayout;
     boutons->addWidget(cmdAjouter_);
     boutons->addWidget(cmdSupprimer_);
+    boutons->addWidget(cmdRestaurer_);
     boutons->addStretch();
     boutons->addWidget(cmdTermine_);
     colonne->addLayout(boutons);
@@ -81,6 +85,7 @@ PanneauEleves::PanneauEleves(const QString &dossierInstallation, Plateforme plat
     connect(cmdOk_, &QPushButton::clicked, this, &PanneauEleves::valider);
     connect(txtEleve_, &QLineEdit::returnPressed, this, &PanneauEleves::valider);
     connect(cmdSupprimer_, &QPushButton::clicked, this, &PanneauEleves::supprimer);
+    connect(cmdRestaurer_, &QPushButton::clicked, this, &PanneauEleves::restaurer);
     connect(cmdTermine_, &QPushButton::clicked, this, &PanneauEleves::terminer);
     hide();
 }
@@ -154,6 +159,34 @@ void PanneauEleves::supprimer()
     if (!resultat.ok)
         signaler(TextesEleves::titreFichier, resultat.message());
     remplirListe();
+}
+
+void PanneauEleves::restaurer()
+{
+    const QString nom = cmbEleves_->currentText();
+    if (nom.isEmpty())
+        return;
+    const QString fichier = nom + kExtensionBilan;
+    const QStringList copies = listerSauvegardes(dossier_, fichier);
+    if (copies.isEmpty()) {
+        signaler(TextesEleves::titreRestaurer, TextesEleves::aucuneCopie.arg(nom));
+        return;
+    }
+    QStringList libelles;
+    for (const QString &copie : copies) {
+        const QDateTime moment = momentSauvegarde(copie);
+        libelles << TextesEleves::copieDu.arg(moment.toString(QStringLiteral("dd/MM/yyyy")),
+                                               moment.toString(QStringLiteral("HH:mm:ss")));
+    }
+    const int choix = plateforme_.messages->choisir(this, TextesEleves::titreRestaurer,
+                                                   TextesEleves::choisirCopie.arg(nom), libelles);
+    if (choix < 0 || choix >= copies.size())
+        return;
+    const ResultatEcriture resultat = restaurerSauvegarde(dossier_, fichier, copies[choix]);
+    if (!resultat.ok)
+        signaler(TextesEleves::titreFichier, resultat.message());
+    else
+        signaler(TextesEleves::titreRestaurer, TextesEleves::copieRestauree.arg(nom, libelles[choix].toLower()));
 }
 
 void PanneauEleves::terminer()

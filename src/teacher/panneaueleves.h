@@ -24,6 +24,7 @@ private:
     void ajouter();
     void valider();
     void supprimer();
+    void restaurer();
     void terminer();
     void signaler(const QString &titre, const QString &texte);
 
@@ -35,5 +36,6 @@ private:
     QPushButton *cmdOk_;
     QPushButton *cmdAjouter_;
     QPushButton *cmdSupprimer_;
+    QPushButton *cmdRestaurer_;
     QPushButton *cmdTermine_;
 };

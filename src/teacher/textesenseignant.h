@@ -88,4 +88,16 @@ inline const QString casseDifferente = QStringLiteral(
     "Un élève nommé « %1 » existe déjà : « %2 » ne s'en distingue que par les majuscules.\n"
     "Choisissez l'élève existant dans la liste, ou saisissez un autre nom.");
 inline const QString titreFichier = QStringLiteral("Liste d'élèves");
+inline const QString restaurer = QStringLiteral("&Restaurer...");
+inline const QString bulleRestaurer = QStringLiteral(
+    " Remettre le travail de l'élève tel qu'il était avant une perte (copie du dossier « Sauvegardes »). ");
+inline const QString titreRestaurer = QStringLiteral("Restaurer le travail d'un élève");
+inline const QString aucuneCopie = QStringLiteral(
+    "Il n'y a aucune copie de sauvegarde du travail de « %1 ».\n"
+    "OrthoVal en fait une avant tout enregistrement qui ferait perdre des mots étudiés.");
+inline const QString choisirCopie = QStringLiteral(
+    "Choisissez la copie du travail de « %1 » à remettre en place.\n"
+    "Le fichier actuel sera lui-même gardé dans « Sauvegardes ».");
+inline const QString copieDu = QStringLiteral("Copie du %1 à %2");
+inline const QString copieRestauree = QStringLiteral("Le travail de « %1 » est revenu à la %2.");
 }  // namespace TextesEleves

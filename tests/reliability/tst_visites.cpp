@@ -79,12 +79,13 @@ void visiter(Pilote &p)
     QVERIFY(!p.fenetre->isVisible());
 }
 
-QByteArray copieSauvegardee(const Installation &inst, const QString &fichier)
+// The only copy of a file in Sauvegardes, or the copy at that rank (newest first).
+QByteArray copieSauvegardee(const Installation &inst, const QString &fichier, int rang = -1)
 {
     const QStringList copies = listerSauvegardes(inst.dossier.path(), fichier);
-    if (copies.size() != 1)
+    if (rang < 0 && copies.size() != 1)
         return "<" + QByteArray::number(copies.size()) + " copies>";
-    QFile f(inst.chemin(kDossierSauvegardes + u'/' + copies.first()));
+    QFile f(inst.chemin(kDossierSauvegardes + u'/' + copies.value(std::max(rang, 0))));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<illisible>");
 }
 
@@ -265,9 +266,25 @@ private slots:
         QCOMPARE(etapes(classe.lireBilan(u"Paul"_s)).size(), kMots / 2);
         QCOMPARE(copieSauvegardee(classe, u"Paul.bil"_s), avant);
         // Nothing more is lost at the next visit: no new copy.
-        Pilote q(classe, u"Paul"_s);
-        visiter(q);
-        QCOMPARE(listerSauvegardes(classe.dossier.path(), u"Paul.bil"_s).size(), 1);
+        {
+            Pilote q(classe, u"Paul"_s);
+            visiter(q);
+            QCOMPARE(listerSauvegardes(classe.dossier.path(), u"Paul.bil"_s).size(), 1);
+        }
+        // The teacher puts the copy back from the pupil list; the file it
+        // replaces is kept in turn.
+        const QByteArray remplace = classe.lireBilan(u"Paul"_s);
+        PlateformeFactice plateforme;
+        EtatProgramme etat;
+        etat.dossierInstallation = classe.dossier.path();
+        FrmEnseignant fenetre(etat, plateforme.services());
+        fenetre.show();
+        fenetre.findChild<QPushButton *>(u"cmdEleves"_s)->click();
+        fenetre.findChild<QPushButton *>(u"cmdRestaurer"_s)->click();
+        QCOMPARE(plateforme.messages.choixProposes.size(), 1);
+        QCOMPARE(classe.lireBilan(u"Paul"_s), avant);
+        QCOMPARE(listerSauvegardes(classe.dossier.path(), u"Paul.bil"_s).size(), 2);
+        QCOMPARE(copieSauvegardee(classe, u"Paul.bil"_s, 0), remplace);
     }
 
     // A date typed by hand that cannot be read no longer freezes a waiting

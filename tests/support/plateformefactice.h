@@ -19,6 +19,8 @@ class MessagesFactices : public Messages {
 public:
     QList<MessageDemande> demandes;
     bool reponseQuestion = true;                 // the answer to every Yes/No question
+    int reponseChoix = 0;                        // the index picked in every list (-1: cancelled)
+    QStringList choixProposes;                   // the choices of the last list
     std::function<void()> pendantMessage;        // runs while a box is "open"
 
     void information(QWidget *, const QString &titre, const QString &texte) override
@@ -33,6 +35,14 @@ public:
         if (pendantMessage)
             pendantMessage();
         return reponseQuestion;
+    }
+    int choisir(QWidget *, const QString &titre, const QString &texte, const QStringList &choix) override
+    {
+        demandes.append({titre, texte, true});
+        choixProposes = choix;
+        if (pendantMessage)
+            pendantMessage();
+        return reponseChoix;
     }
     QStringList titres() const
     {
