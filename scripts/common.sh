@@ -9,6 +9,7 @@ PACKAGES=(
   espeak-ng
   fonts-comic-neue fonts-sil-andika fonts-urw-base35
   xvfb xauth xdotool imagemagick poppler-utils
+  pulseaudio pulseaudio-utils
   clang libclang-rt-14-dev
 )
 

@@ -1,12 +1,11 @@
 // Playing the current word, and printing the report.
 #include "frmeleve.h"
 
+#include "data/enregistrement.h"
 #include "ecranexercice.h"
 #include "platform/etiquettecliquable.h"
 #include "rapport.h"
 #include "textes.h"
-
-#include <QFileInfo>
 
 using namespace textes_eleve;
 
@@ -28,10 +27,12 @@ void FrmEleve::JouerMot(const QString &mot)
 {
     if (mot.isEmpty())
         plateforme_.messages->information(this, kTitreFinDeListe, kFinDeListe);
-    const QString chemin = etat_.dossierInstallation + QStringLiteral("/Sons/") + mot + QStringLiteral(".wav");
+    // "<word>.wav", or the same name with ".WAV" as copied from Windows;
+    // nothing outside Sons, whatever a hand-edited word list says.
+    const QString chemin = cheminEnregistrement(etat_.dossierInstallation, mot);
     // The wait is 4/3 of the recording, so that it is surely over.
     float duree = 0.0f;
-    if (!mot.isEmpty() && QFileInfo(chemin).isFile()) {
+    if (!chemin.isEmpty()) {
         duree = float(plateforme_.son->dureeMs(chemin)) / 1000.0f * 4.0f / 3.0f;
         plateforme_.son->jouer(chemin);
     }
