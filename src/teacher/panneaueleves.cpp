@@ -1,6 +1,7 @@
 #include "panneaueleves.h"
 
 #include "data/eleves.h"
+#include "data/verrou.h"
 #include "textesenseignant.h"
 
 #include <QComboBox>
@@ -150,6 +151,12 @@ void PanneauEleves::supprimer()
     if (!plateforme_.messages->question(this, TextesEleves::titreAvertissement,
                                         TextesEleves::confirmation))
         return;
+    // Held until the file is gone, so that the pupil cannot come in meanwhile.
+    const Verrou verrou(cheminVerrouEleve(dossier_, nom));
+    if (verrou.occupe()) {
+        signaler(textes_verrou::kTitreSuppressionImpossible, textes_verrou::suppressionImpossible(nom, verrou));
+        return;
+    }
     const ResultatEcriture resultat = supprimerEleve(dossier_, nom);
     if (!resultat.ok)
         signaler(TextesEleves::titreFichier, resultat.message());
