@@ -20,14 +20,16 @@ QString ou(const Verrou &verrou)
         return QStringLiteral("sur cet ordinateur, dans une autre fenêtre d'OrthoVal");
     if (verrou.ordinateur().isEmpty())
         return QStringLiteral("sur un autre ordinateur");
-    return QStringLiteral("sur un autre ordinateur (« %1 »)").arg(verrou.ordinateur());
+    // Non-breaking hyphens: "salle-B-03" stays whole on one line.
+    QString nom = verrou.ordinateur();
+    return QStringLiteral("sur un autre ordinateur («\u00A0%1\u00A0»)").arg(nom.replace(u'-', QChar(0x2011)));
 }
 } // namespace
 
 QString eleveOccupe(const QString &nom, const Verrou &verrou)
 {
-    return QStringLiteral("« %1 » travaille déjà %2.\n"
-                          "Si c'est bien toi, quitte d'abord OrthoVal là-bas avec le bouton « Quitter », "
+    return QStringLiteral("«\u00A0%1\u00A0» travaille déjà %2.\n"
+                          "Si c'est bien toi, quitte d'abord OrthoVal là-bas avec le bouton «\u00A0Quitter\u00A0», "
                           "puis reviens ici. Sinon, choisis ton nom dans la liste.")
         .arg(nom, ou(verrou));
 }
@@ -42,7 +44,7 @@ QString enseignantOccupe(const Verrou &verrou)
 
 QString suppressionImpossible(const QString &nom, const Verrou &verrou)
 {
-    return QStringLiteral("« %1 » travaille en ce moment %2.\n"
+    return QStringLiteral("«\u00A0%1\u00A0» travaille en ce moment %2.\n"
                           "Cet élève ne peut pas être supprimé pendant son travail : "
                           "réessayez quand il aura quitté OrthoVal.")
         .arg(nom, ou(verrou));

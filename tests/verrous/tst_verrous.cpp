@@ -152,7 +152,7 @@ private slots:
         Pilote ici(inst, u"Paul"_s);
         QCOMPARE(ici.plateforme.messages.titres(), QStringList{kTitreEleve});
         const QString texte = ici.plateforme.messages.demandes.first().texte;
-        QVERIFY2(texte.startsWith(u"« Paul » travaille déjà sur cet ordinateur"_s), qPrintable(texte));
+        QVERIFY2(texte.startsWith(u"«\u00A0Paul\u00A0» travaille déjà sur cet ordinateur"_s), qPrintable(texte));
         QVERIFY(ici.fenetre->nomEleve().isEmpty());
         QCOMPARE(ici.fenetre->fgEleve().nombreLignes(), 0);
         QVERIFY(ici.w<QGroupBox>(u"frameEleve"_s)->isVisible());
@@ -247,9 +247,9 @@ private slots:
         QTest::addColumn<QString>("refus");       // the start of the message, empty: Paul gets in
         const QByteArray ailleurs = verrouEcrit("salle-B-03", "autre-machine", "autre-demarrage");
         const QByteArray clone = verrouEcrit("salle-B-04", QSysInfo::machineUniqueId(), QSysInfo::bootUniqueId());
-        QTest::newRow("autre ordinateur, au travail") << ailleurs << 1 << u"« Paul » travaille déjà sur un autre ordinateur (« salle-B-03 »)."_s;
+        QTest::newRow("autre ordinateur, au travail") << ailleurs << 1 << u"«\u00A0Paul\u00A0» travaille déjà sur un autre ordinateur («\u00A0salle\u2011B\u201103\u00A0»)."_s;
         QTest::newRow("autre ordinateur, abandonné") << ailleurs << 10 << QString();
-        QTest::newRow("ordinateur cloné, au travail") << clone << 0 << u"« Paul » travaille déjà sur un autre ordinateur (« salle-B-04 »)."_s;
+        QTest::newRow("ordinateur cloné, au travail") << clone << 0 << u"«\u00A0Paul\u00A0» travaille déjà sur un autre ordinateur («\u00A0salle\u2011B\u201104\u00A0»)."_s;
         QTest::newRow("lien planté") << QByteArray("lien") << 0 << QString();
     }
     void verrouTrouve()
