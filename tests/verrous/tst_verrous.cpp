@@ -267,7 +267,7 @@ private slots:
     // reading it as another's still keeps out.
     void longueSeance()
     {
-        Verrou::reglerDelais(std::chrono::milliseconds(40), std::chrono::milliseconds(400));
+        Verrou::reglerDelais(std::chrono::milliseconds(50), std::chrono::seconds(5));
         const auto retablir = qScopeGuard([] { Verrou::reglerDelais(std::chrono::minutes(1), std::chrono::minutes(5)); });
         Installation inst;
         inst.preparer({u"chat"_s});
@@ -280,7 +280,7 @@ private slots:
         QVERIFY(ailleurs.open(QIODevice::WriteOnly));
         ailleurs.write(verrouEcrit("salle-B-03", "autre-machine", "autre-demarrage"));
         QVERIFY(ailleurs.commit() && vieillir(inst.chemin(u"Paul.bil.verrou"_s), 60));
-        QTest::qWait(200);
+        QTest::qWait(300);
 
         Pilote second(inst, u"Paul"_s);
         QCOMPARE(second.plateforme.messages.titres(), QStringList{kTitreEleve});
