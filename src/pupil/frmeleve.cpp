@@ -4,6 +4,7 @@
 
 #include "data/bilan.h"
 #include "data/eleves.h"
+#include "data/verrou.h"
 #include "clavierlettres.h"
 #include "ecranexercice.h"
 #include "platform/etiquettecliquable.h"
@@ -160,6 +161,13 @@ void FrmEleve::identifier()
     const QString nom = cmbEleve_->currentText();
     if (nom.isEmpty() || echecListeMots_ || listeMotsAbimee_)
         return;
+    // Taken before the file is read: another computer may be working on it.
+    auto verrou = std::make_unique<Verrou>(cheminVerrouEleve(etat_.dossierInstallation, nom));
+    if (verrou->occupe()) {
+        plateforme_.messages->information(this, textes_verrou::kTitreEleveOccupe,
+                                          textes_verrou::eleveOccupe(nom, *verrou));
+        return;
+    }
 
     // The notice must be on screen before the work that blocks the window.
     couvrirFenetre(frameMiseAJour_);
@@ -174,8 +182,9 @@ void FrmEleve::identifier()
         frameMiseAJour_->hide();
         plateforme_.messages->information(this, kTitreBilanIllisible,
                                           kBilanIllisible.arg(nom + kExtensionBilan, chargement.raison));
-        return;
+        return;   // the lock goes with it
     }
+    verrou_ = std::move(verrou);
     nomEleve_ = nom;
     setWindowTitle(kTitreFenetre + kSeparateurTitre + nomEleve_);
     frameEleve_->hide();
@@ -189,14 +198,18 @@ void FrmEleve::identifier()
 
 void FrmEleve::quitter()
 {
-    if (enregistrerAvantDepart())
+    if (enregistrerAvantDepart()) {
+        verrou_.reset();
         done(QDialog::Accepted);
+    }
 }
 
 void FrmEleve::reject()
 {
-    if (enregistrerAvantDepart())
+    if (enregistrerAvantDepart()) {
+        verrou_.reset();
         QDialog::reject();
+    }
 }
 
 // Escape must not end a child's session by accident.

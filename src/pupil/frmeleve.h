@@ -8,6 +8,7 @@
 #include "shell/programme.h"
 
 #include <QDialog>
+#include <memory>
 
 class EcranExercice;
 class QComboBox;
@@ -15,6 +16,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class Verrou;
 struct Proposition;
 
 class FrmEleve : public QDialog {
@@ -87,6 +89,8 @@ private:
     bool listeMotsAbimee_ = false;   // unreadable or damaged: no visit at all
     bool echecEnregistrement_ = false;
     bool sonOccupe_ = false;
+    // The pupil's lock, from identification until the work is saved.
+    std::unique_ptr<Verrou> verrou_;
 
     EcranExercice *ecran_ = nullptr;
     QGroupBox *frameEleve_ = nullptr;

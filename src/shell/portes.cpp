@@ -1,6 +1,7 @@
 #include "portes.h"
 
 #include "data/reglages.h"
+#include "data/verrou.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,7 +38,15 @@ void passerPorteEnseignant(EtatProgramme &etat, Plateforme plateforme, QWidget *
 {
     etat.accessGranted = false;
     fenetres.code(etat, plateforme, parent);
-    if (etat.accessGranted)
-        fenetres.enseignant(etat, plateforme, parent);
+    if (etat.accessGranted) {
+        // One teacher module at a time: two would each save their own word
+        // list and font over the other's.
+        const Verrou verrou(cheminVerrouEnseignant(etat.dossierInstallation));
+        if (verrou.occupe())
+            plateforme.messages->information(parent, textes_verrou::kTitreEnseignantOccupe,
+                                             textes_verrou::enseignantOccupe(verrou));
+        else
+            fenetres.enseignant(etat, plateforme, parent);
+    }
     etat.accessGranted = false;
 }

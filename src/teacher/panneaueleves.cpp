@@ -2,6 +2,7 @@
 
 #include "data/eleves.h"
 #include "data/sauvegardes.h"
+#include "data/verrou.h"
 #include "textesenseignant.h"
 
 #include <QComboBox>
@@ -155,6 +156,12 @@ void PanneauEleves::supprimer()
     if (!plateforme_.messages->question(this, TextesEleves::titreAvertissement,
                                         TextesEleves::confirmation))
         return;
+    // Held until the file is gone, so that the pupil cannot come in meanwhile.
+    const Verrou verrou(cheminVerrouEleve(dossier_, nom));
+    if (verrou.occupe()) {
+        signaler(textes_verrou::kTitreSuppressionImpossible, textes_verrou::suppressionImpossible(nom, verrou));
+        return;
+    }
     const ResultatEcriture resultat = supprimerEleve(dossier_, nom);
     if (!resultat.ok)
         signaler(TextesEleves::titreFichier, resultat.message());
@@ -182,6 +189,13 @@ void PanneauEleves::restaurer()
                                                    TextesEleves::choisirCopie.arg(nom), libelles);
     if (choix < 0 || choix >= copies.size())
         return;
+    // Held while the file is replaced: a visit saving at the same time would
+    // undo the restoring.
+    const Verrou verrou(cheminVerrouEleve(dossier_, nom));
+    if (verrou.occupe()) {
+        signaler(textes_verrou::kTitreRestaurationImpossible, textes_verrou::restaurationImpossible(nom, verrou));
+        return;
+    }
     const ResultatEcriture resultat = restaurerSauvegarde(dossier_, fichier, copies[choix]);
     if (!resultat.ok)
         signaler(TextesEleves::titreFichier, resultat.message());
