@@ -57,7 +57,7 @@ Classe &classe(int n)
         ligne[kColonneDate] = texteDate(kAujourdhui.addDays(-alea.bounded(400)));
         table.ajouterLigne(ligne);
     }
-    EnregistrerBilan(table, c.dossier.path(), kEleve);
+    EnregistrerBilan(table, c.dossier.path(), kEleve, false);
     const int churn = std::max(1, n / 100);
     for (int i = churn; i < n + churn; ++i) {
         c.fgMots.append(EntreeMot{motNumero(i), QString::number(1 + alea.bounded(5))});
@@ -74,9 +74,11 @@ void visiteEleve(benchmark::State &etat)
     Classe &c = classe(int(etat.range(0)));
     for (auto _ : etat) {
         TableProgression table;
-        ChargerBilan(table, c.dossier.path(), kEleve, kAujourdhui);
+        const ChargementBilan chargement = ChargerBilan(table, c.dossier.path(), kEleve, kAujourdhui);
+        const int etudiees = CompterLignesEtudiees(table);
         Actualiser(table, c.fgMots, kAujourdhui);
-        if (!EnregistrerBilan(table, c.dossier.path(), kEleve + QStringLiteral(" copie")).ok)
+        const bool garderCopie = chargement.abime || CompterLignesEtudiees(table) < etudiees;
+        if (!EnregistrerBilan(table, c.dossier.path(), kEleve + QStringLiteral(" copie"), garderCopie).ok)
             etat.SkipWithError("save failed");
         benchmark::DoNotOptimize(table);
     }

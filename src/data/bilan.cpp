@@ -1,13 +1,11 @@
 #include "bilan.h"
 
 #include "dates.h"
-#include "encodage.h"
 #include "reconciliation.h"
 #include "sauvegardes.h"
 #include "valeurs.h"
 
 #include <QDir>
-#include <QSet>
 #include <QStringView>
 #include <limits>
 #include <memory>
@@ -76,7 +74,7 @@ void daterEtNettoyer(QList<LigneProgression> &lignes, const QDate &aujourdhui)
 {
     const QString date = texteDate(aujourdhui);
     for (LigneProgression &ligne : lignes)
-        if (ligne[kColonneDate].isEmpty() || !lireDate(ligne[kColonneDate]).isValid())
+        if (!dateLisible(ligne[kColonneDate]))
             ligne[kColonneDate] = date;
     lignes.removeIf(videSaufDate);
 }
@@ -158,7 +156,24 @@ bool repartirValeurs(const QString &texte, QList<LigneProgression> &lignes)
             repartition.ajouter(std::move(valeur));
         });
     }
-    bool abime = valeurs % kColonnes != 0 || texteAbime(texte);
+    // One pass for the line ends and the characters no text holds; the
+    // common case, a value per line, is told by the count of line ends alone.
+    qsizetype lf = 0, cr = 0;
+    bool illisible = false;
+    for (const QChar c : texte) {
+        const char16_t u = c.unicode();
+        if (u <= u'\r') {
+            lf += u == u'\n';
+            cr += u == u'\r';
+            illisible |= u == 0;
+        } else {
+            illisible |= u == QChar::ReplacementCharacter;
+        }
+    }
+    bool abime = valeurs % kColonnes != 0 || illisible;
+    const bool finSansSaut = !texte.isEmpty() && texte.back() != u'\n' && texte.back() != u'\r';
+    if ((cr == 0 || lf == 0 || cr == lf) && std::max(cr, lf) + (finSansSaut ? 1 : 0) == valeurs)
+        return abime;
     const ComptageLignes comptage = compterLignes(texte);
     const qsizetype tolerance = std::max<qsizetype>(1, comptage.total / 100);
     if (valeurs != comptage.total && comptage.total % kColonnes == 0
@@ -169,27 +184,6 @@ bool repartirValeurs(const QString &texte, QList<LigneProgression> &lignes)
         abime = true;
     }
     return abime;
-}
-
-// True when replacing the file's rows by the table would lose progress: a
-// word past the initial test in the file is at no stage past it in the table,
-// or the file was read with damage (whatever it held may be misread).
-bool perdraitDuProgres(const QString &texteFichier, const TableProgression &table)
-{
-    QList<LigneProgression> anciennes;
-    if (repartirValeurs(texteFichier, anciennes))
-        return true;
-    QSet<QString> etudies;
-    etudies.reserve(table.nombreLignes());
-    for (const LigneProgression &ligne : table.lignes())
-        for (int c = kColonnesMot[1]; c < kColonnes; ++c)
-            if (!ligne[c].isEmpty())
-                etudies.insert(ligne[c]);
-    for (const LigneProgression &ligne : anciennes)
-        for (int c = kColonnesMot[1]; c < kColonnes; ++c)
-            if (!ligne[c].isEmpty() && !etudies.contains(ligne[c]))
-                return true;
-    return false;
 }
 
 } // namespace
@@ -345,6 +339,18 @@ void ActualiserBilan(TableProgression &table, const ListeMots &fgMots, const QDa
     table.remplacerLignes(std::move(lignes));
 }
 
+int CompterLignesEtudiees(const TableProgression &table)
+{
+    int etudiees = 0;
+    for (const LigneProgression &ligne : table.lignes())
+        for (int c = kColonnesMot[1]; c < kColonnes; ++c)
+            if (!ligne[c].isEmpty()) {
+                ++etudiees;
+                break;
+            }
+    return etudiees;
+}
+
 int CompterMotsAcquis(const TableProgression &table)
 {
     int acquis = 0;
@@ -373,14 +379,10 @@ QString texteBilan(const TableProgression &table)
 }
 
 ResultatEcriture EnregistrerBilan(const TableProgression &table, const QString &dossierInstallation,
-                                  const QString &nomEleve)
+                                  const QString &nomEleve, bool garderCopie)
 {
     const QString chemin = cheminBilan(dossierInstallation, nomEleve);
-    const LectureFichier ancien = lireFichier(chemin);
-    if (ancien.illisible())
-        return ResultatEcriture::echec(chemin, ancien.raison
-                                                   + QStringLiteral(" Il n'est pas remplacé tant qu'il ne peut pas être lu."));
-    if (ancien.lu() && perdraitDuProgres(ancien.texte, table)) {
+    if (garderCopie) {
         const ResultatEcriture copie = sauvegarderCopie(chemin);
         if (!copie.ok)
             return copie;

@@ -39,6 +39,11 @@ ChargementBilan ChargerBilan(TableProgression &table, const QString &dossierInst
 // Linear time; same result as searching every cell for every word.
 void ActualiserBilan(TableProgression &table, const ListeMots &fgMots, const QDate &aujourdhui);
 
+// Rows whose word is past the initial test (a cell of columns 3 to 10 not
+// empty). Loading and the engine never lower it; only rows the
+// reconciliation removes do.
+int CompterLignesEtudiees(const TableProgression &table);
+
 // Rows whose column 10 is not empty.
 int CompterMotsAcquis(const TableProgression &table);
 
@@ -47,8 +52,9 @@ int CompterMotsAcquis(const TableProgression &table);
 QString texteBilan(const TableProgression &table);
 
 // Replaces the pupil file with the table. On failure the file and the table
-// are untouched. A file that cannot be read is not replaced; a file read with
-// damage, or holding a word past the initial test that the table no longer
-// has at any such stage, is first copied into Sauvegardes (no copy, no save).
+// are untouched; a file that cannot be read is not replaced. With garderCopie
+// (the file was read with damage, or the table lost a row holding progress
+// since it was loaded), the file is first copied into Sauvegardes: no copy,
+// no save.
 ResultatEcriture EnregistrerBilan(const TableProgression &table, const QString &dossierInstallation,
-                                  const QString &nomEleve);
+                                  const QString &nomEleve, bool garderCopie);

@@ -79,3 +79,20 @@ QDate dateOuAujourdhui(const QString &texte, const QDate &aujourdhui)
     const QDate date = lireDate(texte);
     return date.isValid() ? date : aujourdhui;
 }
+
+bool dateLisible(const QString &texte)
+{
+    // The program's own form, dd/MM/yyyy, is checked without building a date:
+    // a pupil file holds one per word.
+    if (texte.size() == 10 && texte[2] == u'/' && texte[5] == u'/') {
+        const auto chiffre = [&texte](int i) { return int(texte[i].unicode()) - int(u'0'); };
+        bool chiffres = true;
+        for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
+            chiffres = chiffres && chiffre(i) >= 0 && chiffre(i) <= 9;
+        if (chiffres) {
+            const int annee = chiffre(6) * 1000 + chiffre(7) * 100 + chiffre(8) * 10 + chiffre(9);
+            return annee >= 1 && QDate::isValid(annee, chiffre(3) * 10 + chiffre(4), chiffre(0) * 10 + chiffre(1));
+        }
+    }
+    return lireDate(texte).isValid();
+}

@@ -158,8 +158,5 @@ QString decrireCaractere(const QString &texte, qsizetype position)
 
 bool texteAbime(const QString &texte)
 {
-    for (QChar c : texte)
-        if (c.unicode() == 0 || c == QChar::ReplacementCharacter)
-            return true;
-    return false;
+    return texte.contains(QChar(u'\0')) || texte.contains(QChar::ReplacementCharacter);
 }

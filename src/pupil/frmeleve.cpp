@@ -188,7 +188,11 @@ void FrmEleve::identifier()
     nomEleve_ = nom;
     setWindowTitle(kTitreFenetre + kSeparateurTitre + nomEleve_);
     frameEleve_->hide();
+    const int etudiees = CompterLignesEtudiees(fgEleve_);
     ActualiserBilan(fgEleve_, fgMots_, aujourdhui);
+    // Words that left the list take their progress with them: the file as it
+    // was is kept first, as is a file read with damage.
+    garderCopie_ = chargement.abime || CompterLignesEtudiees(fgEleve_) < etudiees;
     ecran_->lblMotsConnus->setText(QString::number(CompterMotsAcquis(fgEleve_)));
     ecran_->lblMotsConnus->repaint();
     frameMiseAJour_->hide();
@@ -228,8 +232,9 @@ bool FrmEleve::enregistrerAvantDepart()
 {
     if (nomEleve_.isEmpty())
         return true;   // nobody identified: nothing to save
-    const ResultatEcriture resultat = EnregistrerBilan(fgEleve_, etat_.dossierInstallation, nomEleve_);
+    const ResultatEcriture resultat = EnregistrerBilan(fgEleve_, etat_.dossierInstallation, nomEleve_, garderCopie_);
     if (resultat.ok) {
+        garderCopie_ = false;
         echecEnregistrement_ = false;
         return true;
     }

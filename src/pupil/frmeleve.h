@@ -86,7 +86,8 @@ private:
     int ligneCourante_ = 0;
     int etapeCourante_ = 0;
     bool echecListeMots_ = false;
-    bool listeMotsAbimee_ = false;   // unreadable or damaged: no visit at all
+    bool listeMotsAbimee_ = false;
+    bool garderCopie_ = false;       // the pupil file goes to Sauvegardes before the save   // unreadable or damaged: no visit at all
     bool echecEnregistrement_ = false;
     bool sonOccupe_ = false;
     // The pupil's lock, from identification until the work is saved.

@@ -181,15 +181,15 @@ private slots:
         const QStringList chat = {"", "1", "05/12/2026", "chat"}; // at stage 3
         const QByteArray attendu = "\"\"\r\n\"1\"\r\n\"05/12/2026\"\r\n\"chat\"\r\n" + QByteArray("\"\"\r\n").repeated(7);
         QTemporaryDir dossier;
-        QVERIFY(EnregistrerBilan(tableDe({chat}), dossier.path(), "Paul").ok);
+        QVERIFY(EnregistrerBilan(tableDe({chat}), dossier.path(), "Paul", false).ok);
         QCOMPARE(lire(dossier.filePath("Paul.bil")), attendu);
         TableProgression relue;
         ChargerBilan(relue, dossier.path(), "Paul", kAujourdhui);
         QCOMPARE(lignesDe(relue), Lignes{chat});
 
-        QVERIFY(EnregistrerBilan(TableProgression(), dossier.path(), "Paul").ok);
+        QVERIFY(EnregistrerBilan(TableProgression(), dossier.path(), "Paul", false).ok);
         QCOMPARE(lire(dossier.filePath("Paul.bil")), QByteArray());
-        QVERIFY(!EnregistrerBilan(tableDe({{"chat☺", "1", "05/12/2026"}}), dossier.path(), "Paul").ok);
+        QVERIFY(!EnregistrerBilan(tableDe({{"chat☺", "1", "05/12/2026"}}), dossier.path(), "Paul", false).ok);
         QCOMPARE(lire(dossier.filePath("Paul.bil")), QByteArray());
     }
 

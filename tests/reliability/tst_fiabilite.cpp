@@ -65,7 +65,7 @@ QString nomFichier(const QString &sorte) { return sorte == u"mots" ? kFichierMot
 ResultatEcriture enregistrer(const QString &sorte, const QString &dossier, int version)
 {
     return sorte == u"mots" ? EnregistrerListeMots(dossier, versions().listes[version])
-                            : EnregistrerBilan(versions().tables[version], dossier, kEleve);
+                            : EnregistrerBilan(versions().tables[version], dossier, kEleve, false);
 }
 
 // Child: "--boucle sorte dossier" saves versions 1, 2, 0, 1, ... until killed;
@@ -168,9 +168,9 @@ private slots:
     void destinationInaccessible_data()
     {
         QTest::addColumn<QString>("raison"); // %1: the installation folder; the tag: situation, file saved
-        // Versions 0 and 1 differ in their words: a copy is kept first.
+        // Versions 0 and 1 of Mots.dat differ in their levels: a copy is kept first.
         const QString copie = QStringLiteral("la copie de sauvegarde à faire avant de le remplacer a échoué : ");
-        QTest::newRow("disque plein, bilan") << copie + "l'écriture a échoué ; le disque est peut-être plein.";
+        QTest::newRow("disque plein, bilan") << "l'écriture a échoué ; le disque est peut-être plein.";
         QTest::newRow("disque plein, mots") << copie + "l'écriture a échoué ; le disque est peut-être plein.";
         QTest::newRow("dossier remplacé par un fichier, mots") << "« %1 » n'est pas un dossier.";
         QTest::newRow("clé retirée, bilan") << "le dossier « %1 » est introuvable (clé ou disque retiré ?).";
