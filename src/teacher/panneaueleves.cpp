@@ -148,7 +148,7 @@ void PanneauEleves::supprimer()
     if (nom.isEmpty())
         return;
     if (!plateforme_.messages->question(this, TextesEleves::titreAvertissement,
-                                        TextesEleves::confirmation))
+                                        TextesEleves::confirmation.arg(nom)))
         return;
     const ResultatEcriture resultat = supprimerEleve(dossier_, nom);
     if (!resultat.ok)
