@@ -1,6 +1,7 @@
 // The windows on large libraries (offscreen, no display needed): opening and
 // scrolling the teacher window; from the pupil's "C'est moi." to the first
 // word on screen (the sound device is a double, so no playback wait).
+#include "platform/plateformeqt.h"
 #include "pupil/frmeleve.h"
 #include "teacher/frmenseignant.h"
 #include "support/plateformefactice.h"
@@ -43,6 +44,24 @@ void BM_OuvrirFenetreEnseignant(benchmark::State &state)
     }
 }
 BENCHMARK(BM_OuvrirFenetreEnseignant)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The same opening with the installed fonts, each time from a fresh list (the
+// program keeps the list it made at the first opening).
+void BM_OuvrirFenetreEnseignantPolicesInstallees(benchmark::State &state)
+{
+    QTemporaryDir dossier;
+    preparer(dossier.path(), int(state.range(0)));
+    PlateformeFactice factice;
+    for (auto _ : state) {
+        PolicesQt polices;
+        Plateforme services = factice.services();
+        services.polices = &polices;
+        EtatProgramme etat{dossier.path()};
+        FrmEnseignant fenetre(etat, services);
+        benchmark::DoNotOptimize(fenetre.tableur().size());
+    }
+}
+BENCHMARK(BM_OuvrirFenetreEnseignantPolicesInstallees)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 void BM_DefilerListe(benchmark::State &state)
 {

@@ -7,7 +7,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   libsndfile1-dev libbenchmark-dev
   espeak-ng
-  fonts-comic-neue fonts-sil-andika fonts-urw-base35
+  fonts-comic-neue fonts-sil-andika fonts-urw-base35 fontconfig
   xvfb xauth xdotool imagemagick poppler-utils
   pulseaudio pulseaudio-utils
   clang libclang-rt-14-dev

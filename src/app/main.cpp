@@ -15,7 +15,8 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OrthoVal"));
-    QApplication::setApplicationDisplayName(QStringLiteral("OrthoVal"));
+    // No display name: Qt would append " — OrthoVal" to every window title,
+    // which already names the program ("OrthoVal - Enseignant").
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
     // The standard buttons of message boxes ("Oui", "Annuler") in French,

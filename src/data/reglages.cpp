@@ -38,7 +38,12 @@ double lireTaille(QString texte)
 QString lireCodeAcces(const QString &dossierInstallation)
 {
     const QStringList valeurs = lireFichierValeurs(chemin(dossierInstallation, kFichierCode)).value_or(QStringList());
-    return valeurs.isEmpty() ? QString() : valeurs.last();
+    // A blank line (left by an editor, say) is no code: were it read as one,
+    // any code typed would open the module and replace the real one.
+    for (auto valeur = valeurs.crbegin(); valeur != valeurs.crend(); ++valeur)
+        if (!valeur->trimmed().isEmpty())
+            return *valeur;
+    return {};
 }
 
 ResultatEcriture enregistrerCodeAcces(const QString &dossierInstallation, const QString &code)

@@ -36,7 +36,7 @@ Evaluation EvaluerReponse(TableProgression &table, const QString &reponse, const
     }
 
     e.evaluee = true;
-    e.juste = e.reponseNormalisee == motAttendu;
+    e.juste = ReponseEgaleMot(e.reponseNormalisee, motAttendu);
     e.celluleVidee = etape;
     table.ecrireCellule(ligne, etape, QString());
 

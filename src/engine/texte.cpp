@@ -60,14 +60,34 @@ struct ClassesLettres {
     }
 };
 
+// The letters written "œ" and "æ" have no key: a child types them as two
+// vowels, so they are hidden with the vowels. Capitals stay, as for the keys.
+bool estLigatureMinuscule(QChar c)
+{
+    return c == u'œ' || c == u'æ';
+}
+
 QString masquer(const QString &mot, ClasseTouche cible)
 {
     static const ClassesLettres classes;
     QString resultat = mot;
     for (QChar &c : resultat)
-        if (c.unicode() < 256 && classes.classe[c.unicode()] == static_cast<signed char>(cible))
+        if ((c.unicode() < 256 && classes.classe[c.unicode()] == static_cast<signed char>(cible))
+            || (cible == ClasseTouche::Voyelle && estLigatureMinuscule(c)))
             c = kCaractereMasque;
     return resultat;
+}
+
+// The two letters a ligature is typed with, or an empty text.
+QString lettresDeLigature(QChar c)
+{
+    switch (c.unicode()) {
+    case u'œ': return QStringLiteral("oe");
+    case u'Œ': return QStringLiteral("OE");
+    case u'æ': return QStringLiteral("ae");
+    case u'Æ': return QStringLiteral("AE");
+    default: return {};
+    }
 }
 
 } // namespace
@@ -81,6 +101,27 @@ QString NormaliserReponse(const QString &reponse)
     texte = retirerEspace(texte, kTrait, kEspace);
     texte = retirerEspace(texte, kEspace, kTrait);
     return texte;
+}
+
+bool EstLigature(QChar c)
+{
+    return !lettresDeLigature(c).isEmpty();
+}
+
+bool ReponseEgaleMot(const QString &reponse, const QString &mot)
+{
+    qsizetype j = 0;
+    for (QChar lettre : mot) {
+        if (j < reponse.size() && reponse[j] == lettre) {
+            ++j;
+            continue;
+        }
+        const QString enDeux = lettresDeLigature(lettre);
+        if (enDeux.isEmpty() || QStringView(reponse).mid(j, 2) != enDeux)
+            return false;
+        j += 2;
+    }
+    return j == reponse.size();
 }
 
 QString MasquerVoyelles(const QString &mot)

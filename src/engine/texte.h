@@ -10,8 +10,17 @@ inline constexpr QChar kCaractereMasque = QChar(127);
 // around apostrophes and hyphens. Case, accents and other blanks stay.
 QString NormaliserReponse(const QString &reponse);
 
+// True for œ, Œ, æ and Æ: letters with no key, typed as two letters.
+bool EstLigature(QChar c);
+
+// Whether an answer spells the word: the same text, except that each œ, Œ, æ
+// or Æ of the word may also be written oe, OE, ae or AE (a French keyboard
+// and the on-screen keys have no key for them). "cœur" is spelt by "cœur"
+// and "coeur"; "coexister" is not spelt by "cœxister".
+bool ReponseEgaleMot(const QString &reponse, const QString &mot);
+
 // The word with every vowel key letter (a e i o u y and the accented ones)
-// replaced by the mask character; length unchanged.
+// and every small œ or æ replaced by the mask character; length unchanged.
 QString MasquerVoyelles(const QString &mot);
 
 // The word with every consonant key letter (b c d ... z and ç) replaced by

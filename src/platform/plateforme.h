@@ -25,7 +25,8 @@ public:
 class Polices {
 public:
     virtual ~Polices() = default;
-    // The installed font families, in the platform's order.
+    // The installed font families that can write every French letter, in the
+    // platform's order.
     virtual QStringList familles() = 0;
     // The height of one line of text in this font, in twips (pixels x 1440 / logical DPI).
     virtual int hauteurLigneTwips(const QFont &police) = 0;

@@ -14,8 +14,13 @@ public:
 
 class PolicesQt : public Polices {
 public:
+    // Only the families that have a glyph for every letter of French, both
+    // cases, accents, ç, œ and æ included: symbol fonts are left out.
     QStringList familles() override;
     int hauteurLigneTwips(const QFont &police) override;
+
+private:
+    QStringList famillesLisibles_;
 };
 
 class EcranQt : public Ecran {

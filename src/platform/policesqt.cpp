@@ -3,11 +3,57 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QRawFont>
 #include <QScreen>
+
+namespace {
+
+// Every letter a French word may hold, in both cases. A family without one of
+// them would show a blank or a symbol in an exercise.
+const QString kAlphabetFrancais = QStringLiteral(
+    "abcdefghijklmnopqrstuvwxyzàâæçéèêëîïôœùûüÿ"
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZÀÂÆÇÉÈÊËÎÏÔŒÙÛÜŸ");
+
+// The family name without the " [foundry]" that the list adds to tell apart
+// two families of the same name.
+QString nomSansFonderie(const QString &famille)
+{
+    const qsizetype crochet = famille.indexOf(QLatin1String(" ["));
+    return crochet < 0 ? famille : famille.left(crochet);
+}
+
+bool ecritLeFrancais(const QString &famille)
+{
+    // A symbol font (Dingbats) may map its pictures onto the codes of the
+    // letters: its glyphs alone do not tell.
+    if (!QFontDatabase::writingSystems(famille).contains(QFontDatabase::Latin))
+        return false;
+    QFont police(famille);
+    // The family's own glyphs only: no borrowing from another font.
+    police.setStyleStrategy(QFont::NoFontMerging);
+    const QRawFont brute = QRawFont::fromFont(police);
+    // A missing family, or a name standing for another family (Monospace,
+    // Serif), is answered with a substitute: it must not vouch for it.
+    if (!brute.isValid()
+        || (brute.familyName().compare(famille, Qt::CaseInsensitive) != 0
+            && brute.familyName().compare(nomSansFonderie(famille), Qt::CaseInsensitive) != 0))
+        return false;
+    for (QChar c : kAlphabetFrancais)
+        if (!brute.supportsCharacter(c))
+            return false;
+    return true;
+}
+
+} // namespace
 
 QStringList PolicesQt::familles()
 {
-    return QFontDatabase::families();
+    // The fonts installed do not change while the program runs.
+    if (famillesLisibles_.isEmpty())
+        for (const QString &famille : QFontDatabase::families())
+            if (!QFontDatabase::isPrivateFamily(famille) && ecritLeFrancais(famille))
+                famillesLisibles_ << famille;
+    return famillesLisibles_;
 }
 
 int PolicesQt::hauteurLigneTwips(const QFont &police)

@@ -1,6 +1,7 @@
 #include "zonereponse.h"
 
 #include "engine/clavier.h"
+#include "engine/texte.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -64,7 +65,8 @@ QString ZoneReponse::garderCaracteresDesTouches(const QString &texte)
     propre.reserve(texte.size());
     for (QChar c : texte) {
         const int indice = toucheDeCaractere(c);
-        if (indice >= 0 && touchesClavier()[indice].texteInsere() == QString(c))
+        if ((indice >= 0 && touchesClavier()[indice].texteInsere() == QString(c))
+            || (EstLigature(c) && c.isLower()))
             propre += c;
     }
     return propre;
@@ -72,10 +74,16 @@ QString ZoneReponse::garderCaracteresDesTouches(const QString &texte)
 
 void ZoneReponse::insererTouche(int indice)
 {
-    if (isReadOnly() || indice < 0 || indice >= kNombreTouches)
+    if (indice < 0 || indice >= kNombreTouches)
+        return;
+    inserer(touchesClavier()[indice].texteInsere());
+}
+
+void ZoneReponse::inserer(const QString &ajout)
+{
+    if (isReadOnly())
         return;
     const int position = hasSelectedText() ? selectionStart() : cursorPosition();
-    const QString ajout = touchesClavier()[indice].texteInsere();
     QString texte = text();
     texte.insert(position, ajout);
     setText(texte);
@@ -90,6 +98,8 @@ void ZoneReponse::insererTexteTape(const QString &texte)
         const int indice = toucheDeCaractere(c);
         if (indice >= 0)
             insererTouche(indice);
+        else if (EstLigature(c))
+            inserer(QString(c.toLower()));   // from a keyboard that has them (compose key)
     }
 }
 

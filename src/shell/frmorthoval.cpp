@@ -2,6 +2,7 @@
 
 #include "data/eleves.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,23 +20,33 @@ const QString kBulleMaitre = QStringLiteral(" Vous permet d'affecter des coeffic
 const QString kTexteQuitter = QStringLiteral("&Quitter");
 const QString kTitreCadre = QStringLiteral("Avertissement");
 
+// %1: the sound folder of this installation, as the system writes paths.
 const QString kLabel1 = QStringLiteral(
     "Lors de la première utilisation, ouvrez le module \"Enseignant\" afin de procéder à la "
     "création d'une liste d'élèves et de préparer la liste des mots à étudier.\n"
     "De même, si vous ajoutez d'autres mots que vous avez vous-même sonorisés dans la "
-    "bibliothèque \"Sons\" (répertoire \"C:\\Program Files\\Orthoval\\Sons\\\"), ouvrez le "
-    "module enseignant pour affecter un niveau de difficulté à ces mots supplémentaires.");
-const QString kLabel2_0 = QStringLiteral(
-    "Orthoval nécessite un affichage de 800x600, avec 65 000 couleurs (24 bits) ou plus pour "
-    "un meilleur confort.\n"
-    "De plus, il est préférable de régler la barre de démarrage de Windows en choisissant "
-    "l'option \"Masquer automatiquement\" : --> clic droit sur la barre de démarrage, puis "
-    "\"Propriété\", puis \"Masquer automatiquement\".");
+    "bibliothèque \"Sons\" (répertoire \"%1\"), ouvrez le module enseignant pour affecter un "
+    "niveau de difficulté à ces mots supplémentaires.");
+const QString kAffichage = QStringLiteral(
+    "Orthoval nécessite un affichage de 800x600 ou plus, en 16,7 millions de couleurs (24 bits) "
+    "pour un meilleur confort.");
+// Only Windows has this task bar; other desktops place their panels otherwise.
+const QString kBarreDesTachesWindows = QStringLiteral(
+    "De plus, il est préférable de régler la barre des tâches de Windows en choisissant "
+    "l'option \"Masquer automatiquement\" : --> clic droit sur la barre des tâches, puis "
+    "\"Propriétés\", puis \"Masquer automatiquement\".");
 const QString kLabel2_1 = QStringLiteral(
-    "Pour tout renseignement complémentaire :\nl'équipe OrthoVal, via le dépôt du projet.");
-const QString kLabel2_2 = QStringLiteral(
-    "Une banque de mots sonorisés régulièrement mise à jour est disponible sur le site "
-    "suivant :\nhttps://orthoval-projet.frama.io/bibliotheque-sonore/");
+    "Pour tout renseignement complémentaire : le fichier README.md livré avec les sources "
+    "d'OrthoVal décrit le module enseignant, l'ajout de mots et les fichiers de données.");
+
+QString texteAffichage()
+{
+#ifdef Q_OS_WIN
+    return kAffichage + u'\n' + kBarreDesTachesWindows;
+#else
+    return kAffichage;
+#endif
+}
 
 const QString kTitreSansEleve = QStringLiteral("Pas de fichier Elèves");
 const QString kTexteSansEleve = QStringLiteral(
@@ -118,7 +129,8 @@ void FrmOrthoval::construire()
     titreCadre.setBold(true);
     frame1->setFont(titreCadre);
     auto *dansFrame1 = new QVBoxLayout(frame1);
-    dansFrame1->addWidget(creerTexte(QStringLiteral("Label1"), kLabel1, frame1));
+    const QString sons = QDir::toNativeSeparators(QDir(etat_.dossierInstallation).filePath(QStringLiteral("Sons")));
+    dansFrame1->addWidget(creerTexte(QStringLiteral("Label1"), kLabel1.arg(sons), frame1));
 
     auto *informations = new QFrame(this);
     informations->setObjectName(QStringLiteral("cadreInformations"));
@@ -126,11 +138,8 @@ void FrmOrthoval::construire()
     informations->setAutoFillBackground(true);
     auto *dansInformations = new QVBoxLayout(informations);
     dansInformations->setSpacing(10);
-    dansInformations->addWidget(creerTexte(QStringLiteral("Label2_0"), kLabel2_0, informations));
+    dansInformations->addWidget(creerTexte(QStringLiteral("Label2_0"), texteAffichage(), informations));
     dansInformations->addWidget(creerTexte(QStringLiteral("Label2_1"), kLabel2_1, informations));
-    auto *adresse = creerTexte(QStringLiteral("Label2_2"), kLabel2_2, informations);
-    adresse->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    dansInformations->addWidget(adresse);
 
     lblPolice_ = new QLabel(QStringLiteral("AaBb"), this);
     lblPolice_->setObjectName(QStringLiteral("lblPolice"));

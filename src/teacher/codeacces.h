@@ -1,14 +1,22 @@
 #pragma once
-// What the access-code dialog decides when "O&k" is pressed.
+// What the access-code dialog does when "O&k" is pressed.
 #include <QString>
 
-struct DecisionCode {
-    bool accorde = false;
-    // First use with a code typed: the code to write to Code.dat (access is
-    // granted only once it is written).
-    QString codeAEnregistrer;
+enum class SuiteCode {
+    Refuser,      // close, access refused (nothing typed at first use)
+    Accorder,     // close, access granted
+    Incorrect,    // wrong code: say so and let the teacher try again
+    Confirmer,    // first use: ask for the same code a second time
+    Differents,   // first use: the two codes differ; start the choice again
+    Enregistrer,  // first use: both codes match; write it, then grant access
 };
 
-// stocke: the code read from Code.dat (empty at first use); saisi: the text of
-// the field. Blanks around the typed code do not count; case does.
-DecisionCode deciderCode(const QString &stocke, const QString &saisi);
+struct DecisionCode {
+    SuiteCode suite = SuiteCode::Refuser;
+    QString code;   // with Confirmer and Enregistrer: the code chosen
+};
+
+// stocke: the code read from Code.dat (empty at first use); aConfirmer: at
+// first use, the code typed the first time (empty before); saisi: the text of
+// the field. Blanks around a typed code do not count; case does.
+DecisionCode deciderCode(const QString &stocke, const QString &aConfirmer, const QString &saisi);

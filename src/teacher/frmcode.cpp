@@ -43,7 +43,7 @@ FrmCode::FrmCode(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
     cadre->setFrameShadow(QFrame::Raised);
     cadre->setLineWidth(3);
 
-    auto *haut = texte(TextesCode::consigne, "lblConsigne", "rgb(0,0,255)", cadre);
+    lblConsigne_ = texte(TextesCode::consigne, "lblConsigne", "rgb(0,0,255)", cadre);
     auto *bas = texte(TextesCode::premiereFois, "lblPremiereFois", "rgb(255,0,0)", cadre);
 
     txtCode_ = new QLineEdit(cadre);
@@ -81,7 +81,7 @@ FrmCode::FrmCode(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
     auto *colonne = new QVBoxLayout(cadre);
     colonne->setContentsMargins(18, 14, 18, 14);
     colonne->setSpacing(14);
-    colonne->addWidget(haut);
+    colonne->addWidget(lblConsigne_);
     colonne->addLayout(ligne);
     colonne->addWidget(bas);
 
@@ -97,22 +97,52 @@ FrmCode::FrmCode(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
     // chosen code cannot be written.
     creerSiAbsent(QDir(etat_.dossierInstallation).filePath(kFichierCode));
     codeStocke_ = lireCodeAcces(etat_.dossierInstallation);
+    // Once a code is chosen, the advice for the first use only confuses.
+    bas->setVisible(codeStocke_.isEmpty());
+    txtCode_->setFocus();
+}
+
+void FrmCode::recommencerSaisie(const QString &consigne)
+{
+    lblConsigne_->setText(consigne);
+    txtCode_->clear();
     txtCode_->setFocus();
 }
 
 void FrmCode::valider()
 {
-    cmdOk_->setCursor(Qt::WaitCursor);
-    const DecisionCode decision = deciderCode(codeStocke_, txtCode_->text());
-    bool accorde = decision.accorde;
-    if (!decision.codeAEnregistrer.isEmpty()) {
-        const ResultatEcriture resultat =
-            enregistrerCodeAcces(etat_.dossierInstallation, decision.codeAEnregistrer);
+    const DecisionCode decision = deciderCode(codeStocke_, codeAConfirmer_, txtCode_->text());
+    bool accorde = false;
+    switch (decision.suite) {
+    case SuiteCode::Refuser:
+        break;
+    case SuiteCode::Accorder:
+        accorde = true;
+        break;
+    // A slip of the finger: the dialog stays open for another try.
+    case SuiteCode::Incorrect:
+        plateforme_.messages->information(this, TextesCode::titreEchec, TextesCode::incorrect);
+        recommencerSaisie(TextesCode::consigne);
+        return;
+    case SuiteCode::Confirmer:
+        codeAConfirmer_ = decision.code;
+        recommencerSaisie(TextesCode::confirmer);
+        return;
+    case SuiteCode::Differents:
+        codeAConfirmer_.clear();
+        plateforme_.messages->information(this, TextesCode::titreEchec, TextesCode::differents);
+        recommencerSaisie(TextesCode::consigne);
+        return;
+    case SuiteCode::Enregistrer: {
+        cmdOk_->setCursor(Qt::WaitCursor);
+        const ResultatEcriture resultat = enregistrerCodeAcces(etat_.dossierInstallation, decision.code);
+        cmdOk_->unsetCursor();
         accorde = resultat.ok;
         if (!resultat.ok)
             plateforme_.messages->information(this, TextesCode::titreEchec, resultat.message());
+        break;
     }
-    cmdOk_->unsetCursor();
+    }
     etat_.accessGranted = accorde;
     QDialog::done(accorde ? Accepted : Rejected);
 }

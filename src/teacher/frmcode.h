@@ -11,6 +11,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -18,6 +19,8 @@ class FrmCode : public QDialog {
     Q_OBJECT
 public:
     // Creates Code.dat empty when it is missing and reads the stored code.
+    // A wrong code is told and may be typed again; at first use the code is
+    // asked twice and stored only when both match.
     FrmCode(EtatProgramme &etat, Plateforme plateforme, QWidget *parent = nullptr);
 
     // Escape, like "&Annuler", refuses access.
@@ -25,10 +28,13 @@ public:
 
 private:
     void valider();
+    void recommencerSaisie(const QString &consigne);
 
     EtatProgramme &etat_;
     Plateforme plateforme_;
     QString codeStocke_;
+    QString codeAConfirmer_;   // first use: the code typed once, to be typed again
+    QLabel *lblConsigne_;
     QLineEdit *txtCode_;
     QPushButton *cmdOk_;
     QPushButton *cmdAnnule_;

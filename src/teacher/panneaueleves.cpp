@@ -154,7 +154,7 @@ void PanneauEleves::supprimer()
     if (nom.isEmpty())
         return;
     if (!plateforme_.messages->question(this, TextesEleves::titreAvertissement,
-                                        TextesEleves::confirmation))
+                                        TextesEleves::confirmation.arg(nom)))
         return;
     // Held until the file is gone, so that the pupil cannot come in meanwhile.
     const Verrou verrou(cheminVerrouEleve(dossier_, nom));

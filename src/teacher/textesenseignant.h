@@ -13,6 +13,13 @@ inline const QString bulleCode = QStringLiteral(" 6 caractères maxi ");
 inline const QString ok = QStringLiteral("O&k");
 inline const QString annuler = QStringLiteral("&Annuler");
 inline const QString titreEchec = QStringLiteral("Code d'accès");
+inline const QString confirmer =
+    QStringLiteral("Tapez ce code une seconde fois, pour être sûr de ne pas vous tromper.");
+inline const QString incorrect = QStringLiteral(
+    "Code incorrect.\nVérifiez les majuscules et les minuscules, puis tapez-le de nouveau.");
+inline const QString differents = QStringLiteral(
+    "Les deux codes tapés sont différents : aucun code n'a été enregistré.\n"
+    "Choisissez un code, puis tapez-le deux fois de suite.");
 }  // namespace TextesCode
 
 namespace TextesEnseignant {
@@ -81,8 +88,9 @@ inline const QString ajouter = QStringLiteral("A&jouter");
 inline const QString supprimer = QStringLiteral("Su&pprimer");
 inline const QString terminer = QStringLiteral("&Terminer");
 inline const QString titreAvertissement = QStringLiteral("Avertissement");
-inline const QString confirmation =
-    QStringLiteral("Attention : opération irréversible !\nSouhaitez-vous continuer ?");
+inline const QString confirmation = QStringLiteral(
+    "L'élève « %1 » et tous ses résultats vont être supprimés.\n"
+    "Attention : opération irréversible !\nSouhaitez-vous continuer ?");
 inline const QString titreNomRefuse = QStringLiteral("Nom d'élève refusé");
 inline const QString casseDifferente = QStringLiteral(
     "Un élève nommé « %1 » existe déjà : « %2 » ne s'en distingue que par les majuscules.\n"

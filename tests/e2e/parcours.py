@@ -159,6 +159,12 @@ class Seance:
             time.sleep(0.2)
         raise Echec("no new window opened")
 
+    def verifier_titre(self, fenetre, attendu):
+        """The title the window manager shows: exactly the program's own."""
+        titre = self.xdo("getwindowname", fenetre)
+        if titre != attendu:
+            raise Echec(f"window title «{titre}», expected «{attendu}»")
+
     def focus(self, fenetre):
         # There is no window manager to hand the focus over.
         self.xdo("windowfocus", "--sync", fenetre)
@@ -241,6 +247,7 @@ def octets_bilan(lignes):
 def parcours(s):
     aujourdhui = datetime.date.today().strftime("%d/%m/%Y")
     principal = s.attendre_fenetre(TITRE_PRINCIPAL)
+    s.verifier_titre(principal, "OrthoVal : j'apprends à écrire les mots.")
     s.capture("principal")
     if os.path.exists(os.path.join(s.installation, "Code.dat")):
         raise Echec("Code.dat exists before any code was chosen")
@@ -252,7 +259,12 @@ def parcours(s):
     s.taper(CODE)
     s.capture("code")
     s.touches("Return")
-    s.attendre_fenetre(TITRE_ENSEIGNANT)
+    # Typed a second time, to be sure of it.
+    s.taper(CODE)
+    s.capture("code-confirme")
+    s.touches("Return")
+    enseignant = s.attendre_fenetre(TITRE_ENSEIGNANT)
+    s.verifier_titre(enseignant, TITRE_ENSEIGNANT)
     s.attendre_fichier("Code.dat", f'"{CODE}"\r\n'.encode())
     image = s.capture("enseignant")
 
@@ -293,7 +305,8 @@ def parcours(s):
     s.attendre_fenetre(TITRE_ELEVE)
     s.capture("qui-es-tu")
     s.touches("alt+m")
-    s.attendre_fenetre(f"{TITRE_ELEVE} : {ELEVE}")
+    eleve = s.attendre_fenetre(f"{TITRE_ELEVE} : {ELEVE}")
+    s.verifier_titre(eleve, f"{TITRE_ELEVE} : {ELEVE}")
     time.sleep(1.0)
     s.capture("premier-mot")
     s.taper("chat")

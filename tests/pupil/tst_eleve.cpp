@@ -103,7 +103,7 @@ private slots:
         using L = QStringList;
         QTest::newRow("majuscule abaissée") << "" << 0 << 0 << L{"E"} << "e";
         QTest::newRow("É donne é") << "" << 0 << 0 << L{"É"} << "é";
-        QTest::newRow("chiffre et ponctuation refusés") << "a" << 1 << 0 << L{"5", ".", "’", "œ"} << "a";
+        QTest::newRow("chiffre et ponctuation refusés") << "a" << 1 << 0 << L{"5", ".", "’", "ß"} << "a";
         QTest::newRow("au curseur") << "chat" << 2 << 0 << L{"x"} << "chxat";
         QTest::newRow("devant la sélection") << "chat" << 1 << 2 << L{"O"} << "cohat";
         QTest::newRow("Ctrl+V annulé") << "a" << 1 << 0 << L{"<Ctrl+V>"} << "a";

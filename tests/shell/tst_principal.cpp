@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
@@ -134,6 +135,9 @@ private slots:
             if (auto *txtCode = modale->findChild<QLineEdit *>("txtCode")) {
                 txtCode->setText(code);
                 QTest::mouseClick(modale->findChild<QPushButton *>("cmdOk"), Qt::LeftButton);
+                // "Code incorrect": this user gives up.
+                if (modale->isVisible())
+                    QTest::mouseClick(modale->findChild<QPushButton *>("cmdAnnule"), Qt::LeftButton);
             } else {
                 QTimer::singleShot(0, modale, [modale] { modale->close(); });
             }
@@ -152,6 +156,34 @@ private slots:
         QVERIFY(QFile::exists(banc.dossier.filePath("Mots.dat")));
         QVERIFY(!banc.etat.accessGranted);
         QCOMPARE(porteEleve(""), QStringList{"frmEleve Qui es-tu ?"});
+    }
+
+    // The notices are true of this installation: its own sound folder, the
+    // right colour depth, no advice for a task bar the system does not have,
+    // no invented contact or web address.
+    void avertissements_data()
+    {
+        QTest::addColumn<QString>("faux");
+        QTest::newRow("dossier d'une autre installation") << "C:\\Program Files";
+        QTest::newRow("65 000 couleurs en 24 bits") << "65 000";
+        QTest::newRow("adresse web inventée") << "://";
+        QTest::newRow("contact inventé") << "dépôt du projet";
+        QTest::newRow("Propriété au singulier") << "\"Propriété\"";
+#ifndef Q_OS_WIN
+        QTest::newRow("barre des tâches de Windows") << "Windows";
+#endif
+    }
+    void avertissements()
+    {
+        QFETCH(QString, faux);
+        Banc banc;
+        banc.demarrer().show();
+        QString textes;
+        for (const QLabel *texte : banc.fenetre->findChildren<QLabel *>())
+            if (texte->isVisible())
+                textes += texte->text() + u'\n';
+        QVERIFY2(!textes.contains(faux), qPrintable(textes));
+        QVERIFY2(textes.contains(u'"' + QDir::toNativeSeparators(banc.dossier.filePath("Sons")) + u'"'), qPrintable(textes));
     }
 
     // Blue at the top to cyan at the bottom, down the left margin where no control hides it.
