@@ -3,6 +3,7 @@
 #include "codeacces.h"
 #include "data/ecriture.h"
 #include "data/reglages.h"
+#include "data/valeurs.h"
 #include "textesenseignant.h"
 
 #include <QDir>
@@ -96,9 +97,12 @@ FrmCode::FrmCode(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
     // A Code.dat that cannot be created shows up at the first "O&k", when the
     // chosen code cannot be written.
     creerSiAbsent(QDir(etat_.dossierInstallation).filePath(kFichierCode));
+    // A code that cannot be read is not "no code yet": taken for a first use,
+    // any code typed would replace the teacher's.
+    codeIllisible_ = lireFichier(QDir(etat_.dossierInstallation).filePath(kFichierCode)).raison;
     codeStocke_ = lireCodeAcces(etat_.dossierInstallation);
     // Once a code is chosen, the advice for the first use only confuses.
-    bas->setVisible(codeStocke_.isEmpty());
+    bas->setVisible(codeStocke_.isEmpty() && codeIllisible_.isEmpty());
     txtCode_->setFocus();
 }
 
@@ -111,6 +115,11 @@ void FrmCode::recommencerSaisie(const QString &consigne)
 
 void FrmCode::valider()
 {
+    if (!codeIllisible_.isEmpty()) {
+        plateforme_.messages->information(this, TextesCode::titreEchec, TextesCode::codeIllisible.arg(codeIllisible_));
+        reject();
+        return;
+    }
     const DecisionCode decision = deciderCode(codeStocke_, codeAConfirmer_, txtCode_->text());
     bool accorde = false;
     switch (decision.suite) {

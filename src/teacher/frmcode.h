@@ -33,6 +33,7 @@ private:
     EtatProgramme &etat_;
     Plateforme plateforme_;
     QString codeStocke_;
+    QString codeIllisible_;    // why Code.dat cannot be read; empty when it can
     QString codeAConfirmer_;   // first use: the code typed once, to be typed again
     QLabel *lblConsigne_;
     QLineEdit *txtCode_;
