@@ -8,7 +8,6 @@
 #include "data/sauvegardes.h"
 #include "data/valeurs.h"
 #include "pupil/pilote.h"
-#include "teacher/frmcode.h"
 #include "teacher/frmenseignant.h"
 
 #include <sys/stat.h>
@@ -337,19 +336,6 @@ private slots:
             fenetre.show();
             QVERIFY(fenetre.close());
             QVERIFY(plateforme.messages.demandes.last().texte.contains(u"lien symbolique"_s));
-        }
-        // A Code.dat link is no first use: no code opens the teacher module.
-        QVERIFY(QFile::link(cible, classe.chemin(u"Code.dat"_s)));
-        {
-            FrmCode code(etat, plateforme.services());
-            code.show();
-            QVERIFY(code.findChild<QLabel *>(u"lblPremiereFois"_s)->isHidden());
-            code.findChild<QLineEdit *>(u"txtCode"_s)->setText(u"pirate"_s);
-            code.findChild<QPushButton *>(u"cmdOk"_s)->click();
-            code.findChild<QLineEdit *>(u"txtCode"_s)->setText(u"pirate"_s);
-            code.findChild<QPushButton *>(u"cmdOk"_s)->click();
-            QVERIFY(!etat.accessGranted);
-            QVERIFY(plateforme.messages.demandes.last().texte.contains(u"« Code.dat »"_s));
         }
         QFile relu(cible);
         QVERIFY(relu.open(QIODevice::ReadOnly));

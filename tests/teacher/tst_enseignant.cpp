@@ -119,14 +119,14 @@ private slots:
         QCOMPARE(premiereFois, stocke.trimmed().isEmpty());
     }
 
-    // A Code.dat that cannot be written: the teacher is told, and a code that
-    // was never stored opens nothing.
+    // A Code.dat that cannot be read is no first use: the teacher is told,
+    // and no code opens the module.
     void codeNonEnregistrable()
     {
         Installation inst;
         QVERIFY(QDir(inst.dossier.path()).mkdir(u"Code.dat"_s));
         PlateformeFactice p;
-        QVERIFY(!essayerCode(inst, p, {u"abc"_s, u"abc"_s}, u"cmdOk"_s).first);
+        QVERIFY(!essayerCode(inst, p, {u"abc"_s}, u"cmdOk"_s).first);
         QCOMPARE(p.messages.demandes.size(), 1);
         QVERIFY(p.messages.demandes.first().texte.contains(u"Code.dat"_s));
     }
