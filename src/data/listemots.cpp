@@ -58,14 +58,15 @@ std::optional<ListeMots> lireEnregistrements(const QStringList &valeurs, bool st
     return liste;
 }
 
+bool sansMot(const ListeMots &liste)
+{
+    return std::all_of(liste.cbegin(), liste.cend(), [](const EntreeMot &entree) { return entree.mot.isEmpty(); });
+}
+
 // A file with text in it that gives no word, or with bytes no text holds.
 bool abime(const QString &texte, const ListeMots &liste)
 {
-    if (texteAbime(texte))
-        return true;
-    const bool sansMot = std::none_of(liste.cbegin(), liste.cend(),
-                                      [](const EntreeMot &entree) { return !entree.mot.isEmpty(); });
-    return sansMot && !texte.trimmed().isEmpty();
+    return texteAbime(texte) || (sansMot(liste) && !texte.trimmed().isEmpty());
 }
 
 // True when a word with a level in the old list is missing from the new one
@@ -211,9 +212,9 @@ LectureListeMots LireListeMotsEleve(const QString &dossierInstallation)
     std::optional<ListeMots> liste = lireEnregistrementsMotsStricte(lireValeurs(fichier.texte));
     if (!liste)
         return lecture;
-    const bool sansMot = std::none_of(liste->cbegin(), liste->cend(),
-                                      [](const EntreeMot &entree) { return !entree.mot.isEmpty(); });
-    if (texteAbime(fichier.texte) || (sansMot && !listerEnregistrements(dossierInstallation).value_or(QStringList()).isEmpty())) {
+    // An empty list is damaged when there are recordings to list.
+    if (texteAbime(fichier.texte)
+        || (sansMot(*liste) && !listerEnregistrements(dossierInstallation).value_or(QStringList()).isEmpty())) {
         lecture.etat = LectureListeMots::Etat::Abimee;
         return lecture;
     }
