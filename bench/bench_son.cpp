@@ -4,7 +4,8 @@
 // audio libraries behind it load at the first word, once per process, so
 // every measurement is a fresh process: the benchmark starts itself as the
 // pupil's program, which prints the instant of the click (monotonic clock)
-// and clicks; the time is taken when the first non-silent block arrives.
+// and clicks; the time is taken when the first sound is seen in the capture
+// (polled every millisecond).
 #include "audio/serveurson.h"
 #include "platform/plateformeqt.h"
 #include "pupil/frmeleve.h"
@@ -18,6 +19,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -26,6 +28,26 @@ namespace {
 
 const char *const kEnfant = "--visite";
 ServeurSon *serveur = nullptr;
+
+// The monotonic clock in nanoseconds, the same in every process.
+qint64 instantNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+// The instant the capture first holds sound after the frame `de` (a few
+// samples above -66 dB; the sink's silence is exact zeros), or -1.
+qint64 premierSon(qint64 de)
+{
+    for (int attente = 0; attente < 5000; ++attente) {
+        if (serveur->energie(de, serveur->trames()) > 1e-11)
+            return instantNs();
+        QThread::msleep(1);
+    }
+    return -1;
+}
 
 // The pupil's side, in the child: the window on the real sound device, then
 // the click, its instant printed first.
@@ -79,19 +101,15 @@ void BM_PremierSon(benchmark::State &state)
         QFile bilan(dossier + QStringLiteral("/Paul.bil"));   // a new pupil every time
         bilan.open(QIODevice::WriteOnly | QIODevice::Truncate);
         bilan.close();
-        QProcess enfant;
-        enfant.setProcessEnvironment(serveur->environnement(QProcessEnvironment::systemEnvironment()));
+        const qint64 debut = serveur->trames();
+        QProcess enfant;   // a client of the private server, as this process
         enfant.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         enfant.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kEnfant), dossier});
         qint64 clic = -1;
         while (clic < 0 && enfant.waitForReadyRead(20000))
             if (enfant.canReadLine())
                 clic = enfant.readLine().trimmed().toLongLong();
-        qint64 son = -1;
-        for (int attente = 0; clic >= 0 && son < 0 && attente < 1000; ++attente) {
-            QThread::msleep(5);
-            son = serveur->arriveeSon(clic);
-        }
+        const qint64 son = clic < 0 ? -1 : premierSon(debut);
         const bool fini = enfant.waitForFinished(30000);
         if (!fini || enfant.exitCode() != 0) {
             state.SkipWithError("the pupil's program did not present a word");
