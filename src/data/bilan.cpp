@@ -158,19 +158,14 @@ bool repartirValeurs(const QString &texte, QList<LigneProgression> &lignes)
     }
     // One pass for the line ends and the characters no text holds; the
     // common case, a value per line, is told by the count of line ends alone.
-    qsizetype lf = 0, cr = 0;
-    bool illisible = false;
-    for (const QChar c : texte) {
-        const char16_t u = c.unicode();
-        if (u <= u'\r') {
-            lf += u == u'\n';
-            cr += u == u'\r';
-            illisible |= u == 0;
-        } else {
-            illisible |= u == QChar::ReplacementCharacter;
-        }
+    qsizetype lf = 0, cr = 0, illisibles = 0;
+    const char16_t *const debut = reinterpret_cast<const char16_t *>(texte.constData());
+    for (const char16_t *p = debut; p < debut + texte.size(); ++p) {   // branch-free: vectorised
+        lf += *p == u'\n';
+        cr += *p == u'\r';
+        illisibles += (*p == 0) | (*p == char16_t(QChar::ReplacementCharacter));
     }
-    bool abime = valeurs % kColonnes != 0 || illisible;
+    bool abime = valeurs % kColonnes != 0 || illisibles > 0;
     const bool finSansSaut = !texte.isEmpty() && texte.back() != u'\n' && texte.back() != u'\r';
     if ((cr == 0 || lf == 0 || cr == lf) && std::max(cr, lf) + (finSansSaut ? 1 : 0) == valeurs)
         return abime;
