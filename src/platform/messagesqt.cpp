@@ -1,6 +1,7 @@
 #include "plateformeqt.h"
 
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -23,4 +24,9 @@ int MessagesQt::choisir(QWidget *parent, const QString &titre, const QString &te
     bool ok = false;
     const QString choisi = QInputDialog::getItem(parent, titre, texte, choix, 0, false, &ok);
     return ok ? int(choix.indexOf(choisi)) : -1;
+}
+
+QString MessagesQt::choisirFichier(QWidget *parent, const QString &titre, const QString &filtre)
+{
+    return QFileDialog::getOpenFileName(parent, titre, QString(), filtre);
 }

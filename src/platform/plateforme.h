@@ -20,6 +20,9 @@ public:
     // A modal list to pick one of the choices from; its index, or -1 when
     // cancelled.
     virtual int choisir(QWidget *parent, const QString &titre, const QString &texte, const QStringList &choix) = 0;
+    // A modal file chooser for opening a file (filtre as in "Listes (*.txt)");
+    // the chosen path, or empty when cancelled.
+    virtual QString choisirFichier(QWidget *parent, const QString &titre, const QString &filtre) = 0;
 };
 
 class Polices {

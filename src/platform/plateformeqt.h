@@ -10,6 +10,7 @@ public:
     void information(QWidget *parent, const QString &titre, const QString &texte) override;
     bool question(QWidget *parent, const QString &titre, const QString &texte) override;
     int choisir(QWidget *parent, const QString &titre, const QString &texte, const QStringList &choix) override;
+    QString choisirFichier(QWidget *parent, const QString &titre, const QString &filtre) override;
 };
 
 class PolicesQt : public Polices {

@@ -80,6 +80,7 @@ void FrmEnseignant::construire()
         b->setMinimumWidth(130);
     }
     auto *boutons = new QHBoxLayout;
+    construireBoutonsMots(boutons);
     boutons->addStretch(1);
     boutons->addWidget(cmdEleves_);
     boutons->addSpacing(12);

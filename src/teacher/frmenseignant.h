@@ -13,6 +13,7 @@
 #include <array>
 
 class EtiquetteCliquable;
+class QHBoxLayout;
 class PanneauEleves;
 class QComboBox;
 class QLabel;
@@ -40,6 +41,10 @@ public:
 
     const ListeMots &tableur() const { return tableur_; }
 
+    // Puts words in the list: a new word at the end, a listed word given its
+    // level when it has one; then saves Mots.dat at once (a failure is told).
+    void ajouterMots(const ListeMots &mots);
+
     // Every way out ("&Quitter", the close box) ends here: saves the word list
     // and the font. When a file cannot be written the window stays open unless
     // the teacher chooses to close without saving.
@@ -65,6 +70,10 @@ private:
 
     bool enregistrer();
 
+    void construireBoutonsMots(QHBoxLayout *boutons);
+    void ouvrirAjoutMots(const QByteArray *fichier);
+    void importerListe();
+
     EtatProgramme &etat_;
     Plateforme plateforme_;
     ListeMots tableur_;
@@ -76,6 +85,8 @@ private:
     QComboBox *cmbPolices_ = nullptr;
     QLabel *lblTestPolice_ = nullptr;
     QLabel *lblTaille_ = nullptr;
+    QPushButton *cmdAjouterMots_ = nullptr;
+    QPushButton *cmdImporter_ = nullptr;
     QPushButton *cmdEleves_ = nullptr;
     QPushButton *cmdQuitter_ = nullptr;
     PanneauEleves *frameEleves_ = nullptr;

@@ -44,6 +44,12 @@ public:
             pendantMessage();
         return reponseChoix;
     }
+    QString reponseFichier;                      // the path every file chooser answers ("": cancelled)
+    QString choisirFichier(QWidget *, const QString &titre, const QString &) override
+    {
+        demandes.append({titre, QString(), true});
+        return reponseFichier;
+    }
     QStringList titres() const
     {
         QStringList t;

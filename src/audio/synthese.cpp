@@ -1,0 +1,154 @@
+#include "synthese.h"
+
+#include "data/ecriture.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <espeak-ng/speak_lib.h>
+#include <sndfile.h>
+
+#include <vector>
+
+namespace {
+// Slower than the voice's 175 words a minute: a child follows every syllable.
+constexpr int kMotsParMinute = 130;
+constexpr int kSilenceMs = 150;
+
+const QString kMoteurAbsent = QStringLiteral(
+    "la synthèse vocale (espeak-ng) n'a pas pu démarrer : vérifiez que le paquet espeak-ng-data "
+    "est installé.");
+
+// State of the engine, touched on the synthesis thread only.
+int frequence = 0;             // samples per second; 0 until started, -1 when it failed
+std::vector<short> *captes = nullptr;
+
+int recevoir(short *echantillons, int nombre, espeak_EVENT *)
+{
+    if (echantillons && nombre > 0 && captes)
+        captes->insert(captes->end(), echantillons, echantillons + nombre);
+    return 0;  // go on
+}
+
+bool demarrer()
+{
+    if (frequence == 0) {
+        // NULL path: the library finds its installed espeak-ng-data.
+        const int f = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        if (f <= 0 || espeak_SetVoiceByName("fr") != EE_OK) {
+            frequence = -1;
+        } else {
+            frequence = f;
+            espeak_SetSynthCallback(recevoir);
+            espeak_SetParameter(espeakRATE, kMotsParMinute, 0);
+        }
+    }
+    return frequence > 0;
+}
+}  // namespace
+
+QString ecrireMotParle(const QString &dossierSons, const QString &mot)
+{
+    if (!demarrer())
+        return kMoteurAbsent;
+    const QString cible = dossierSons + QLatin1Char('/') + mot + QStringLiteral(".wav");
+    if (QFileInfo::exists(cible) || QFileInfo(cible).isSymLink())
+        return QStringLiteral("un enregistrement de ce mot existe déjà.");
+
+    std::vector<short> echantillons(size_t(frequence) * kSilenceMs / 1000, 0);
+    const size_t silence = echantillons.size();
+    captes = &echantillons;
+    const QByteArray texte = mot.toUtf8();
+    const espeak_ERROR erreur = espeak_Synth(texte.constData(), size_t(texte.size()) + 1, 0, POS_CHARACTER, 0,
+                                             espeakCHARS_UTF8, nullptr, nullptr);
+    captes = nullptr;
+    if (erreur != EE_OK || echantillons.size() == silence)
+        return QStringLiteral("la synthèse vocale n'a produit aucun son pour ce mot.");
+    echantillons.insert(echantillons.end(), silence, 0);
+
+    QTemporaryFile temporaire(dossierSons + QStringLiteral("/.mot-XXXXXX.tmp"));
+    if (!temporaire.open())
+        return expliquerEchecEcriture(cible, true, temporaire.errorString());
+    SF_INFO format{};
+    format.samplerate = frequence;
+    format.channels = 1;
+    format.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE *son = sf_open_fd(temporaire.handle(), SFM_WRITE, &format, SF_FALSE);
+    if (!son)
+        return expliquerEchecEcriture(cible, true, QString::fromLocal8Bit(sf_strerror(nullptr)));
+    const sf_count_t ecrits = sf_write_short(son, echantillons.data(), sf_count_t(echantillons.size()));
+    const QString raison = QString::fromLocal8Bit(sf_strerror(son));
+    sf_close(son);
+    if (ecrits != sf_count_t(echantillons.size()) || !temporaire.flush())
+        return expliquerEchecEcriture(cible, false, raison);
+    // QFile::rename never replaces: a file that appeared meanwhile is kept.
+    if (!temporaire.rename(cible))
+        return expliquerEchecEcriture(cible, false, temporaire.errorString());
+    temporaire.setAutoRemove(false);
+    return QString();
+}
+
+ServiceSynthese &ServiceSynthese::instance()
+{
+    static ServiceSynthese service;
+    return service;
+}
+
+ServiceSynthese::~ServiceSynthese()
+{
+    {
+        std::lock_guard garde(verrou_);
+        arret_ = true;
+    }
+    signal_.notify_all();
+    if (fil_.joinable())
+        fil_.join();
+}
+
+void ServiceSynthese::executer(std::function<void()> travail)
+{
+    {
+        std::lock_guard garde(verrou_);
+        if (!fil_.joinable())
+            fil_ = std::thread([this] { boucler(); });
+        file_.push_back(std::move(travail));
+    }
+    signal_.notify_all();
+}
+
+std::future<QString> ServiceSynthese::parler(const QString &dossierSons, const QString &mot)
+{
+    auto promesse = std::make_shared<std::promise<QString>>();
+    std::future<QString> resultat = promesse->get_future();
+    executer([promesse, dossierSons, mot] { promesse->set_value(ecrireMotParle(dossierSons, mot)); });
+    return resultat;
+}
+
+void ServiceSynthese::attendre()
+{
+    std::promise<void> fin;
+    std::future<void> attente = fin.get_future();
+    executer([&fin] { fin.set_value(); });
+    attente.wait();
+}
+
+void ServiceSynthese::boucler()
+{
+    for (;;) {
+        std::function<void()> travail;
+        {
+            std::unique_lock garde(verrou_);
+            signal_.wait(garde, [this] { return arret_ || !file_.empty(); });
+            if (file_.empty())
+                break;
+            travail = std::move(file_.front());
+            file_.pop_front();
+        }
+        travail();
+    }
+    if (frequence > 0)
+        espeak_Terminate();
+    frequence = 0;
+}

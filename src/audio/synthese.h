@@ -1,0 +1,52 @@
+#pragma once
+// Words spoken by the built-in synthesizer (libespeak-ng, French voice, at a
+// child's pace) and written as Sons/<word>.wav, 16-bit PCM mono like the
+// starter library.
+//
+// libespeak-ng is one global engine that must not be used from two threads:
+// every synthesis runs on the single thread of ServiceSynthese, and the
+// caller's thread never waits for it unless it asks to.
+#include <QString>
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <future>
+#include <mutex>
+#include <thread>
+
+class ServiceSynthese {
+public:
+    // The program's one service; its thread starts at the first call.
+    static ServiceSynthese &instance();
+
+    ServiceSynthese(const ServiceSynthese &) = delete;
+    ServiceSynthese &operator=(const ServiceSynthese &) = delete;
+    ~ServiceSynthese();
+
+    // Queues work for the synthesis thread, in order; returns at once.
+    void executer(std::function<void()> travail);
+
+    // Queues one word: its future gives an empty string when
+    // dossierSons/<mot>.wav was written, else why not (in French).
+    std::future<QString> parler(const QString &dossierSons, const QString &mot);
+
+    // Returns once everything queued so far is done.
+    void attendre();
+
+private:
+    ServiceSynthese() = default;
+    void boucler();
+
+    std::mutex verrou_;
+    std::condition_variable signal_;
+    std::deque<std::function<void()>> file_;
+    std::thread fil_;
+    bool arret_ = false;
+};
+
+// Speaks the word and writes dossierSons/<mot>.wav through a temporary file
+// in the same folder and a rename; never replaces an existing file. Empty
+// when written, else why not (in French). Only from the synthesis thread
+// (inside ServiceSynthese::executer).
+QString ecrireMotParle(const QString &dossierSons, const QString &mot);

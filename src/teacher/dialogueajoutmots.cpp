@@ -1,0 +1,239 @@
+#include "dialogueajoutmots.h"
+
+#include "audio/synthese.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSet>
+#include <QVBoxLayout>
+
+namespace TextesAjoutMots {
+const QString titre = QStringLiteral("Ajouter des mots");
+const QString consigne = QStringLiteral(
+    "Tapez ou collez les mots, un par ligne ou séparés par des virgules. Vous pouvez donner un "
+    "niveau de 1 à 5 après le mot : « chat 1 », « hérisson;4 », « pomme de terre 3 ».\n"
+    "Chaque mot est prononcé par la voix de l'ordinateur et enregistré dans le dossier Sons.");
+const QString ajouter = QStringLiteral("&Ajouter");
+const QString annuler = QStringLiteral("A&nnuler");
+const QString fermer = QStringLiteral("&Fermer");
+const QString enCours = QStringLiteral("Enregistrement de « %1 »… (%2 sur %3)");
+const QString ajoutes = QStringLiteral("Mots ajoutés : %1.");
+const QString niveaux = QStringLiteral("Mots déjà dans la liste dont le niveau a été changé : %1.");
+const QString aucun = QStringLiteral("Aucun mot n'a été ajouté.");
+const QString titreRefuses = QStringLiteral("Mots refusés :");
+const QString refus = QStringLiteral("  ligne %1, « %2 » : %3");
+const QString echec = QStringLiteral("  « %1 » : %2");
+const QString titreEchecs = QStringLiteral("Mots non enregistrés :");
+const QString annule = QStringLiteral("Ajout annulé. Mots non ajoutés : %1.");
+}  // namespace TextesAjoutMots
+
+namespace {
+// Up to this many words, no progress bar: they are done at once.
+constexpr int kPeuDeMots = 3;
+// What the synthesis thread answers for a word dropped by a cancel.
+const QString kAnnule = QStringLiteral("annulé");
+}
+
+DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const QStringList &existants,
+                                     std::function<void(const ListeMots &)> ajouter, QWidget *parent)
+    : QDialog(parent), dossierSons_(QDir(dossierInstallation).filePath(kDossierSons)), existants_(existants),
+      ajouter_(std::move(ajouter))
+{
+    setObjectName(QStringLiteral("dialogueAjoutMots"));
+    setWindowTitle(TextesAjoutMots::titre);
+
+    auto *consigne = new QLabel(TextesAjoutMots::consigne, this);
+    consigne->setWordWrap(true);
+    txtMots_ = new QPlainTextEdit(this);
+    txtMots_->setObjectName(QStringLiteral("txtAjoutMots"));
+    txtMots_->setTabChangesFocus(false);
+    cmdAjouter_ = new QPushButton(TextesAjoutMots::ajouter, this);
+    cmdAjouter_->setObjectName(QStringLiteral("cmdAjoutMots"));
+    progression_ = new QProgressBar(this);
+    progression_->setObjectName(QStringLiteral("barreAjout"));
+    cmdAnnuler_ = new QPushButton(TextesAjoutMots::annuler, this);
+    cmdAnnuler_->setObjectName(QStringLiteral("cmdAjoutAnnuler"));
+    lblEtat_ = new QLabel(this);
+    lblEtat_->setObjectName(QStringLiteral("lblAjoutEtat"));
+    txtRapport_ = new QPlainTextEdit(this);
+    txtRapport_->setObjectName(QStringLiteral("txtAjoutRapport"));
+    txtRapport_->setReadOnly(true);
+    txtRapport_->setMaximumHeight(140);
+    txtRapport_->hide();
+    cmdFermer_ = new QPushButton(TextesAjoutMots::fermer, this);
+    cmdFermer_->setObjectName(QStringLiteral("cmdAjoutFermer"));
+    for (QPushButton *b : {cmdAjouter_, cmdAnnuler_, cmdFermer_})
+        b->setAutoDefault(false);
+    progression_->hide();
+    cmdAnnuler_->hide();
+
+    auto *travail = new QHBoxLayout;
+    travail->addWidget(progression_, 1);
+    travail->addWidget(cmdAnnuler_);
+    auto *bas = new QHBoxLayout;
+    bas->addWidget(cmdAjouter_);
+    bas->addStretch(1);
+    bas->addWidget(cmdFermer_);
+    auto *page = new QVBoxLayout(this);
+    page->addWidget(consigne);
+    page->addWidget(txtMots_, 1);
+    page->addWidget(lblEtat_);
+    page->addLayout(travail);
+    page->addWidget(txtRapport_);
+    page->addLayout(bas);
+    resize(520, 460);
+
+    connect(cmdAjouter_, &QPushButton::clicked, this, &DialogueAjoutMots::ajouterTexte);
+    connect(cmdAnnuler_, &QPushButton::clicked, this, &DialogueAjoutMots::annuler);
+    connect(cmdFermer_, &QPushButton::clicked, this, &DialogueAjoutMots::reject);
+}
+
+DialogueAjoutMots::~DialogueAjoutMots()
+{
+    if (annule_) {
+        *annule_ = true;
+        // No job may reach this dialog once it is gone.
+        ServiceSynthese::instance().attendre();
+    }
+}
+
+void DialogueAjoutMots::ajouterTexte()
+{
+    if (!enCours())
+        lancer(lireMotsTapes(txtMots_->toPlainText(), existants_));
+}
+
+void DialogueAjoutMots::importer(const QByteArray &octets)
+{
+    if (!enCours())
+        lancer(lireMotsFichier(octets, existants_));
+}
+
+void DialogueAjoutMots::lancer(const LignesMots &lignes)
+{
+    const QSet<QString> listes(existants_.cbegin(), existants_.cend());
+    aParler_.clear();
+    niveauxSeuls_.clear();
+    for (const EntreeMot &e : lignes.acceptes) {
+        if (!listes.contains(e.mot))
+            aParler_.append(e);
+        else if (!e.niveau.isEmpty())
+            niveauxSeuls_.append(e);
+    }
+    refuses_ = lignes.refuses;
+    erreurs_ = QStringList(aParler_.size(), QString());
+    total_ = int(aParler_.size());
+    finis_ = 0;
+    if (total_ == 0) {
+        finir();
+        return;
+    }
+    annule_ = std::make_shared<std::atomic_bool>(false);
+    cmdAjouter_->setEnabled(false);
+    txtMots_->setReadOnly(true);
+    const bool longue = total_ > kPeuDeMots;
+    progression_->setRange(0, total_);
+    progression_->setValue(0);
+    progression_->setVisible(longue);
+    cmdAnnuler_->setVisible(longue);
+    cmdAnnuler_->setEnabled(true);
+    lblEtat_->setText(TextesAjoutMots::enCours.arg(aParler_.first().mot).arg(1).arg(total_));
+
+    for (int i = 0; i < total_; ++i) {
+        ServiceSynthese::instance().executer(
+            [this, i, annule = annule_, dossier = dossierSons_, mot = aParler_.at(i).mot] {
+                const QString erreur = *annule ? kAnnule : ecrireMotParle(dossier, mot);
+                QMetaObject::invokeMethod(this, [this, i, erreur] { motFini(i, erreur); }, Qt::QueuedConnection);
+            });
+    }
+}
+
+void DialogueAjoutMots::motFini(int index, const QString &erreur)
+{
+    erreurs_[index] = erreur;
+    ++finis_;
+    progression_->setValue(finis_);
+    if (finis_ < total_)
+        lblEtat_->setText(TextesAjoutMots::enCours.arg(aParler_.at(finis_).mot).arg(finis_ + 1).arg(total_));
+    else
+        finir();
+}
+
+void DialogueAjoutMots::annuler()
+{
+    if (annule_)
+        *annule_ = true;
+    cmdAnnuler_->setEnabled(false);
+}
+
+void DialogueAjoutMots::finir()
+{
+    ListeMots faits = niveauxSeuls_;
+    QStringList echecs;
+    int annules = 0;
+    for (int i = 0; i < aParler_.size(); ++i) {
+        if (erreurs_.at(i).isEmpty())
+            faits.append(aParler_.at(i));
+        else if (erreurs_.at(i) == kAnnule)
+            ++annules;
+        else
+            echecs << TextesAjoutMots::echec.arg(aParler_.at(i).mot, erreurs_.at(i));
+    }
+    const int ajoutes = int(faits.size() - niveauxSeuls_.size());
+    for (const EntreeMot &e : faits)
+        existants_.append(e.mot);
+
+    QStringList rapport;
+    rapport << (faits.isEmpty() ? TextesAjoutMots::aucun : TextesAjoutMots::ajoutes.arg(ajoutes));
+    if (!niveauxSeuls_.isEmpty())
+        rapport << TextesAjoutMots::niveaux.arg(niveauxSeuls_.size());
+    if (annules > 0)
+        rapport << TextesAjoutMots::annule.arg(annules);
+    if (!echecs.isEmpty())
+        rapport << TextesAjoutMots::titreEchecs << echecs;
+    if (!refuses_.isEmpty()) {
+        rapport << TextesAjoutMots::titreRefuses;
+        for (const MotRefuse &r : refuses_)
+            rapport << TextesAjoutMots::refus.arg(r.ligne).arg(r.texte, r.raison);
+    }
+    txtRapport_->setPlainText(rapport.join(QLatin1Char('\n')));
+    txtRapport_->show();
+
+    // What was refused stays in the box, to be corrected.
+    QStringList aReprendre;
+    for (const MotRefuse &r : refuses_)
+        aReprendre << r.texte;
+    txtMots_->setPlainText(aReprendre.join(QLatin1Char('\n')));
+    txtMots_->setReadOnly(false);
+    cmdAjouter_->setEnabled(true);
+    progression_->hide();
+    cmdAnnuler_->hide();
+    lblEtat_->clear();
+    total_ = 0;
+
+    if (!faits.isEmpty() && ajouter_)
+        ajouter_(faits);
+    emit termine();
+    if (fermerApres_)
+        QDialog::reject();
+}
+
+QString DialogueAjoutMots::rapport() const
+{
+    return txtRapport_->toPlainText();
+}
+
+void DialogueAjoutMots::reject()
+{
+    // Closing while words are spoken: the word in progress ends, the rest are dropped.
+    if (enCours()) {
+        fermerApres_ = true;
+        annuler();
+        return;
+    }
+    QDialog::reject();
+}

@@ -1,0 +1,204 @@
+// Words added from the teacher window: typed in "Ajouter des mots…" or
+// imported with "Importer une liste…", spoken by the built-in synthesizer
+// into Sons, given their levels in Mots.dat; refused words reported.
+#include "outils.h"
+#include "teacher/dialogueajoutmots.h"
+
+#include <sndfile.h>
+
+#include <cmath>
+
+namespace {
+
+// The dialog the teacher window opened, once its work is done.
+DialogueAjoutMots *attendreAjout(const Fenetre &fen)
+{
+    auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
+    if (!dialogue)
+        return nullptr;
+    if (!QTest::qWaitFor([&] { return !dialogue->enCours(); }, 120000))
+        return nullptr;
+    return dialogue;
+}
+
+struct SonLu {
+    bool lu = false;
+    double secondes = 0;
+    double rms = 0;
+    int canaux = 0;
+    int format = 0;
+};
+
+SonLu lireSon(const QString &chemin)
+{
+    SF_INFO info{};
+    SNDFILE *f = sf_open(QFile::encodeName(chemin).constData(), SFM_READ, &info);
+    if (!f)
+        return {};
+    std::vector<double> echantillons(size_t(info.frames) * size_t(info.channels));
+    const sf_count_t lus = sf_readf_double(f, echantillons.data(), info.frames);
+    sf_close(f);
+    double somme = 0;
+    for (double e : echantillons)
+        somme += e * e;
+    return {lus == info.frames, double(info.frames) / info.samplerate,
+            echantillons.empty() ? 0 : std::sqrt(somme / double(echantillons.size())), info.channels,
+            info.format};
+}
+
+QStringList lignesRapport(const DialogueAjoutMots *d)
+{
+    return d->rapport().split(u'\n');
+}
+
+// Every file in Sons, hidden ones too, sorted.
+QStringList sons(const Installation &inst)
+{
+    QStringList noms = QDir(inst.fichier(u"Sons"_s)).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    noms.sort();
+    return noms;
+}
+
+QStringList temporaires(const Installation &inst)
+{
+    return QDir(inst.fichier(u"Sons"_s)).entryList(QDir::Files | QDir::Hidden | QDir::System).filter(u".tmp"_s);
+}
+
+} // namespace
+
+class TestAjoutMots : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Typed words become spoken recordings named exactly as written, with their levels.
+    void taper_data()
+    {
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<QStringList>("mots");
+        QTest::addColumn<QByteArray>("motsDat");   // Windows-1252
+
+        QTest::newRow("accent et apostrophe") << u"l'élève"_s << QStringList{u"l'élève"_s}
+                                              << ligneMots("l'\xE9l\xE8ve", "");
+        QTest::newRow("virgules et niveaux") << u"chat 1, hérisson;4"_s << QStringList{u"chat"_s, u"hérisson"_s}
+                                             << ligneMots("chat", "1") + ligneMots("h\xE9risson", "4");
+        QTest::newRow("espaces et trait d'union") << u"pomme de terre 3\narc-en-ciel\t5"_s
+                                                  << QStringList{u"pomme de terre"_s, u"arc-en-ciel"_s}
+                                                  << ligneMots("pomme de terre", "3") + ligneMots("arc-en-ciel", "5");
+    }
+    void taper()
+    {
+        QFETCH(QString, saisie);
+        QFETCH(QStringList, mots);
+        QFETCH(QByteArray, motsDat);
+
+        Fenetre fen({});
+        fen.clic(u"cmdAjouterMots"_s);
+        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
+        QVERIFY(dialogue && dialogue->isVisible());
+        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(saisie);
+        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
+        QVERIFY(attendreAjout(fen));
+
+        QStringList attendus;
+        for (const QString &mot : mots) {
+            attendus << mot + u".wav"_s;
+            const SonLu son = lireSon(fen.inst.fichier(u"Sons/"_s + mot + u".wav"_s));
+            QVERIFY2(son.lu, qPrintable(mot));
+            QCOMPARE(son.canaux, 1);
+            QCOMPARE(son.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+            QVERIFY2(son.secondes >= 0.3 && son.secondes <= 3.0, qPrintable(u"%1 : %2 s"_s.arg(mot).arg(son.secondes)));
+            QVERIFY2(son.rms > 0.02, qPrintable(u"%1 : RMS %2"_s.arg(mot).arg(son.rms)));
+        }
+        attendus.sort();
+        QCOMPARE(sons(fen.inst), attendus);
+        QCOMPARE(fen.inst.lire(u"Mots.dat"_s), motsDat);
+        QCOMPARE(fen.f->tableur().size(), mots.size());
+        QCOMPARE(fen.p.messages.demandes.size(), 0);
+    }
+
+    // An imported list: good words, a duplicate, another case of a recording,
+    // an unsafe name, an empty line and a bad level.
+    void importer()
+    {
+        Fenetre fen({u"Chat"_s, u"lune"_s});
+        const QByteArray liste = "h\xE9risson;4\r\n"
+                                 "\xE9" "cole\t2\r\n"
+                                 "pomme de terre 3\r\n"
+                                 "chat 1\r\n"
+                                 "lune 5\r\n"
+                                 "h\xE9risson\r\n"
+                                 "h\xE9risson;4\r\n"
+                                 "a:b 1\r\n"
+                                 "\r\n"
+                                 "v\xE9lo 7\r\n"
+                                 "l'arbre\r\n";
+        fen.inst.ecrire(u"liste.txt"_s, liste);
+        fen.p.messages.reponseFichier = fen.inst.fichier(u"liste.txt"_s);
+        fen.clic(u"cmdImporter"_s);
+        DialogueAjoutMots *dialogue = attendreAjout(fen);
+        QVERIFY(dialogue);
+
+        QStringList attendus{u"Chat.wav"_s, u"lune.wav"_s, u"hérisson.wav"_s, u"école.wav"_s,
+                             u"pomme de terre.wav"_s, u"l'arbre.wav"_s};
+        attendus.sort();
+        QCOMPARE(sons(fen.inst), attendus);
+        QVERIFY(lireSon(fen.inst.fichier(u"Sons/école.wav"_s)).rms > 0.02);
+        QCOMPARE(fen.inst.lire(u"Mots.dat"_s),
+                 ligneMots("Chat", "") + ligneMots("lune", "5") + ligneMots("h\xE9risson", "4")
+                     + ligneMots("\xE9" "cole", "2") + ligneMots("pomme de terre", "3") + ligneMots("l'arbre", ""));
+
+        const QStringList rapport = lignesRapport(dialogue);
+        const QStringList refus = rapport.mid(rapport.indexOf(u"Mots refusés :"_s) + 1);
+        QCOMPARE(refus.size(), 4);
+        QVERIFY2(refus[0].startsWith(u"  ligne 4, « chat 1 » :"_s) && refus[0].contains(u"« Chat »"_s), qPrintable(refus[0]));
+        QVERIFY2(refus[1].startsWith(u"  ligne 6, « hérisson » :"_s) && refus[1].contains(u"plusieurs fois"_s), qPrintable(refus[1]));
+        QVERIFY2(refus[2].startsWith(u"  ligne 8, « a:b 1 » :"_s) && refus[2].contains(u"« : »"_s), qPrintable(refus[2]));
+        QVERIFY2(refus[3].startsWith(u"  ligne 10, « vélo 7 » :"_s) && refus[3].contains(u"de 1 à 5"_s), qPrintable(refus[3]));
+        QVERIFY(rapport.contains(u"Mots ajoutés : 4."_s));
+        // The refused lines stay in the box to be corrected.
+        QCOMPARE(dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->toPlainText(),
+                 u"chat 1\nhérisson\na:b 1\nvélo 7"_s);
+    }
+
+    // Cancelling keeps the words finished, in Sons and in Mots.dat, and leaves no partial file.
+    void annuler()
+    {
+        Fenetre fen({});
+        fen.clic(u"cmdAjouterMots"_s);
+        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
+        QStringList mots;
+        for (const char *a : {"ba", "do", "fi", "lu", "mo", "ri"})
+            for (const char *b : {"teau", "lon", "mette", "rin", "pette", "sol", "cule", "nage", "tin", "rade"})
+                mots << QString::fromLatin1(a) + QString::fromLatin1(b);
+        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(mots.join(u" 2\n"_s) + u" 2"_s);
+        auto *annuler = dialogue->findChild<QPushButton *>(u"cmdAjoutAnnuler"_s);
+        auto *barre = dialogue->findChild<QProgressBar *>(u"barreAjout"_s);
+        // The teacher cancels as soon as the first word is done.
+        connect(barre, &QProgressBar::valueChanged, annuler, [annuler](int fait) {
+            if (fait == 1)
+                QTest::mouseClick(annuler, Qt::LeftButton);
+        });
+        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
+        QVERIFY(annuler->isVisible());
+        QVERIFY(barre->isVisible());
+        QVERIFY(attendreAjout(fen));
+
+        const QStringList sons = ::sons(fen.inst);
+        QVERIFY(!sons.isEmpty());
+        QVERIFY2(sons.size() < mots.size(), "cancelled too late for this machine");
+        QCOMPARE(temporaires(fen.inst), QStringList());
+        QByteArray motsDat;
+        for (const QString &mot : mots) {
+            if (!sons.contains(mot + u".wav"_s))
+                continue;
+            QVERIFY(lireSon(fen.inst.fichier(u"Sons/"_s + mot + u".wav"_s)).lu);
+            motsDat += ligneMots(mot.toLatin1(), "2");
+        }
+        QCOMPARE(fen.inst.lire(u"Mots.dat"_s), motsDat);
+        QVERIFY2(lignesRapport(dialogue).contains(u"Ajout annulé. Mots non ajoutés : %1."_s.arg(mots.size() - sons.size())),
+                 qPrintable(dialogue->rapport()));
+    }
+};
+
+QTEST_MAIN(TestAjoutMots)
+#include "tst_ajoutmots.moc"
