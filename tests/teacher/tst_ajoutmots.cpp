@@ -160,6 +160,25 @@ private slots:
                  u"chat 1\nhérisson\na:b 1\nvélo 7"_s);
     }
 
+    // Mots.dat that cannot be replaced: the teacher is told at once, the recording stays.
+    void motsDatIrremplacable()
+    {
+        Fenetre fen({}, {}, [](Fenetre &f) { QDir(f.inst.dossier.path()).mkdir(u"Mots.dat"_s); });
+        const qsizetype avant = fen.p.messages.demandes.size();
+        fen.clic(u"cmdAjouterMots"_s);
+        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
+        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"hibou 2"_s);
+        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
+        QVERIFY(attendreAjout(fen));
+
+        QCOMPARE(sons(fen.inst), QStringList{u"hibou.wav"_s});
+        QCOMPARE(fen.p.messages.demandes.size(), avant + 1);
+        const MessageDemande &m = fen.p.messages.demandes.last();
+        QCOMPARE(m.titre, u"Enregistrement"_s);
+        QVERIFY2(m.texte.contains(u"« Mots.dat »"_s), qPrintable(m.texte));
+        QCOMPARE(fen.f->tableur(), (ListeMots{{u"hibou"_s, u"2"_s}}));
+    }
+
     // Cancelling keeps the words finished, in Sons and in Mots.dat, and leaves no partial file.
     void annuler()
     {
