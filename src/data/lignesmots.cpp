@@ -107,6 +107,9 @@ QString raisonMotRefuse(const QString &mot)
     const qsizetype position = positionNonRepresentable(mot);
     if (position >= 0)
         return QStringLiteral("un mot ne peut pas contenir le caractère %1.").arg(decrireCaractere(mot, position));
+    // A name starting with a dot is a hidden file: the list would lose it.
+    if (mot.startsWith(u'.'))
+        return QStringLiteral("un mot ne peut pas commencer par un point.");
     if (mot.endsWith(u'.') || mot.back().isSpace())
         return QStringLiteral("un mot ne peut pas se terminer par un point ou une espace.");
     if (QFile::encodeName(mot + kExtension).size() > kOctetsNomFichierMax)

@@ -131,7 +131,8 @@ private slots:
                                  "a:b 1\r\n"
                                  "\r\n"
                                  "v\xE9lo 7\r\n"
-                                 "l'arbre\r\n";
+                                 "l'arbre\r\n"
+                                 ".lapin 2";
         fen.inst.ecrire(u"liste.txt"_s, liste);
         fen.p.messages.reponseFichier = fen.inst.fichier(u"liste.txt"_s);
         fen.clic(u"cmdImporter"_s);
@@ -149,15 +150,16 @@ private slots:
 
         const QStringList rapport = lignesRapport(dialogue);
         const QStringList refus = rapport.mid(rapport.indexOf(u"Mots refusés :"_s) + 1);
-        QCOMPARE(refus.size(), 4);
+        QCOMPARE(refus.size(), 5);
         QVERIFY2(refus[0].startsWith(u"  ligne 4, « chat 1 » :"_s) && refus[0].contains(u"« Chat »"_s), qPrintable(refus[0]));
         QVERIFY2(refus[1].startsWith(u"  ligne 6, « hérisson » :"_s) && refus[1].contains(u"plusieurs fois"_s), qPrintable(refus[1]));
         QVERIFY2(refus[2].startsWith(u"  ligne 8, « a:b 1 » :"_s) && refus[2].contains(u"« : »"_s), qPrintable(refus[2]));
         QVERIFY2(refus[3].startsWith(u"  ligne 10, « vélo 7 » :"_s) && refus[3].contains(u"de 1 à 5"_s), qPrintable(refus[3]));
+        QVERIFY2(refus[4].startsWith(u"  ligne 12, « .lapin 2 » :"_s) && refus[4].contains(u"point"_s), qPrintable(refus[4]));
         QVERIFY(rapport.contains(u"Mots ajoutés : 4."_s));
         // The refused lines stay in the box to be corrected.
         QCOMPARE(dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->toPlainText(),
-                 u"chat 1\nhérisson\na:b 1\nvélo 7"_s);
+                 u"chat 1\nhérisson\na:b 1\nvélo 7\n.lapin 2"_s);
     }
 
     // Mots.dat that cannot be replaced: the teacher is told at once, the recording stays.
