@@ -58,6 +58,14 @@ bool proche(std::size_t obtenu, int attendu)
     return std::abs(int(obtenu) - attendu) <= 3;
 }
 
+// For the README and a look by eye: ORTHOVAL_CAPTURE names a folder.
+void capturer(QWidget &fenetre, const QString &nom)
+{
+    const QString dossier = qEnvironmentVariable("ORTHOVAL_CAPTURE");
+    if (!dossier.isEmpty())
+        fenetre.grab().save(QDir(dossier).filePath(nom + u".png"_s));
+}
+
 QPushButton *bouton(QWidget *w, const char *nom)
 {
     return w->findChild<QPushButton *>(QString::fromLatin1(nom));
@@ -189,13 +197,14 @@ private slots:
         bouton(&dialogue, "cmdEcouter")->click();
         QCOMPARE(factice.son.joues.size(), 1);
         QVERIFY(proche(lireWav(factice.son.joues.first()).echantillons.size(), echantillons(1500 + 2 * kMargeSilenceMs)));
-        if (!qEnvironmentVariableIsEmpty("ORTHOVAL_CAPTURE"))
-            dialogue.grab().save(qEnvironmentVariable("ORTHOVAL_CAPTURE"));
+        capturer(dialogue, u"enregistrement-termine"_s);
 
         bouton(&dialogue, "cmdRecommencer")->click();
         QCOMPARE(micro().demarrages, 2);
         QVERIFY(!bouton(&dialogue, "cmdGarder")->isEnabled());
-        micro().fournir(prise(300, 400, 300, 5000));
+        micro().fournir(prise(300, 400, 0, 5000));
+        capturer(dialogue, u"enregistrement-en-cours"_s);
+        micro().fournir(prise(300, 0, 0, 0));
         bouton(&dialogue, "cmdArreter")->click();
         bouton(&dialogue, "cmdGarder")->click();
         const Lu lu = lireWav(installation.filePath(u"Sons/chien.wav"_s));
