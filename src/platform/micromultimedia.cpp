@@ -16,8 +16,6 @@ namespace {
 
 const QString kAucuneEntree =
     QStringLiteral("Aucun micro n'est branché sur cet ordinateur, ou le système ne le trouve pas.");
-const QString kFormatRefuse =
-    QStringLiteral("Le micro de cet ordinateur ne sait pas enregistrer dans le format voulu.");
 
 class MicroMultimedia : public Micro {
 public:

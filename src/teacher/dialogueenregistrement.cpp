@@ -152,7 +152,9 @@ void DialogueEnregistrement::ecouterPrise()
 {
     if (prise_.empty() || !plateforme_.son || !dossierEcoute_.isValid())
         return;
-    const QString chemin = dossierEcoute_.filePath(QStringLiteral("prise.wav"));
+    // A new name for each take: a player may keep the sound of a path it has
+    // already played.
+    const QString chemin = dossierEcoute_.filePath(QStringLiteral("prise-%1.wav").arg(++prisesEcoutees_));
     if (ecrireWav(chemin, prise_, kFrequenceEnregistrement).ok)
         plateforme_.son->jouer(chemin);
 }

@@ -43,6 +43,7 @@ private:
     std::vector<qint16> brut_;       // the take as heard
     std::vector<qint16> prise_;      // the take trimmed and normalised
     QTemporaryDir dossierEcoute_;    // where a take is written to be heard
+    int prisesEcoutees_ = 0;
     QString cheminEcrit_;
 
     QLabel *lblEtat_ = nullptr;

@@ -206,6 +206,12 @@ private slots:
         capturer(dialogue, u"enregistrement-en-cours"_s);
         micro().fournir(prise(300, 0, 0, 0));
         bouton(&dialogue, "cmdArreter")->click();
+        // The second take is heard from a file of its own: a player may keep
+        // the sound of a path it has played.
+        bouton(&dialogue, "cmdEcouter")->click();
+        QCOMPARE(factice.son.joues.size(), 2);
+        QVERIFY(factice.son.joues[1] != factice.son.joues[0]);
+        QVERIFY(proche(lireWav(factice.son.joues[1]).echantillons.size(), echantillons(400 + 2 * kMargeSilenceMs)));
         bouton(&dialogue, "cmdGarder")->click();
         const Lu lu = lireWav(installation.filePath(u"Sons/chien.wav"_s));
         QVERIFY(proche(lu.echantillons.size(), echantillons(400 + 2 * kMargeSilenceMs)));
