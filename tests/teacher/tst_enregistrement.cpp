@@ -162,7 +162,6 @@ private slots:
         QTest::addColumn<bool>("service");
         QTest::addColumn<QString>("raison");
         QTest::newRow("aucune entrée") << true << u"Aucun micro n'est branché sur cet ordinateur."_s;
-        QTest::newRow("module d'enregistrement absent") << true << u"Un fichier du programme manque."_s;
         QTest::newRow("pas de service de micro") << false << QString();
     }
 
