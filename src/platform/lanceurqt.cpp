@@ -19,5 +19,5 @@ QDate HorlogeQt::aujourdhui()
 
 Plateforme PlateformeQt::services()
 {
-    return {&messages_, &polices_, &ecran_, &son_, &imprimante_, &lanceur_, &horloge_};
+    return {&messages_, &polices_, &ecran_, &son_, &imprimante_, &lanceur_, &horloge_, &micro_};
 }

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <span>
+
 class QWidget;
 
 class Messages {
@@ -74,6 +77,23 @@ public:
     virtual QDate aujourdhui() = 0;
 };
 
+class Micro {
+public:
+    // A block of 16-bit mono samples as it comes, with its level from 0 to 1
+    // for a meter.
+    using Reception = std::function<void(std::span<const qint16> echantillons, double niveau)>;
+
+    virtual ~Micro() = default;
+    // Empty when there is an input to record from; else why not, in French,
+    // for the teacher (shown as a tooltip).
+    virtual QString raisonIndisponible() = 0;
+    // Starts recording at this many samples a second; false when it cannot
+    // start. Blocks arrive through recevoir on the interface thread until
+    // arreter().
+    virtual bool demarrer(int frequence, Reception recevoir) = 0;
+    virtual void arreter() = 0;
+};
+
 // Everything a window may need; the pointers outlive the windows.
 struct Plateforme {
     Messages *messages = nullptr;
@@ -83,4 +103,5 @@ struct Plateforme {
     Imprimante *imprimante = nullptr;
     Lanceur *lanceur = nullptr;
     Horloge *horloge = nullptr;
+    Micro *micro = nullptr;
 };

@@ -44,6 +44,21 @@ private:
     bool moduleCharge_ = false;
 };
 
+// Recording from the default input, through the module that also plays.
+class MicroQt : public Micro {
+public:
+    MicroQt();
+    ~MicroQt() override;
+    QString raisonIndisponible() override;
+    bool demarrer(int frequence, Reception recevoir) override;
+    void arreter() override;
+
+private:
+    Micro *entree();
+    std::unique_ptr<Micro> entree_;
+    bool moduleCharge_ = false;
+};
+
 class ImprimanteQt : public Imprimante {
 public:
     bool imprimer(QWidget *parent, const QString &texte, const QFont &police) override;
@@ -72,4 +87,5 @@ private:
     ImprimanteQt imprimante_;
     LanceurQt lanceur_;
     HorlogeQt horloge_;
+    MicroQt micro_;
 };

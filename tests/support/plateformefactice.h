@@ -148,3 +148,49 @@ struct PlateformeFactice {
         return {&messages, &polices, &ecran, &son, &imprimante, &lanceur, &horloge};
     }
 };
+
+#include <algorithm>
+#include <vector>
+
+// A microphone a test speaks into: fournir() hands the samples to the window
+// in blocks of a tenth of a second, as a real input does.
+class MicroFactice : public Micro {
+public:
+    QString raison;              // why there is no input; empty: there is one
+    bool reussiteDemarrage = true;
+    int frequence = 0;           // as asked by the last start
+    int demarrages = 0;
+    int arrets = 0;
+
+    QString raisonIndisponible() override { return raison; }
+    bool demarrer(int frequenceDemandee, Reception recevoir) override
+    {
+        if (!reussiteDemarrage)
+            return false;
+        frequence = frequenceDemandee;
+        recevoir_ = std::move(recevoir);
+        ++demarrages;
+        return true;
+    }
+    void arreter() override
+    {
+        recevoir_ = nullptr;
+        ++arrets;
+    }
+    bool enCours() const { return bool(recevoir_); }
+    void fournir(const std::vector<qint16> &echantillons)
+    {
+        const std::size_t bloc = std::max(1, frequence / 10);
+        for (std::size_t debut = 0; debut < echantillons.size() && recevoir_; debut += bloc) {
+            const std::span<const qint16> morceau(echantillons.data() + debut,
+                                                  std::min(bloc, echantillons.size() - debut));
+            int crete = 0;
+            for (const qint16 e : morceau)
+                crete = std::max(crete, e < 0 ? -int(e) : int(e));
+            recevoir_(morceau, crete / 32768.0);
+        }
+    }
+
+private:
+    Reception recevoir_;
+};

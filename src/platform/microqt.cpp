@@ -1,0 +1,43 @@
+#include "plateformeqt.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+namespace {
+const QString kModuleAbsent = QStringLiteral(
+    "Le programme ne peut pas enregistrer : un de ses fichiers (orthoval_son) manque dans son dossier.");
+}
+
+MicroQt::MicroQt() = default;
+MicroQt::~MicroQt() = default;
+
+Micro *MicroQt::entree()
+{
+    // The same module as playback, loaded at the first question, not at start-up.
+    if (!moduleCharge_) {
+        moduleCharge_ = true;
+        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/orthoval_son"));
+        using Fabrique = Micro *(*)();
+        if (auto fabrique = reinterpret_cast<Fabrique>(module.resolve("orthoval_creerMicro")))
+            entree_.reset(fabrique());
+    }
+    return entree_.get();
+}
+
+QString MicroQt::raisonIndisponible()
+{
+    Micro *micro = entree();
+    return micro ? micro->raisonIndisponible() : kModuleAbsent;
+}
+
+bool MicroQt::demarrer(int frequence, Reception recevoir)
+{
+    Micro *micro = entree();
+    return micro && micro->demarrer(frequence, std::move(recevoir));
+}
+
+void MicroQt::arreter()
+{
+    if (entree_)
+        entree_->arreter();
+}
