@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QSet>
 #include <QVBoxLayout>
 
@@ -20,6 +21,12 @@ const QString consigne = QStringLiteral(
 const QString ajouter = QStringLiteral("&Ajouter");
 const QString annuler = QStringLiteral("A&nnuler");
 const QString fermer = QStringLiteral("&Fermer");
+const QString micro = QStringLiteral("&Enregistrer au micro…");
+const QString bulleMicro = QStringLiteral(
+    " Enregistrer avec le micro, au lieu de la voix de l'ordinateur, le mot de la ligne où se trouve le curseur. ");
+const QString uneLigne = QStringLiteral("Placez le curseur sur la ligne d'un seul mot à enregistrer au micro.");
+const QString microRefus = QStringLiteral("« %1 » : %2");
+const QString microGarde = QStringLiteral("« %1 » est enregistré avec votre voix.");
 const QString enCours = QStringLiteral("Enregistrement de « %1 »… (%2 sur %3)");
 const QString ajoutes = QStringLiteral("Mots ajoutés : %1.");
 const QString niveaux = QStringLiteral("Mots déjà dans la liste dont le niveau a été changé : %1.");
@@ -55,6 +62,10 @@ DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const Q
     cmdAjouter_->setObjectName(QStringLiteral("cmdAjoutMots"));
     progression_ = new QProgressBar(this);
     progression_->setObjectName(QStringLiteral("barreAjout"));
+    cmdMicro_ = new QPushButton(TextesAjoutMots::micro, this);
+    cmdMicro_->setObjectName(QStringLiteral("cmdAjoutMicro"));
+    cmdMicro_->setToolTip(TextesAjoutMots::bulleMicro);
+    cmdMicro_->hide();
     cmdAnnuler_ = new QPushButton(TextesAjoutMots::annuler, this);
     cmdAnnuler_->setObjectName(QStringLiteral("cmdAjoutAnnuler"));
     lblEtat_ = new QLabel(this);
@@ -66,7 +77,7 @@ DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const Q
     txtRapport_->hide();
     cmdFermer_ = new QPushButton(TextesAjoutMots::fermer, this);
     cmdFermer_->setObjectName(QStringLiteral("cmdAjoutFermer"));
-    for (QPushButton *b : {cmdAjouter_, cmdAnnuler_, cmdFermer_})
+    for (QPushButton *b : {cmdAjouter_, cmdMicro_, cmdAnnuler_, cmdFermer_})
         b->setAutoDefault(false);
     progression_->hide();
     cmdAnnuler_->hide();
@@ -76,6 +87,7 @@ DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const Q
     travail->addWidget(cmdAnnuler_);
     auto *bas = new QHBoxLayout;
     bas->addWidget(cmdAjouter_);
+    bas->addWidget(cmdMicro_);
     bas->addStretch(1);
     bas->addWidget(cmdFermer_);
     auto *page = new QVBoxLayout(this);
@@ -88,6 +100,7 @@ DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const Q
     resize(520, 460);
 
     connect(cmdAjouter_, &QPushButton::clicked, this, &DialogueAjoutMots::ajouterTexte);
+    connect(cmdMicro_, &QPushButton::clicked, this, &DialogueAjoutMots::enregistrerLigne);
     connect(cmdAnnuler_, &QPushButton::clicked, this, &DialogueAjoutMots::annuler);
     connect(cmdFermer_, &QPushButton::clicked, this, &DialogueAjoutMots::reject);
 }
@@ -105,6 +118,36 @@ void DialogueAjoutMots::ajouterTexte()
 {
     if (!enCours())
         lancer(lireMotsTapes(txtMots_->toPlainText(), existants_));
+}
+
+void DialogueAjoutMots::setEnregistreur(std::function<bool(const QString &mot)> enregistrer)
+{
+    enregistrer_ = std::move(enregistrer);
+    cmdMicro_->setVisible(bool(enregistrer_));
+}
+
+// The word of the cursor's line, checked as typed words are, is recorded with
+// the microphone; a word already listed gets a new recording.
+void DialogueAjoutMots::enregistrerLigne()
+{
+    if (enCours() || !enregistrer_)
+        return;
+    const LignesMots ligne = lireMotsTapes(txtMots_->textCursor().block().text(), existants_);
+    if (!ligne.refuses.isEmpty()) {
+        lblEtat_->setText(TextesAjoutMots::microRefus.arg(ligne.refuses.first().texte, ligne.refuses.first().raison));
+        return;
+    }
+    if (ligne.acceptes.size() != 1) {
+        lblEtat_->setText(TextesAjoutMots::uneLigne);
+        return;
+    }
+    const EntreeMot entree = ligne.acceptes.first();
+    if (!enregistrer_(entree.mot))
+        return;
+    if (!existants_.contains(entree.mot))
+        existants_.append(entree.mot);
+    ajouter_({entree});
+    lblEtat_->setText(TextesAjoutMots::microGarde.arg(entree.mot));
 }
 
 void DialogueAjoutMots::importer(const QByteArray &octets)

@@ -28,6 +28,10 @@ public:
     // Waits for the word being spoken, if any; the others are dropped.
     ~DialogueAjoutMots() override;
 
+    // Records a word with the microphone instead of the synthesizer; true when
+    // its recording was kept. While unset, no microphone button shows.
+    void setEnregistreur(std::function<bool(const QString &mot)> enregistrer);
+
     // Runs the words of an imported file, as "Ajouter" does for typed text.
     void importer(const QByteArray &octets);
 
@@ -43,6 +47,7 @@ public slots:
 
 private:
     void ajouterTexte();
+    void enregistrerLigne();
     void lancer(const LignesMots &lignes);
     void motFini(int index, const QString &erreur);
     void annuler();
@@ -51,6 +56,7 @@ private:
     QString dossierSons_;
     QStringList existants_;
     std::function<void(const ListeMots &)> ajouter_;
+    std::function<bool(const QString &)> enregistrer_;
 
     // The run in progress.
     ListeMots aParler_;                 // new words, in order
@@ -64,6 +70,7 @@ private:
 
     QPlainTextEdit *txtMots_ = nullptr;
     QPushButton *cmdAjouter_ = nullptr;
+    QPushButton *cmdMicro_ = nullptr;
     QProgressBar *progression_ = nullptr;
     QPushButton *cmdAnnuler_ = nullptr;
     QPushButton *cmdFermer_ = nullptr;

@@ -1,6 +1,7 @@
 // The teacher window's way to new words: "Ajouter des mots…" and
 // "Importer une liste…", both through DialogueAjoutMots.
 #include "dialogueajoutmots.h"
+#include "dialogueenregistrement.h"
 #include "frmenseignant.h"
 
 #include <QFile>
@@ -40,6 +41,10 @@ void FrmEnseignant::ouvrirAjoutMots(const QByteArray *fichier)
         existants << e.mot;
     auto *dialogue = new DialogueAjoutMots(etat_.dossierInstallation, existants,
                                            [this](const ListeMots &mots) { ajouterMots(mots); }, this);
+    dialogue->setEnregistreur([this](const QString &mot) {
+        DialogueEnregistrement enregistrement(etat_.dossierInstallation, mot, plateforme_, this);
+        return enregistrement.exec() == QDialog::Accepted;
+    });
     dialogue->setAttribute(Qt::WA_DeleteOnClose);
     dialogue->open();
     if (fichier)

@@ -3,6 +3,7 @@
 #include "audio/traitement.h"
 #include "support/plateformefactice.h"
 #include "teacher/dialogueenregistrement.h"
+#include "teacher/frmenseignant.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -155,6 +156,34 @@ private slots:
         QVERIFY2(std::abs(volume - kVolumeCible) < kVolumeCible * 0.02, qPrintable(QString::number(volume)));
         QVERIFY(mesurerNiveau(lu.echantillons) * 32768.0 <= kCreteMaximale + 1);
         QVERIFY(QDir(installation.filePath(u"Sons"_s)).entryList(QDir::Files) == QStringList{mot + u".wav"_s});
+    }
+
+    // From "Ajouter des mots…": the word of the cursor's line, recorded with
+    // the microphone instead of the synthesizer, joins the list with its level.
+    void depuisAjoutMots()
+    {
+        QTemporaryDir installation;
+        QVERIFY(QDir(installation.path()).mkdir(u"Sons"_s));
+        EtatProgramme etat;
+        etat.dossierInstallation = installation.path();
+        FrmEnseignant fenetre(etat, services());
+        fenetre.show();
+        bouton(&fenetre, "cmdAjouterMots")->click();
+        auto *ajout = fenetre.findChild<QDialog *>(u"dialogueAjoutMots"_s);
+        ajout->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"hibou 2"_s);
+        QTimer::singleShot(0, this, [this] {
+            QWidget *d = QApplication::activeModalWidget();
+            bouton(d, "cmdEnregistrer")->click();
+            micro().fournir(prise(200, 500, 200, 5000));
+            bouton(d, "cmdArreter")->click();
+            bouton(d, "cmdGarder")->click();
+        });
+        bouton(ajout, "cmdAjoutMicro")->click();
+        QVERIFY(proche(lireWav(installation.filePath(u"Sons/hibou.wav"_s)).echantillons.size(),
+                       echantillons(500 + 2 * kMargeSilenceMs)));
+        QFile mots(installation.filePath(u"Mots.dat"_s));
+        QVERIFY(mots.open(QIODevice::ReadOnly));
+        QCOMPARE(mots.readAll(), QByteArray("\"*\",\"hibou\",\"2\"\r\n"));
     }
 
     void sansMicro_data()
