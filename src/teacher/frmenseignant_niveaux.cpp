@@ -226,14 +226,15 @@ void FrmEnseignant::disposerLignes(QWidget *zone)
         cmdEcouter_[k]->setGeometry(xEcoute, y, kLargeurBouton, hauteurLigne_);
         lbl1_[k]->setGeometry(xNiveau, y, kLargeurNiveau, hauteurLigne_);
         cmdActions_[k]->setGeometry(xActions, y, kLargeurBouton, hauteurLigne_);
-        for (QWidget *w : {static_cast<QWidget *>(lblMot_[k]), static_cast<QWidget *>(cmdEcouter_[k]),
-                           static_cast<QWidget *>(lbl1_[k]), static_cast<QWidget *>(cmdActions_[k])})
-            w->setVisible(visible);
+        lblMot_[k]->setVisible(visible);
+        lbl1_[k]->setVisible(visible);
     }
     vscroll_->setGeometry(zone->width() - barre, 0, barre, nombre * pas - kEspaceLignes);
     if (nombre != nombreLignes_) {
         nombreLignes_ = nombre;
         rafraichir();
+    } else {
+        defiler(vscroll_->value());
     }
 }
 
@@ -281,6 +282,12 @@ void FrmEnseignant::defiler(int valeur)
     AfficherLignes(valeur);
     for (int k = 0; k < nombreLignes_; ++k)
         ColorerNiveau(k);
+    // A row without a word has nothing to hear or remove.
+    for (int k = 0; k < int(lblMot_.size()); ++k) {
+        const bool mot = k < nombreLignes_ && !lblMot_[k]->text().isEmpty();
+        cmdEcouter_[k]->setVisible(mot);
+        cmdActions_[k]->setVisible(mot);
+    }
 }
 
 // The rows emptied, then filled again from the scroll bar, whose range

@@ -23,10 +23,11 @@ QStringList montres(const Fenetre &t)
     return mots;
 }
 
-// The row showing the word, after filtering on it.
+// The row showing the word, after filtering on it (-1 without a filter field).
 int ligne(const Fenetre &t, const QString &mot)
 {
-    t.w<QLineEdit>(u"txtFiltre"_s)->setText(mot);
+    if (auto *filtre = t.w<QLineEdit>(u"txtFiltre"_s))
+        filtre->setText(mot);
     return int(montres(t).indexOf(mot));
 }
 
@@ -99,6 +100,7 @@ private slots:
         QFETCH(int, choix);
         QFETCH(QByteArray, apres);
         Fenetre t = fenetreMots();
+        QVERIFY(t.w<QPushButton>(u"cmdNiveauTous"_s));
         taper(t.w<QLineEdit>(u"txtFiltre"_s), u"ch"_s);
         t.w<QComboBox>(u"cmbNiveauTous"_s)->setCurrentIndex(choix);
         t.p.messages.reponseQuestion = accepte;
@@ -123,6 +125,7 @@ private slots:
         for (const QString &mot : {u"hérisson"_s, u"l'arbre"_s}) {
             const int k = int(montres(t).indexOf(mot));
             QVERIFY(k >= 0);
+            QVERIFY(t.w<QWidget>(cible.arg(k)));
             t.clic(t.w<QWidget>(cible.arg(k)));
         }
         QCOMPARE(t.p.son.joues, (QStringList{t.inst.fichier(u"Sons/hérisson.wav"_s), t.inst.fichier(u"Sons/l'arbre.WAV"_s)}));
@@ -185,7 +188,9 @@ private slots:
         Fenetre t({"chat", "chien"}, {}, [&](Fenetre &x) {
             QFile::link(ailleurs.path(), x.inst.fichier(u"Corbeille"_s));
         });
-        action(t, u"actSupprimer_%1"_s.arg(ligne(t, u"chat"_s)))->trigger();
+        QAction *supprimer = action(t, u"actSupprimer_%1"_s.arg(ligne(t, u"chat"_s)));
+        QVERIFY(supprimer);
+        supprimer->trigger();
         QCOMPARE(t.p.messages.titres(), (QStringList{u"Supprimer un mot"_s, u"Supprimer un mot"_s}));
         QVERIFY(t.p.messages.demandes.last().texte.contains(u"lien"_s));
         QVERIFY(QFileInfo::exists(t.inst.fichier(u"Sons/chat.wav"_s)));
