@@ -16,13 +16,14 @@ namespace {
 inline const QString kDossierCorbeille = QStringLiteral("Corbeille");
 
 // Moves the recording into Corbeille beside Sons, under its own name or, when
-// that is taken, a dated one: "chat (2026-12-07 09h41m05).wav". Returns why it
-// failed, in French; empty on success.
+// that is taken, a dated one: "chat (2026-12-07 09h41m05).wav". A Corbeille
+// that is a link is refused; a recording that is a link moves as a link.
+// Returns why it failed, in French; empty on success.
 QString mettreALaCorbeille(const QString &dossierInstallation, const QString &chemin)
 {
     const QString corbeille = QDir(dossierInstallation).filePath(kDossierCorbeille);
     const QFileInfo infoCorbeille(corbeille);
-    if (infoCorbeille.isSymLink() || QFileInfo(chemin).isSymLink())
+    if (infoCorbeille.isSymLink())
         return TextesEnseignant::corbeilleLien;
     if (!infoCorbeille.isDir() && !QDir().mkpath(corbeille))
         return TextesEnseignant::corbeilleCreation;
