@@ -33,7 +33,7 @@ public:
     static constexpr int kLignes = 10;
 
     // Opening: fills the font list, opens the word list (merged with the
-    // recordings) and shows its first ten words. What the opening found wrong
+    // recordings) and shows its first words. What the opening found wrong
     // is told at once through plateforme.messages.
     FrmEnseignant(EtatProgramme &etat, Plateforme plateforme, QWidget *parent = nullptr);
 
