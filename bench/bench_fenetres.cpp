@@ -1,5 +1,5 @@
-// The windows on large libraries (offscreen, no display needed): opening and
-// scrolling the teacher window; from the pupil's "C'est moi." to the first
+// The windows on large libraries (offscreen, no display needed): opening,
+// scrolling and filtering the teacher window; from the pupil's "C'est moi." to the first
 // word on screen (the sound device is a double, so no playback wait).
 #include "platform/plateformeqt.h"
 #include "pupil/frmeleve.h"
@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -78,6 +80,38 @@ void BM_DefilerListe(benchmark::State &state)
     }
 }
 BENCHMARK(BM_DefilerListe)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// One key press in the filter field of the shown window, painting included:
+// "mot" (every word) and "mot1" (one in nine) in turn, a digit typed then
+// erased.
+void BM_FiltrerListe(benchmark::State &state)
+{
+    QTemporaryDir dossier;
+    preparer(dossier.path(), int(state.range(0)));
+    PlateformeFactice factice;
+    EtatProgramme etat{dossier.path()};
+    FrmEnseignant fenetre(etat, factice.services());
+    fenetre.resize(1024, 768);
+    fenetre.show();
+    auto *filtre = fenetre.findChild<QLineEdit *>(QStringLiteral("txtFiltre"));
+    if (!filtre) {
+        state.SkipWithError("no filter field");
+        return;
+    }
+    filtre->setText(QStringLiteral("mot"));
+    QApplication::processEvents();
+    bool chiffre = true;
+    for (auto _ : state) {
+        QKeyEvent appui(QEvent::KeyPress, chiffre ? Qt::Key_1 : Qt::Key_Backspace, Qt::NoModifier,
+                        chiffre ? QStringLiteral("1") : QString());
+        QApplication::sendEvent(filtre, &appui);
+        QApplication::processEvents();
+        chiffre = !chiffre;
+    }
+    if (filtre->text().left(3) != QStringLiteral("mot"))
+        state.SkipWithError("the filter field did not take the keys");
+}
+BENCHMARK(BM_FiltrerListe)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void BM_IdentifierPremierMot(benchmark::State &state)
 {

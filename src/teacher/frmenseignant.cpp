@@ -61,8 +61,7 @@ void FrmEnseignant::construire()
     auto *gauche = new QVBoxLayout;
     gauche->addWidget(construirePolice());
     gauche->addSpacing(8);
-    gauche->addWidget(construireLignes());
-    gauche->addStretch(1);
+    gauche->addWidget(construireLignes(), 1);
 
     auto *corps = new QHBoxLayout;
     corps->addLayout(gauche, 1);
@@ -86,18 +85,17 @@ void FrmEnseignant::construire()
     boutons->addSpacing(12);
     boutons->addWidget(cmdQuitter_);
 
-    // On a large screen the content stays together in the middle.
+    // The word list takes the height the window has.
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(12, 10, 12, 10);
-    page->addStretch(1);
-    page->addLayout(corps);
-    page->addStretch(2);
+    page->addLayout(corps, 1);
     page->addLayout(boutons);
 
     frameEleves_ = new PanneauEleves(etat_.dossierInstallation, plateforme_, this);
 
     connect(cmdEleves_, &QPushButton::clicked, frameEleves_, &PanneauEleves::ouvrir);
     connect(cmdQuitter_, &QPushButton::clicked, this, &FrmEnseignant::accept);
+    setRemplacer([this](const QString &mot) { remplacerEnregistrement(mot); });
 }
 
 QWidget *FrmEnseignant::construireTextes()
@@ -154,13 +152,10 @@ void FrmEnseignant::ouvrirListe()
     else if (ouverture.motsDatAbime)
         plateforme_.messages->information(this, TextesEnseignant::titreMotsDat, TextesEnseignant::motsDatAbime);
 
-    const int maximum = std::max(0, int(tableur_.size()) - kLignes);
-    vscroll_->setRange(0, maximum);
-    // With ten words or fewer there is nothing to scroll.
-    vscroll_->setEnabled(maximum > 0);
-    AfficherLignes(0);
-    for (int k = 0; k < kLignes; ++k)
-        ColorerNiveau(k);
+    vue_.resize(size_t(tableur_.size()));
+    for (qsizetype i = 0; i < tableur_.size(); ++i)
+        vue_[size_t(i)] = i;
+    rafraichir();
 }
 
 void FrmEnseignant::done(int resultat)

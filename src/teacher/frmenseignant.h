@@ -1,7 +1,10 @@
 #pragma once
 // The teacher window: a level from 1 to 5 for each word of the sound library,
-// ten words at a time; the exercise font; the pupil list panel. Everything it
-// changes in the word list and the font is saved when it closes.
+// as many rows at a time as the height allows (ten at least), a filter on the
+// words and their levels, a level for every word shown at once; a word can be
+// heard, its recording replaced, or the word removed (its recording goes to
+// Corbeille); the exercise font; the pupil list panel. Levels and the font are
+// saved when it closes; a removal is saved at once.
 //
 // The caller shows it maximized and modal with montrer() (or showMaximized()
 // then exec()), then resets etat.accessGranted.
@@ -10,32 +13,40 @@
 #include "shell/programme.h"
 
 #include <QDialog>
-#include <array>
+#include <functional>
+#include <vector>
 
 class EtiquetteCliquable;
 class QHBoxLayout;
 class PanneauEleves;
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QMenu;
 class QPushButton;
 class QScrollBar;
+class QToolButton;
 
 class FrmEnseignant : public QDialog {
     Q_OBJECT
 public:
+    // The fewest rows shown, however low the window.
     static constexpr int kLignes = 10;
 
     // Opening: fills the font list, opens the word list (merged with the
-    // recordings) and shows its first ten words. What the opening found wrong
+    // recordings) and shows its first words. What the opening found wrong
     // is told at once through plateforme.messages.
     FrmEnseignant(EtatProgramme &etat, Plateforme plateforme, QWidget *parent = nullptr);
 
     // Shows the window maximized and waits until it is closed.
     int montrer();
 
-    // Fills the ten display rows from list row premiere; stops at the end of
-    // the list, leaving the rows below as they were.
+    // Fills the display rows from row premiere of the words shown (all of
+    // them, or those the filters let through); stops at the end, leaving the
+    // rows below as they were.
     void AfficherLignes(int premiere);
+    // How many rows the window shows now.
+    int lignes() const { return nombreLignes_; }
     // The background of level box k, from its text.
     void ColorerNiveau(int k);
 
@@ -44,6 +55,12 @@ public:
     // Puts words in the list: a new word at the end, a listed word given its
     // level when it has one; then saves Mots.dat at once (a failure is told).
     void ajouterMots(const ListeMots &mots);
+    // What "Remplacer l'enregistrement..." does with a word; the action stays
+    // hidden while none is given.
+    void setRemplacer(std::function<void(const QString &mot)> remplacer);
+    // What it does unless told otherwise: asks "voix de l'ordinateur" or
+    // "micro", writes the new recording, then moves the old one to Corbeille.
+    void remplacerEnregistrement(const QString &mot);
 
     // Every way out ("&Quitter", the close box) ends here: saves the word list
     // and the font. When a file cannot be written the window stays open unless
@@ -63,6 +80,18 @@ private:
     void cliquerNiveau(int k);
     void defiler(int valeur);
 
+    friend class ZoneLignes;
+    void creerLigne();
+    void disposerLignes(QWidget *zone);
+    void filtrer();
+    void filtrerSansDefiler(int premiere);
+    void rafraichir();
+    qsizetype entree(int k) const;
+    void ecouter(int k);
+    void remplacer(int k);
+    void supprimer(int k);
+    void donnerNiveauAuxMotsAffiches();
+
     void remplirPolices();
     void changerTextePolice(const QString &nom);
     void choisirPolice(const QString &nom);
@@ -79,9 +108,25 @@ private:
     ListeMots tableur_;
     bool enregistre_ = false;
 
-    std::array<QLabel *, kLignes> lblMot_{};
-    std::array<EtiquetteCliquable *, kLignes> lbl1_{};
+    // The entries of tableur_ shown, in list order; their keys for the filter,
+    // made at its first use.
+    std::vector<qsizetype> vue_;
+    QStringList cles_;
+    std::function<void(const QString &)> remplacer_;
+
+    int nombreLignes_ = 0;
+    int hauteurLigne_ = 30;
+    QWidget *zoneLignes_ = nullptr;
+    std::vector<EtiquetteCliquable *> lblMot_;
+    std::vector<EtiquetteCliquable *> lbl1_;
+    std::vector<QToolButton *> cmdEcouter_;
+    std::vector<QToolButton *> cmdActions_;
+    std::vector<QAction *> actRemplacer_;
     QScrollBar *vscroll_ = nullptr;
+    QLineEdit *txtFiltre_ = nullptr;
+    QComboBox *cmbFiltreNiveau_ = nullptr;
+    QComboBox *cmbNiveauTous_ = nullptr;
+    QPushButton *cmdNiveauTous_ = nullptr;
     QComboBox *cmbPolices_ = nullptr;
     QLabel *lblTestPolice_ = nullptr;
     QLabel *lblTaille_ = nullptr;

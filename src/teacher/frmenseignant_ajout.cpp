@@ -82,12 +82,9 @@ void FrmEnseignant::ajouterMots(const ListeMots &mots)
             tableur_[*rang].niveau = e.niveau;
         }
     }
-    const int maximum = std::max(0, int(tableur_.size()) - kLignes);
-    vscroll_->setRange(0, maximum);
-    vscroll_->setEnabled(maximum > 0);
-    AfficherLignes(vscroll_->value());
-    for (int k = 0; k < kLignes; ++k)
-        ColorerNiveau(k);
+    // The filter's keys follow the list; the view keeps its place.
+    cles_.clear();
+    filtrerSansDefiler(vscroll_->value());
 
     const ResultatEcriture resultat = EnregistrerListeMots(etat_.dossierInstallation, tableur_);
     if (!resultat.ok)

@@ -1,5 +1,6 @@
 // The exercise font choice of the teacher window.
 #include "frmenseignant.h"
+#include "platform/etiquettecliquable.h"
 #include "taillepolice.h"
 #include "textesenseignant.h"
 

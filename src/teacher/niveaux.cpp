@@ -27,14 +27,3 @@ std::optional<QColor> couleurNiveau(const QString &niveau)
         return QColor(255, 0, 255);
     return std::nullopt;
 }
-
-bool affecterNiveau(ListeMots &liste, const QString &mot, const QString &niveau)
-{
-    for (EntreeMot &entree : liste) {
-        if (entree.mot == mot) {
-            entree.niveau = niveau;
-            return true;
-        }
-    }
-    return false;
-}

@@ -2,8 +2,6 @@
 // The word levels the teacher gives: "1" to "5", or empty for a word that is
 // never proposed. A click on a level box moves it one step along
 // empty, 1, 2, 3, 4, 5, empty...
-#include "data/listemots.h"
-
 #include <QColor>
 #include <QString>
 #include <optional>
@@ -15,7 +13,3 @@ QString niveauSuivant(const QString &niveau);
 
 // The background of a level box; no value for the normal background.
 std::optional<QColor> couleurNiveau(const QString &niveau);
-
-// Gives the level to the first entry whose word is exactly this one; false
-// when no entry has it.
-bool affecterNiveau(ListeMots &liste, const QString &mot, const QString &niveau);

@@ -51,6 +51,43 @@ inline const QStringList etapes{
                    "étapes d'apprentissage et de mémorisation (de l'étape 2 à l'étape 6)."),
 };
 inline const QString bulleNiveau = QStringLiteral(" Cliquer pour affecter un niveau. ");
+inline const QString bulleMot =
+    QStringLiteral(" Cliquer pour entendre le mot. ");
+inline const QString bulleEcouter = QStringLiteral(" Écouter ce mot. ");
+inline const QString bulleActions = QStringLiteral(" Remplacer l'enregistrement ou supprimer ce mot. ");
+inline const QString ecouter = QStringLiteral("&Écouter");
+inline const QString remplacer = QStringLiteral("&Remplacer l'enregistrement…");
+inline const QString supprimerMot = QStringLiteral("&Supprimer ce mot…");
+inline const QString filtre = QStringLiteral("&Chercher :");
+inline const QString filtreIndication = QStringLiteral("début du mot");
+inline const QString bulleFiltre = QStringLiteral(
+    " Montrer les mots qui commencent ainsi (majuscules et accents ne comptent pas). ");
+inline const QString tousNiveaux = QStringLiteral("Tous les niveaux");
+inline const QString sansNiveau = QStringLiteral("Sans niveau");
+inline const QString niveauN = QStringLiteral("Niveau %1");
+inline const QString bulleFiltreNiveau = QStringLiteral(" Montrer seulement les mots de ce niveau. ");
+inline const QString donnerNiveau = QStringLiteral("&Donner à tous les mots affichés :");
+inline const QString bulleDonnerNiveau =
+    QStringLiteral(" Donner ce niveau, en une fois, à tous les mots que la liste montre. ");
+inline const QString titreDonnerNiveau = QStringLiteral("Niveau de plusieurs mots");
+inline const QString confirmerNiveau = QStringLiteral("Donner le niveau %1 aux %2 mots affichés ?");
+inline const QString confirmerSansNiveau = QStringLiteral(
+    "Retirer le niveau des %1 mots affichés ?\nUn mot sans niveau n'est pas proposé à l'élève.");
+inline const QString titreSupprimer = QStringLiteral("Supprimer un mot");
+inline const QString confirmerSupprimer = QStringLiteral(
+    "Le mot « %1 » va être retiré de la liste.\n"
+    "Son enregistrement sera déplacé dans le dossier « Corbeille », d'où il pourra être remis dans « Sons ».\n"
+    "Souhaitez-vous continuer ?");
+inline const QString corbeilleImpossible = QStringLiteral(
+    "L'enregistrement de « %1 » n'a pas pu être déplacé dans le dossier « Corbeille » : %2\n"
+    "Le mot reste dans la liste.");
+inline const QString corbeilleLien =
+    QStringLiteral("« Corbeille » est un lien vers un autre endroit ; OrthoVal n'y écrit pas.");
+inline const QString corbeilleCreation = QStringLiteral("le dossier ne peut pas être créé.");
+inline const QString deplacementRefuse = QStringLiteral("le fichier est protégé ou utilisé par un autre programme.");
+inline const QString titreEcouter = QStringLiteral("Écouter un mot");
+inline const QString aucunEnregistrement =
+    QStringLiteral("Le mot « %1 » n'a plus d'enregistrement dans le dossier « Sons ».");
 inline const QString eleves = QStringLiteral("&Liste d'élèves");
 inline const QString quitter = QStringLiteral("&Quitter");
 
@@ -79,6 +116,13 @@ inline const QString motsDatAbime = QStringLiteral(
     "Les mots sont affichés sans leur niveau. À la fermeture de ce module, l'ancien fichier sera "
     "d'abord copié dans le dossier « Sauvegardes », d'où il pourra être restauré.");
 inline const QString titreEnregistrement = QStringLiteral("Enregistrement impossible");
+inline const QString titreRemplacer = QStringLiteral("Remplacer l'enregistrement");
+inline const QString choixRemplacer = QStringLiteral(
+    "Comment enregistrer de nouveau « %1 » ?\nL'ancien enregistrement ira dans le dossier « Corbeille ».");
+inline const QString parLaVoix = QStringLiteral("Par la voix de l'ordinateur");
+inline const QString parLeMicro = QStringLiteral("Avec le micro");
+inline const QString remplace = QStringLiteral("Le nouvel enregistrement de « %1 » est en place ; l'ancien est dans « Corbeille ».");
+inline const QString remplacementRate = QStringLiteral("« %1 » n'a pas pu être enregistré de nouveau : %2");
 inline const QString fermerQuandMeme =
     QStringLiteral("Fermer quand même sans enregistrer ?");
 }  // namespace TextesEnseignant

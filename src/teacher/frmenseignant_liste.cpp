@@ -1,0 +1,143 @@
+// What the teacher does with one word of the list: hear it, have its
+// recording replaced, remove it (its recording goes to Corbeille).
+#include "audio/synthese.h"
+#include "data/enregistrement.h"
+#include "dialogueenregistrement.h"
+#include "frmenseignant.h"
+#include "platform/etiquettecliquable.h"
+#include "textesenseignant.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+namespace {
+inline const QString kDossierCorbeille = QStringLiteral("Corbeille");
+
+// Moves the recording into Corbeille beside Sons, under its own name or, when
+// that is taken, a dated one: "chat (2026-12-07 09h41m05).wav". A Corbeille
+// that is a link is refused; a recording that is a link moves as a link.
+// Returns why it failed, in French; empty on success.
+QString mettreALaCorbeille(const QString &dossierInstallation, const QString &chemin)
+{
+    const QString corbeille = QDir(dossierInstallation).filePath(kDossierCorbeille);
+    const QFileInfo infoCorbeille(corbeille);
+    if (infoCorbeille.isSymLink())
+        return TextesEnseignant::corbeilleLien;
+    if (!infoCorbeille.isDir() && !QDir().mkpath(corbeille))
+        return TextesEnseignant::corbeilleCreation;
+
+    const QFileInfo source(chemin);
+    const QString base = source.completeBaseName();
+    const QString extension = source.suffix().isEmpty() ? QString() : QLatin1Char('.') + source.suffix();
+    const QString date = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH'h'mm'm'ss"));
+    const QDir dossier(corbeille);
+    QString nom = source.fileName();
+    for (int n = 1; QFileInfo(dossier.filePath(nom)).exists() || QFileInfo(dossier.filePath(nom)).isSymLink(); ++n)
+        nom = n == 1 ? QStringLiteral("%1 (%2)%3").arg(base, date, extension)
+                     : QStringLiteral("%1 (%2 %3)%4").arg(base, date).arg(n).arg(extension);
+    // Same disk: a rename, which never replaces an existing name.
+    if (!QFile::rename(chemin, dossier.filePath(nom)))
+        return TextesEnseignant::deplacementRefuse;
+    return QString();
+}
+}  // namespace
+
+void FrmEnseignant::setRemplacer(std::function<void(const QString &mot)> remplacer)
+{
+    remplacer_ = std::move(remplacer);
+    for (QAction *action : actRemplacer_)
+        action->setVisible(bool(remplacer_));
+}
+
+void FrmEnseignant::ecouter(int k)
+{
+    const qsizetype r = entree(k);
+    if (r < 0)
+        return;
+    const QString &mot = tableur_.at(r).mot;
+    const QString chemin = cheminEnregistrement(etat_.dossierInstallation, mot);
+    if (chemin.isEmpty()) {
+        plateforme_.messages->information(this, TextesEnseignant::titreEcouter,
+                                          TextesEnseignant::aucunEnregistrement.arg(mot));
+        return;
+    }
+    plateforme_.son->jouer(chemin);
+}
+
+void FrmEnseignant::remplacer(int k)
+{
+    const qsizetype r = entree(k);
+    if (r < 0 || !remplacer_)
+        return;
+    const QString mot = tableur_.at(r).mot;
+    remplacer_(mot);
+}
+
+void FrmEnseignant::supprimer(int k)
+{
+    const qsizetype r = entree(k);
+    if (r < 0)
+        return;
+    const QString mot = tableur_.at(r).mot;
+    if (!plateforme_.messages->question(this, TextesEnseignant::titreSupprimer,
+                                        TextesEnseignant::confirmerSupprimer.arg(mot)))
+        return;
+    // A word whose recording is already gone only leaves the list.
+    const QString chemin = cheminEnregistrement(etat_.dossierInstallation, mot);
+    if (!chemin.isEmpty()) {
+        const QString echec = mettreALaCorbeille(etat_.dossierInstallation, chemin);
+        if (!echec.isEmpty()) {
+            plateforme_.messages->information(this, TextesEnseignant::titreSupprimer,
+                                              TextesEnseignant::corbeilleImpossible.arg(mot, echec));
+            return;
+        }
+    }
+    tableur_.removeAt(r);
+    cles_.clear();
+    const ResultatEcriture ecriture = EnregistrerListeMots(etat_.dossierInstallation, tableur_);
+    if (!ecriture.ok)
+        plateforme_.messages->information(this, TextesEnseignant::titreEnregistrement, ecriture.message());
+    // The view keeps its place: the entries after the word move up by one.
+    const int valeur = vscroll_->value();
+    filtrerSansDefiler(valeur);
+}
+
+// A new recording of a listed word, by the computer's voice or the
+// microphone; the old one goes to Corbeille once the new one is written.
+void FrmEnseignant::remplacerEnregistrement(const QString &mot)
+{
+    const int choix = plateforme_.messages->choisir(this, TextesEnseignant::titreRemplacer,
+                                                   TextesEnseignant::choixRemplacer.arg(mot),
+                                                   {TextesEnseignant::parLaVoix, TextesEnseignant::parLeMicro});
+    if (choix < 0)
+        return;
+    const QString dossier = etat_.dossierInstallation;
+    const QString ancien = cheminEnregistrement(dossier, mot);
+    const QString nouveau = QDir(dossier).filePath(kDossierSons + QLatin1Char('/') + mot + QStringLiteral(".wav"));
+    QString echec;
+    if (choix == 1) {
+        DialogueEnregistrement enregistrement(dossier, mot, plateforme_, this);
+        if (enregistrement.exec() != QDialog::Accepted)
+            return;
+        // Kept over "<word>.wav"; an old "<word>.WAV" beside it leaves too.
+        if (!ancien.isEmpty() && ancien != enregistrement.cheminEnregistrement())
+            echec = mettreALaCorbeille(dossier, ancien);
+    } else {
+        // Spoken beside Sons first, so that a failure leaves the old one.
+        QTemporaryDir provisoire(QDir(dossier).filePath(QStringLiteral(".remplacement-XXXXXX")));
+        echec = provisoire.isValid() ? ServiceSynthese::instance().parler(provisoire.path(), mot).get()
+                                     : TextesEnseignant::deplacementRefuse;
+        if (echec.isEmpty() && !ancien.isEmpty())
+            echec = mettreALaCorbeille(dossier, ancien);
+        if (echec.isEmpty() && !QFile::rename(QDir(provisoire.path()).filePath(mot + QStringLiteral(".wav")), nouveau))
+            echec = TextesEnseignant::deplacementRefuse;
+    }
+    plateforme_.messages->information(this, TextesEnseignant::titreRemplacer,
+                                      echec.isEmpty() ? TextesEnseignant::remplace.arg(mot)
+                                                      : TextesEnseignant::remplacementRate.arg(mot, echec));
+}

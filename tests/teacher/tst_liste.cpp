@@ -1,0 +1,238 @@
+// Tests of the teacher window's word list: the filters, one level for every
+// word shown, hearing a word, removing it, the replacement hook, the rows.
+#include "outils.h"
+
+namespace {
+
+const QStringList kMots{"chat", u"Château"_s, "cheval", "chien", u"échelle"_s, u"œuf"_s, "vache"};
+
+// The folder above, with levels for some words in Mots.dat.
+Fenetre fenetreMots()
+{
+    return Fenetre(kMots, {}, [](Fenetre &x) {
+        x.inst.ecrire(u"Mots.dat"_s, ligneMots("chat", "1") + ligneMots("chien", "2") + ligneMots("vache", "1"));
+    });
+}
+
+// The words the rows show, top to bottom.
+QStringList montres(const Fenetre &t)
+{
+    QStringList mots;
+    for (int k = 0; k < t.f->lignes() && !t.mot(k)->text().isEmpty(); ++k)
+        mots << t.mot(k)->text();
+    return mots;
+}
+
+// The row showing the word, after filtering on it (-1 without a filter field).
+int ligne(const Fenetre &t, const QString &mot)
+{
+    if (auto *filtre = t.w<QLineEdit>(u"txtFiltre"_s))
+        filtre->setText(mot);
+    return int(montres(t).indexOf(mot));
+}
+
+QAction *action(const Fenetre &t, const QString &nom) { return t.f->findChild<QAction *>(nom); }
+
+} // namespace
+
+class TestListe : public QObject {
+    Q_OBJECT
+
+private slots:
+    void filtres_data()
+    {
+        QTest::addColumn<QString>("filtre");
+        QTest::addColumn<int>("niveau");   // index in the level filter: 0 all, 1 none, 2 level 1...
+        QTest::addColumn<QStringList>("attendus");
+        QTest::newRow("début") << u"ch"_s << 0 << QStringList{"chat", "chien", u"Château"_s, "cheval"};
+        QTest::newRow("majuscules et accents") << u"CHÂ"_s << 0 << QStringList{"chat", u"Château"_s};
+        QTest::newRow("accent sur la première lettre") << u"ech"_s << 0 << QStringList{u"échelle"_s};
+        QTest::newRow("ligature") << u"oe"_s << 0 << QStringList{u"œuf"_s};
+        QTest::newRow("milieu du mot") << u"he"_s << 0 << QStringList{};
+        QTest::newRow("sans niveau") << u""_s << 1 << QStringList{u"Château"_s, "cheval", u"échelle"_s, u"œuf"_s};
+        QTest::newRow("niveau 1") << u""_s << 2 << QStringList{"chat", "vache"};
+        QTest::newRow("début et niveau") << u" ch "_s << 2 << QStringList{"chat"};
+        QTest::newRow("niveau 5") << u""_s << 6 << QStringList{};
+    }
+    void filtres()
+    {
+        QFETCH(QString, filtre);
+        QFETCH(int, niveau);
+        QFETCH(QStringList, attendus);
+        Fenetre t = fenetreMots();
+        QVERIFY(t.w<QLineEdit>(u"txtFiltre"_s));
+        taper(t.w<QLineEdit>(u"txtFiltre"_s), filtre);
+        t.w<QComboBox>(u"cmbFiltreNiveau"_s)->setCurrentIndex(niveau);
+        QCOMPARE(montres(t), attendus);
+        // A click on a level box changes the word shown there, and only it.
+        if (!attendus.isEmpty()) {
+            const ListeMots avant = t.f->tableur();
+            t.clic(t.boite(0));
+            QStringList changes;
+            for (qsizetype i = 0; i < avant.size(); ++i)
+                if (t.f->tableur().at(i) != avant.at(i))
+                    changes << avant.at(i).mot;
+            QCOMPARE(changes, QStringList{attendus.first()});
+        }
+    }
+
+    void niveauPourTous_data()
+    {
+        QTest::addColumn<bool>("accepte");
+        QTest::addColumn<int>("choix");   // 0: no level, n: level n
+        QTest::addColumn<QByteArray>("apres");
+        const QByteArray avant = ligneMots("chat", "1") + ligneMots("chien", "2") + ligneMots("vache", "1")
+                                 + ligneMots("Ch\xe2teau", "") + ligneMots("cheval", "") + ligneMots("\xe9" "chelle", "")
+                                 + ligneMots("\x9c" "uf", "");
+        QTest::newRow("niveau 3") << true << 3
+                                  << ligneMots("chat", "3") + ligneMots("chien", "3") + ligneMots("vache", "1")
+                                         + ligneMots("Ch\xe2teau", "3") + ligneMots("cheval", "3")
+                                         + ligneMots("\xe9" "chelle", "") + ligneMots("\x9c" "uf", "");
+        QTest::newRow("sans niveau") << true << 0
+                                     << ligneMots("chat", "") + ligneMots("chien", "") + ligneMots("vache", "1")
+                                            + ligneMots("Ch\xe2teau", "") + ligneMots("cheval", "")
+                                            + ligneMots("\xe9" "chelle", "") + ligneMots("\x9c" "uf", "");
+        QTest::newRow("refusé") << false << 3 << avant;
+    }
+    void niveauPourTous()
+    {
+        QFETCH(bool, accepte);
+        QFETCH(int, choix);
+        QFETCH(QByteArray, apres);
+        Fenetre t = fenetreMots();
+        QVERIFY(t.w<QPushButton>(u"cmdNiveauTous"_s));
+        taper(t.w<QLineEdit>(u"txtFiltre"_s), u"ch"_s);
+        t.w<QComboBox>(u"cmbNiveauTous"_s)->setCurrentIndex(choix);
+        t.p.messages.reponseQuestion = accepte;
+        t.clic(u"cmdNiveauTous"_s);
+        QCOMPARE(t.p.messages.demandes.size(), 1);
+        QVERIFY(t.p.messages.demandes.first().texte.contains(u"4 mots"_s));
+        t.p.messages.reponseQuestion = true;
+        t.clic(u"cmdQuitter"_s);
+        QCOMPARE(t.inst.lire(u"Mots.dat"_s), apres);
+    }
+
+    void ecouter_data()
+    {
+        QTest::addColumn<QString>("cible");   // what is clicked on the word's row
+        QTest::newRow("le mot") << u"lblMot_%1"_s;
+        QTest::newRow("le haut-parleur") << u"cmdEcouter_%1"_s;
+    }
+    void ecouter()
+    {
+        QFETCH(QString, cible);
+        Fenetre t({"chat", u"hérisson"_s}, {}, [](Fenetre &x) { x.inst.ecrire(u"Sons/l'arbre.WAV"_s, "RIFF"); });
+        for (const QString &mot : {u"hérisson"_s, u"l'arbre"_s}) {
+            const int k = int(montres(t).indexOf(mot));
+            QVERIFY(k >= 0);
+            QVERIFY(t.w<QWidget>(cible.arg(k)));
+            t.clic(t.w<QWidget>(cible.arg(k)));
+        }
+        QCOMPARE(t.p.son.joues, (QStringList{t.inst.fichier(u"Sons/hérisson.wav"_s), t.inst.fichier(u"Sons/l'arbre.WAV"_s)}));
+        QVERIFY(t.p.messages.demandes.isEmpty());
+    }
+
+    void supprimer_data()
+    {
+        QTest::addColumn<bool>("accepte");
+        QTest::addColumn<QByteArray>("dejaDansCorbeille");   // null: no earlier chat.wav there
+        QTest::newRow("corbeille à créer") << true << QByteArray();
+        QTest::newRow("même nom déjà dans la corbeille") << true << QByteArray("ancien");
+        QTest::newRow("refusé") << false << QByteArray();
+    }
+    void supprimer()
+    {
+        QFETCH(bool, accepte);
+        QFETCH(QByteArray, dejaDansCorbeille);
+        Fenetre t = fenetreMots();
+        if (!dejaDansCorbeille.isNull()) {
+            QDir(t.inst.dossier.path()).mkpath(u"Corbeille"_s);
+            t.inst.ecrire(u"Corbeille/chat.wav"_s, dejaDansCorbeille);
+        }
+        t.inst.ecrire(u"Sons/chat.wav"_s, "RIFF du chat");
+        const QByteArray avant = t.inst.lire(u"Mots.dat"_s);
+        t.p.messages.reponseQuestion = accepte;
+        const int k = ligne(t, u"chat"_s);
+        QVERIFY(action(t, u"actSupprimer_%1"_s.arg(k)));
+        action(t, u"actSupprimer_%1"_s.arg(k))->trigger();
+
+        QCOMPARE(t.p.messages.titres(), QStringList{u"Supprimer un mot"_s});
+        QVERIFY(t.p.messages.demandes.first().texte.contains(u"« chat »"_s));
+        QDir corbeille(t.inst.fichier(u"Corbeille"_s));
+        const QStringList dans = corbeille.entryList(QDir::Files);
+        if (!accepte) {
+            QCOMPARE(t.inst.lire(u"Sons/chat.wav"_s), QByteArray("RIFF du chat"));
+            QCOMPARE(t.inst.lire(u"Mots.dat"_s), avant);
+            QVERIFY(dans.isEmpty());
+            return;
+        }
+        QVERIFY(!QFileInfo::exists(t.inst.fichier(u"Sons/chat.wav"_s)));
+        QCOMPARE(dans.size(), dejaDansCorbeille.isNull() ? 1 : 2);
+        const QString nouveau = dejaDansCorbeille.isNull() ? u"chat.wav"_s : dans.filter(u"chat ("_s).value(0);
+        QCOMPARE(t.inst.lire(u"Corbeille/"_s + nouveau), QByteArray("RIFF du chat"));
+        if (!dejaDansCorbeille.isNull())
+            QCOMPARE(t.inst.lire(u"Corbeille/chat.wav"_s), dejaDansCorbeille);
+        // Written at once, before the window closes.
+        QCOMPARE(t.inst.lire(u"Mots.dat"_s),
+                 ligneMots("chien", "2") + ligneMots("vache", "1") + ligneMots("Ch\xe2teau", "") + ligneMots("cheval", "")
+                     + ligneMots("\xe9" "chelle", "") + ligneMots("\x9c" "uf", ""));
+        QVERIFY(!t.f->tableur().contains(EntreeMot{"chat", "1"}));
+        QCOMPARE(montres(t), QStringList{u"Château"_s});   // still filtered on "chat"
+    }
+
+    // A Corbeille that is a link elsewhere is not written through: the
+    // recording and the word stay.
+    void corbeilleLien()
+    {
+        QTemporaryDir ailleurs;
+        Fenetre t({"chat", "chien"}, {}, [&](Fenetre &x) {
+            QFile::link(ailleurs.path(), x.inst.fichier(u"Corbeille"_s));
+        });
+        QAction *supprimer = action(t, u"actSupprimer_%1"_s.arg(ligne(t, u"chat"_s)));
+        QVERIFY(supprimer);
+        supprimer->trigger();
+        QCOMPARE(t.p.messages.titres(), (QStringList{u"Supprimer un mot"_s, u"Supprimer un mot"_s}));
+        QVERIFY(t.p.messages.demandes.last().texte.contains(u"lien"_s));
+        QVERIFY(QFileInfo::exists(t.inst.fichier(u"Sons/chat.wav"_s)));
+        QVERIFY(QDir(ailleurs.path()).isEmpty());
+        QCOMPARE(t.f->tableur().size(), 2);
+    }
+
+    // "Remplacer l'enregistrement…" by the computer's voice: the new
+    // recording in Sons, the old one in Corbeille.
+    void remplacer()
+    {
+        Fenetre t({"chat", "chien"});
+        t.p.messages.reponseChoix = 0;
+        action(t, u"actRemplacer_1"_s)->trigger();
+        QCOMPARE(t.inst.lire(u"Corbeille/chien.wav"_s), QByteArray("RIFF"));
+        const QByteArray nouveau = t.inst.lire(u"Sons/chien.wav"_s);
+        QVERIFY2(nouveau.startsWith("RIFF") && nouveau.size() > 10000, qPrintable(QString::number(nouveau.size())));
+        QCOMPARE(QDir(t.inst.dossier.path()).entryList({u".remplacement*"_s}, QDir::Dirs | QDir::Hidden), QStringList());
+        QVERIFY(t.p.messages.demandes.last().texte.contains(u"Corbeille"_s));
+    }
+
+    // The rows fill the height: at least ten, more in a taller window, each
+    // showing the next word.
+    void lignes()
+    {
+        QStringList mots;
+        for (int i = 0; i < 60; ++i)
+            mots << u"mot%1"_s.arg(i, 2, 10, QLatin1Char('0'));
+        Fenetre t(mots);
+        t.f->resize(800, 300);
+        QApplication::processEvents();
+        QCOMPARE(t.f->lignes(), FrmEnseignant::kLignes);
+        t.f->resize(1024, 1000);
+        QApplication::processEvents();
+        const int n = t.f->lignes();
+        QVERIFY(n > FrmEnseignant::kLignes);
+        QCOMPARE(t.w<QScrollBar>(u"VScroll"_s)->maximum(), 60 - n);
+        QCOMPARE(montres(t), mots.mid(0, n));
+        QVERIFY(t.mot(n - 1)->isVisible());
+        QVERIFY(t.mot(n - 1)->geometry().bottom() <= t.w<QWidget>(u"zoneLignes"_s)->height());
+    }
+};
+
+QTEST_MAIN(TestListe)
+#include "tst_liste.moc"
