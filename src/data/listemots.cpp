@@ -6,11 +6,16 @@
 #include "valeurs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
 
 namespace {
 
@@ -141,6 +146,25 @@ std::optional<QStringList> listerEnregistrements(const QString &dossierInstallat
     if (!info.isDir() || !info.isReadable() || !info.isExecutable())
         return std::nullopt;
     QStringList noms;
+#ifdef Q_OS_UNIX
+    // The folder's own listing says which entries are files: no look at each
+    // of thousands of recordings (QDir would ask the disk for every one).
+    if (DIR *dossier = ::opendir(QFile::encodeName(sons.path()).constData())) {
+        while (const dirent *entree = ::readdir(dossier)) {
+            const QString nom = QFile::decodeName(entree->d_name);
+            if (nom.startsWith(u'.') || !nom.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
+                continue;
+            const bool fichier = entree->d_type == DT_REG
+                                 || ((entree->d_type == DT_UNKNOWN || entree->d_type == DT_LNK)
+                                     && QFileInfo(sons.filePath(nom)).isFile());
+            if (fichier)
+                noms.append(nom);
+        }
+        ::closedir(dossier);
+        trierNoms(noms);
+        return noms;
+    }
+#endif
     const QStringList fichiers = sons.entryList(QDir::Files, QDir::Unsorted);
     for (const QString &nom : fichiers)
         if (nom.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
