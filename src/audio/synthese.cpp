@@ -83,6 +83,10 @@ QString ecrireMotParle(const QString &dossierSons, const QString &mot)
     sf_close(son);
     if (ecrits != sf_count_t(echantillons.size()) || !temporaire.flush())
         return expliquerEchecEcriture(cible, false, raison);
+    // A temporary file is private to its owner; a recording must be heard by
+    // every pupil's account on a shared computer.
+    temporaire.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                              | QFileDevice::ReadOther);
     // QFile::rename never replaces: a file that appeared meanwhile is kept.
     if (!temporaire.rename(cible))
         return expliquerEchecEcriture(cible, false, temporaire.errorString());

@@ -108,6 +108,8 @@ private slots:
             QCOMPARE(son.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
             QVERIFY2(son.secondes >= 0.3 && son.secondes <= 3.0, qPrintable(u"%1 : %2 s"_s.arg(mot).arg(son.secondes)));
             QVERIFY2(son.rms > 0.02, qPrintable(u"%1 : RMS %2"_s.arg(mot).arg(son.rms)));
+            // Heard by every pupil's account, not only the teacher's.
+            QVERIFY(QFileInfo(fen.inst.fichier(u"Sons/"_s + mot + u".wav"_s)).permissions() & QFileDevice::ReadOther);
         }
         attendus.sort();
         QCOMPARE(sons(fen.inst), attendus);
