@@ -1,7 +1,5 @@
 #include "plateformeqt.h"
 
-#include <QCoreApplication>
-#include <QLibrary>
 
 namespace {
 const QString kModuleAbsent = QStringLiteral(
@@ -16,10 +14,7 @@ Micro *MicroQt::entree()
     // The same module as playback, loaded at the first question, not at start-up.
     if (!moduleCharge_) {
         moduleCharge_ = true;
-        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/orthoval_son"));
-        using Fabrique = Micro *(*)();
-        if (auto fabrique = reinterpret_cast<Fabrique>(module.resolve("orthoval_creerMicro")))
-            entree_.reset(fabrique());
+        entree_.reset(creerDansModuleSon<Micro>("orthoval_creerMicro"));
     }
     return entree_.get();
 }

@@ -29,6 +29,18 @@ public:
     QSize taille() override;
 };
 
+// An object made by a factory of the playback module beside the program
+// (Qt Multimedia lives there, loaded at the first use, not at start-up);
+// null when the module or the factory is missing.
+QFunctionPointer resoudreDansModuleSon(const char *nom);
+template <typename T>
+T *creerDansModuleSon(const char *fabrique)
+{
+    using Fabrique = T *(*)();
+    auto creer = reinterpret_cast<Fabrique>(resoudreDansModuleSon(fabrique));
+    return creer ? creer() : nullptr;
+}
+
 class SonQt : public Son {
 public:
     SonQt();

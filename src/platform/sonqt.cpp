@@ -14,16 +14,19 @@ int SonQt::dureeMs(const QString &chemin)
     return dureeEnregistrementMs(chemin);
 }
 
+QFunctionPointer resoudreDansModuleSon(const char *nom)
+{
+    QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/orthoval_son"));
+    return module.resolve(nom);
+}
+
 Son *SonQt::lecteur()
 {
-    // The playback module sits beside the program. Without it, or without an
-    // audio device, words are simply not heard: never an error.
+    // Without the module, or without an audio device, words are simply not
+    // heard: never an error.
     if (!moduleCharge_) {
         moduleCharge_ = true;
-        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/orthoval_son"));
-        using Fabrique = Son *(*)();
-        if (auto fabrique = reinterpret_cast<Fabrique>(module.resolve("orthoval_creerSon")))
-            lecteur_.reset(fabrique());
+        lecteur_.reset(creerDansModuleSon<Son>("orthoval_creerSon"));
     }
     return lecteur_.get();
 }
