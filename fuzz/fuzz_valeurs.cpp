@@ -19,11 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fuzz::exiger(lireValeurs(ligneValeurs(valeurs)) == valeurs, "quoted line does not read back");
 
     // Windows-1252 bytes decode back to the text they came from, unless they
-    // happen to form UTF-8 (then the file is taken for UTF-8 on purpose).
+    // happen to form UTF-8, or start with a UTF-16 byte-order mark ("ÿþ",
+    // "þÿ"): then the file is taken for UTF-8 or UTF-16 on purpose. No file
+    // the program writes starts with either mark.
     if (const std::optional<QByteArray> encodes = encoderWindows1252(texte)) {
         const QString relu = decoderTexteFichier(*encodes);
-        fuzz::exiger(relu == texte || relu == QString::fromUtf8(*encodes) || encodes->startsWith("\xEF\xBB\xBF"),
-                     "Windows-1252 bytes decoded as neither Windows-1252 nor UTF-8");
+        const bool marqueUtf16 = encodes->startsWith("\xFF\xFE") || encodes->startsWith("\xFE\xFF");
+        fuzz::exiger(relu == texte || relu == QString::fromUtf8(*encodes) || encodes->startsWith("\xEF\xBB\xBF")
+                         || marqueUtf16,
+                     "Windows-1252 bytes decoded as neither Windows-1252 nor UTF-8 nor UTF-16");
         fuzz::exiger(decoderWindows1252(*encodes) == texte, "Windows-1252 round trip");
     }
     return 0;
