@@ -1,5 +1,6 @@
 // Tests of the learning engine: keys, answer clean-up, masks, evaluation and
 // the choice of the next word, alone and together along a word's whole life.
+#include "engine/alignement.h"
 #include "engine/clavier.h"
 #include "engine/etapes.h"
 #include "engine/evaluation.h"
@@ -45,6 +46,40 @@ class TestMoteur : public QObject {
     Q_OBJECT
 
 private slots:
+    void alignement_data()
+    {
+        // Real misspellings; '_' marks a gap, '^' a letter shown as different.
+        QTest::addColumn<QString>("tapee");
+        QTest::addColumn<QString>("attendue");
+        QTest::addColumn<QString>("ligneTapee");
+        QTest::addColumn<QString>("ligneAttendue");
+        QTest::addColumn<QString>("marques");
+        QTest::newRow("juste") << "chat" << "chat" << "chat" << "chat" << "    ";
+        QTest::newRow("lettre manquante") << "balon" << "ballon" << "ba_lon" << "ballon" << "  ^   ";
+        QTest::newRow("lettre en trop") << "fleure" << "fleur" << "fleure" << "fleur_" << "     ^";
+        QTest::newRow("finale muette") << "chocola" << "chocolat" << "chocola_" << "chocolat" << "       ^";
+        QTest::newRow("lettres inversées") << "cehval" << "cheval" << "cehval" << "cheval" << " ^^   ";
+        QTest::newRow("accent") << "fenètre" << "fenêtre" << "fenètre" << "fenêtre" << "   ^   ";
+        QTest::newRow("majuscule") << "paris" << "Paris" << "paris" << "Paris" << "^    ";
+        QTest::newRow("apostrophe oubliée") << "lécole" << "l'école" << "l_école" << "l'école" << " ^     ";
+        QTest::newRow("son changé") << "gitare" << "guitare" << "g_itare" << "guitare" << " ^     ";
+        QTest::newRow("réponse vide") << "" << "ours" << "____" << "ours" << "^^^^";
+    }
+
+    void alignement()
+    {
+        QFETCH(QString, tapee);
+        QFETCH(QString, attendue);
+        const QList<CaseAlignee> cases = AlignerReponse(tapee, attendue);
+        const LignesAlignees lignes = TexteAligne(cases);
+        QTEST(lignes.tapee, "ligneTapee");
+        QTEST(lignes.attendue, "ligneAttendue");
+        QString marques;
+        for (const CaseAlignee &c : cases)
+            marques += c.differe() ? u'^' : u' ';
+        QTEST(marques, "marques");
+    }
+
     void clavier()
     {
         // The text of the key a typed character inserts: letters lowered first; no key for the others.
