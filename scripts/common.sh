@@ -8,6 +8,7 @@ PACKAGES=(
   libsndfile1-dev libbenchmark-dev
   espeak-ng libespeak-ng-dev
   fonts-comic-neue fonts-sil-andika fonts-urw-base35 fontconfig
+  fonts-opendyslexic fonts-ecolier-court fonts-ecolier-lignes-court
   xvfb xauth xdotool imagemagick poppler-utils
   pulseaudio pulseaudio-utils
   clang libclang-rt-14-dev

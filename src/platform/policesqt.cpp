@@ -1,4 +1,5 @@
 #include "plateformeqt.h"
+#include "policesjeunes.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -14,19 +15,22 @@ const QString kAlphabetFrancais = QStringLiteral(
     "abcdefghijklmnopqrstuvwxyzàâæçéèêëîïôœùûüÿ"
     "ABCDEFGHIJKLMNOPQRSTUVWXYZÀÂÆÇÉÈÊËÎÏÔŒÙÛÜŸ");
 
-// The family name without the " [foundry]" that the list adds to tell apart
-// two families of the same name.
-QString nomSansFonderie(const QString &famille)
-{
-    const qsizetype crochet = famille.indexOf(QLatin1String(" ["));
-    return crochet < 0 ? famille : famille.left(crochet);
-}
+// The letters a school word is written with: every key of the pupil's
+// keyboard in both cases, and œ. The school cursive lacks only rare capitals
+// (Œ, Æ, Ÿ) and ÿ, which no key types: the fonts made for young readers are
+// held to this alphabet, not to the whole one.
+const QString kAlphabetEcole = QStringLiteral(
+    "abcdefghijklmnopqrstuvwxyzàâçéèêëîïôöùûüœ"
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZÀÂÇÉÈÊËÎÏÔÖÙÛÜ");
 
 bool ecritLeFrancais(const QString &famille)
 {
     // A symbol font (Dingbats) may map its pictures onto the codes of the
-    // letters: its glyphs alone do not tell.
-    if (!QFontDatabase::writingSystems(famille).contains(QFontDatabase::Latin))
+    // letters: its glyphs alone do not tell. The fonts for young readers are
+    // known by name; the school cursive declares no writing system at all,
+    // its glyphs decide.
+    const bool jeunes = estPoliceJeunesLecteurs(famille);
+    if (!jeunes && !QFontDatabase::writingSystems(famille).contains(QFontDatabase::Latin))
         return false;
     QFont police(famille);
     // The family's own glyphs only: no borrowing from another font.
@@ -38,7 +42,8 @@ bool ecritLeFrancais(const QString &famille)
         || (brute.familyName().compare(famille, Qt::CaseInsensitive) != 0
             && brute.familyName().compare(nomSansFonderie(famille), Qt::CaseInsensitive) != 0))
         return false;
-    for (QChar c : kAlphabetFrancais)
+    const QString &alphabet = jeunes ? kAlphabetEcole : kAlphabetFrancais;
+    for (QChar c : alphabet)
         if (!brute.supportsCharacter(c))
             return false;
     return true;

@@ -1,14 +1,42 @@
-// The exercise font choice of the teacher window.
+// The exercise font choice of the teacher window: the fonts for young
+// readers first, then every font; and the room between the letters.
+#include "data/affichage.h"
 #include "frmenseignant.h"
 #include "platform/etiquettecliquable.h"
+#include "platform/policesjeunes.h"
 #include "taillepolice.h"
 #include "textesenseignant.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 namespace {
+
+const QString kTitreJeunesLecteurs = QStringLiteral("— Pour les jeunes lecteurs et les lecteurs dyslexiques —");
+const QString kTitreAutresPolices = QStringLiteral("— Toutes les autres polices —");
+const QString kEspacement = QStringLiteral("Espacement des lettres :");
+const QString kBulleEspacement = QStringLiteral(
+    " Plus d'espace entre les lettres du modèle et de la réponse aide certains lecteurs débutants ou dyslexiques. ");
+const QStringList kChoixEspacement = {QStringLiteral("normal"), QStringLiteral("large"),
+                                      QStringLiteral("très large")};
+const QString kTitreAffichage = QStringLiteral("Enregistrement impossible");
+
+// A line of the list that names a group: shown, never chosen.
+void ajouterTitre(QComboBox *liste, const QString &titre)
+{
+    liste->addItem(titre);
+    auto *modele = qobject_cast<QStandardItemModel *>(liste->model());
+    if (!modele)
+        return;
+    QStandardItem *ligne = modele->item(liste->count() - 1);
+    ligne->setFlags(Qt::NoItemFlags);
+    QFont gras = liste->font();
+    gras.setBold(true);
+    ligne->setFont(gras);
+}
 // Every opening starts the working copy from this font.
 QFont policeTestInitiale()
 {
@@ -47,6 +75,26 @@ QWidget *FrmEnseignant::construirePolice()
     colonne->addWidget(consigne);
     colonne->addWidget(cmbPolices_);
 
+    // Saved at once in its own file: Fonte.dat keeps its two values.
+    auto *ligneEspacement = new QHBoxLayout;
+    auto *legende = new QLabel(kEspacement, zone);
+    auto *espacement = new QComboBox(zone);
+    espacement->setObjectName(QStringLiteral("cmbEspacement"));
+    espacement->setToolTip(kBulleEspacement);
+    espacement->addItems(kChoixEspacement);
+    espacement->setCurrentIndex(int(lireAffichage(etat_.dossierInstallation).espacement));
+    legende->setBuddy(espacement);
+    ligneEspacement->addWidget(legende);
+    ligneEspacement->addWidget(espacement, 1);
+    colonne->addLayout(ligneEspacement);
+    connect(espacement, &QComboBox::currentIndexChanged, this, [this](int choix) {
+        ReglagesAffichage reglages = lireAffichage(etat_.dossierInstallation);
+        reglages.espacement = Espacement(qBound(0, choix, 2));
+        const ResultatEcriture resultat = enregistrerAffichage(etat_.dossierInstallation, reglages);
+        if (!resultat.ok)
+            plateforme_.messages->information(this, kTitreAffichage, resultat.message());
+    });
+
     // Two hidden helpers: the working copy of the font, and the height that
     // one line of it may not exceed.
     lblTestPolice_ = new QLabel(TextesEnseignant::testPolice, this);
@@ -67,7 +115,16 @@ void FrmEnseignant::remplirPolices()
     lblTestPolice_->setFont(policeTestInitiale());
     {
         const QSignalBlocker silence(cmbPolices_);
-        cmbPolices_->addItems(plateforme_.polices->familles());
+        const QStringList familles = plateforme_.polices->familles();
+        const QStringList jeunes = policesJeunesLecteurs(familles);
+        if (!jeunes.isEmpty()) {
+            ajouterTitre(cmbPolices_, kTitreJeunesLecteurs);
+            cmbPolices_->addItems(jeunes);
+            ajouterTitre(cmbPolices_, kTitreAutresPolices);
+        }
+        for (const QString &famille : familles)
+            if (!jeunes.contains(famille))
+                cmbPolices_->addItem(famille);
     }
     // The text-change rule gives the name to the working copy.
     cmbPolices_->setEditText(etat_.policeExercice.nom);
