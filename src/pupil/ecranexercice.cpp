@@ -1,6 +1,7 @@
 #include "ecranexercice.h"
 
 #include "clavierlettres.h"
+#include "correction.h"
 #include "engine/etapes.h"
 #include "platform/etiquettecliquable.h"
 #include "etiquettemodele.h"
@@ -14,20 +15,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include "twips_ecran.h"
 
 using namespace textes_eleve;
 
 namespace {
-
-// Design positions and sizes, in twips.
-constexpr int kLargeurEcran = 11760, kHauteurEcran = 7200;
-constexpr int kFrameMotX = 135, kFrameMotY = 1800, kFrameMotL = 10395, kFrameMotH = 1635;
-constexpr int kReponseX = 2385, kReponseY = 540, kReponseL = 7155;
-constexpr int kOkX = 9660, kOkL = 615;
-constexpr int kModeleX = 2295, kModeleY = 465, kModeleL = 7635, kModeleH = 1155;
-constexpr int kEtiquetteModeleX = 255, kEtiquetteModeleY = 315;
-constexpr int kPointsX = 10920, kPointsY0 = 2580, kPointCote = 390;
-constexpr int kBasY = 6480, kBasH = 540;
 
 void colorerTexte(QWidget *w, const QColor &encre)
 {
@@ -50,7 +42,8 @@ QString styleCadre(const QString &nom, const QString &couleurTitre)
 EcranExercice::EcranExercice(const Echelle &echelle, QWidget *parent) : QWidget(parent), echelle_(echelle)
 {
     setObjectName(QStringLiteral("ecranExercice"));
-    setFixedSize(echelle_.px(kLargeurEcran), echelle_.px(kHauteurEcran));
+    setMinimumSize(tailleDessin());
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     lblMot = new QLabel(this);
     lblMot->setObjectName(QStringLiteral("lblMot"));
@@ -60,17 +53,27 @@ EcranExercice::EcranExercice(const Echelle &echelle, QWidget *parent) : QWidget(
     construireZoneReponse();
     construireEchelle();
 
-    clavier = new ClavierLettres(echelle_, this);
-    clavier->move(echelle_.px(ClavierLettres::origineTwips().x()), echelle_.px(ClavierLettres::origineTwips().y()));
+    clavier = new ClavierLettres(this);
 
     auto *ligneClavier = new QLabel(kLigneClavier, this);
     ligneClavier->setObjectName(QStringLiteral("lblLigneClavier"));
     ligneClavier->setFont(policeInterface(9.75));
     colorerTexte(ligneClavier, QColor(0x30, 0x38, 0x48));
-    ligneClavier->setGeometry(echelle_.rect(120, 6020, 10305, 330));
+    placer(ligneClavier, QRect(120, 6020, 10305, 330), 9.75);
 
     construireBas();
     appliquerPoliceExercice(policeComic(15.75, true));
+    disposer();
+}
+
+QSize EcranExercice::tailleDessin() const
+{
+    return {echelle_.px(kLargeurEcran), echelle_.px(kHauteurEcran)};
+}
+
+void EcranExercice::placer(QWidget *w, const QRect &twips, double points)
+{
+    places_.push_back({w, twips, points});
 }
 
 void EcranExercice::construireModele()
@@ -79,7 +82,7 @@ void EcranExercice::construireModele()
     frameModele->setObjectName(QStringLiteral("frameModele"));
     frameModele->setFont(policeComic(9.75, true));
     frameModele->setStyleSheet(styleCadre(frameModele->objectName(), QStringLiteral("#FF0000")));
-    frameModele->setGeometry(echelle_.rect(kModeleX, kModeleY, kModeleL, kModeleH));
+    placer(frameModele, QRect(kModeleX, kModeleY, kModeleL, kModeleH), 9.75);
     frameModele->hide();
 
     lblModele = new EtiquetteModele(frameModele);
@@ -104,11 +107,12 @@ void EcranExercice::construireModele()
     for (QLabel *l : {legende, lblNiveau}) {
         l->setFont(policeInterface(12, true));
         colorerTexte(l, QColor(0x00, 0x80, 0x00));
+        placer(l, QRect(), 12);
     }
     ligne->addWidget(legende);
     ligne->addWidget(lblNiveau);
     ligne->addStretch();
-    niveau->setGeometry(echelle_.rect(kFrameMotX, 1290, kModeleX - kFrameMotX, 420));
+    placer(niveau, QRect(kFrameMotX, 1290, kModeleX - kFrameMotX, 420));
 
     imgSon = new EtiquetteCliquable(this);
     imgSon->setObjectName(QStringLiteral("imgSon"));
@@ -116,8 +120,13 @@ void EcranExercice::construireModele()
     imgSon->setAlignment(Qt::AlignCenter);
     imgSon->setToolTip(kInfobulleSon);
     imgSon->setLineWidth(2);
-    imgSon->setGeometry(echelle_.rect(810, 330, 780, 780));
+    placer(imgSon, QRect(810, 330, 780, 780));
     montrerSonOccupe(false);
+
+    correction = new VueCorrection(this);
+    correction->setObjectName(QStringLiteral("vueCorrection"));
+    correction->hide();
+    placer(correction, QRect(kModeleX, 240, kModeleL, kFrameMotY - 240 - 30));
 }
 
 void EcranExercice::construireZoneReponse()
@@ -126,7 +135,7 @@ void EcranExercice::construireZoneReponse()
     frameMot->setObjectName(QStringLiteral("frameMot"));
     frameMot->setFont(policeComic(8.25, true));
     frameMot->setStyleSheet(styleCadre(frameMot->objectName(), QStringLiteral("#0000FF")));
-    frameMot->setGeometry(echelle_.rect(kFrameMotX, kFrameMotY, kFrameMotL, kFrameMotH));
+    placer(frameMot, QRect(kFrameMotX, kFrameMotY, kFrameMotL, kFrameMotH), 8.25);
 
     consigne = new QLabel(kConsigne, frameMot);
     consigne->setObjectName(QStringLiteral("lblConsigne"));
@@ -134,7 +143,7 @@ void EcranExercice::construireZoneReponse()
     consigne->setWordWrap(true);
     consigne->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     colorerTexte(consigne, QColor(0xFF, 0x00, 0x00));
-    consigne->setGeometry(echelle_.rect(150, 240, kReponseX - 240, kFrameMotH - 300));
+    placer(consigne, QRect(150, 240, kReponseX - 240, kFrameMotH - 300), 9.75);
 
     txtMot = new ZoneReponse(frameMot);
     txtMot->setObjectName(QStringLiteral("txtMot"));
@@ -144,6 +153,7 @@ void EcranExercice::construireZoneReponse()
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setFont(policeInterface(9.75, true));
     cmdOk->setAutoDefault(false);
+    placer(cmdOk, QRect(), 9.75);
 
     const QPixmap oui = iconeOui(32), non = iconeNon(32);
     imgOui = new QLabel(frameMot);
@@ -169,7 +179,7 @@ void EcranExercice::construireEchelle()
         carre->setToolTip(point.infobulle);
         carre->setStyleSheet(QStringLiteral("QLabel { background-color: %1; border: 1px solid #5A6170; }")
                                  .arg(QColor::fromRgb(point.rgb).name()));
-        carre->setGeometry(echelle_.rect(kPointsX, kPointsY0 - kPointCote * k, kPointCote, kPointCote));
+        placer(carre, QRect(kPointsX, kPointsY0 - kPointCote * k, kPointCote, kPointCote));
         carre->hide();
         lblPoints[k] = carre;
     }
@@ -179,15 +189,15 @@ void EcranExercice::construireEchelle()
     legende->setWordWrap(true);
     legende->setFont(policeInterface(8.25));
     colorerTexte(legende, QColor(0x00, 0x00, 0xFF));
-    legende->setGeometry(echelle_.rect(kPointsX + kPointCote / 2 - 450, kPointsY0 + kPointCote + 45, 900, 480));
+    placer(legende, QRect(kPointsX + kPointCote / 2 - 450, kPointsY0 + kPointCote + 45, 900, 480), 8.25);
 }
 
 void EcranExercice::construireBas()
 {
     cmdSuivant = new QPushButton(kSuivant, this);
     cmdSuivant->setObjectName(QStringLiteral("cmdSuivant"));
+    placer(cmdSuivant, QRect(), 12);
     cmdSuivant->setFont(policeComic(12, true));
-    cmdSuivant->setGeometry(echelle_.rect(8580, 4500, 1845, 660));
     cmdSuivant->setEnabled(false);
     cmdSuivant->setProperty("tag", QString());
 
@@ -202,59 +212,29 @@ void EcranExercice::construireBas()
     legende->setObjectName(QStringLiteral("lblMotsAcquis"));
     lblMotsConnus = new QLabel(QStringLiteral("0"), acquis);
     lblMotsConnus->setObjectName(QStringLiteral("lblMotsConnus"));
-    for (QLabel *l : {legende, lblMotsConnus})
+    for (QLabel *l : {legende, lblMotsConnus}) {
         l->setFont(policeComic(12));
+        placer(l, QRect(), 12);
+    }
     ligne->addStretch();
     ligne->addWidget(legende);
     ligne->addWidget(lblMotsConnus);
     ligne->addStretch();
-    acquis->setGeometry(echelle_.rect(120, kBasY, 3300, kBasH));
+    placer(acquis, QRect(120, kBasY, 3300, kBasH));
 
     cmdImprimer = new QToolButton(this);
     cmdImprimer->setObjectName(QStringLiteral("cmdImprimer"));
     cmdImprimer->setIcon(QIcon(iconeImprimante(32)));
-    cmdImprimer->setIconSize(QSize(echelle_.px(450), echelle_.px(450)));
     cmdImprimer->setToolTip(kInfobulleImprimer);
     cmdImprimer->setFocusPolicy(Qt::NoFocus);
-    cmdImprimer->setGeometry(echelle_.rect(8580, kBasY, 660, kBasH));
+    placer(cmdImprimer, QRect(8580, kBasY, 660, kBasH));
 
     cmdQuitter = new QPushButton(kQuitter, this);
     cmdQuitter->setObjectName(QStringLiteral("cmdQuitter"));
     cmdQuitter->setFont(policeInterface(12));
     cmdQuitter->setFocusPolicy(Qt::NoFocus);
     cmdQuitter->setAutoDefault(false);
-    cmdQuitter->setGeometry(echelle_.rect(9360, kBasY, 1065, kBasH));
-}
-
-int EcranExercice::hauteurLigne() const
-{
-    // One line of the exercise font, with room for the box's frame.
-    return QFontMetrics(lblMot->font()).height() + 8;
-}
-
-void EcranExercice::appliquerPoliceExercice(const QFont &policeExercice)
-{
-    QFont f = policeExercice;
-    f.setBold(true);
-    f.setItalic(false);
-    lblMot->setFont(f);
-    lblModele->setFont(f);
-    txtMot->setFont(f);
-    placerLigneReponse();
-}
-
-void EcranExercice::placerLigneReponse()
-{
-    const int h = hauteurLigne();
-    const QRect reponse = echelle_.rect(kReponseX, kReponseY, kReponseL, 0);
-    txtMot->setGeometry(reponse.x(), reponse.y(), reponse.width(), h);
-    cmdOk->setGeometry(echelle_.px(kOkX), reponse.y(), echelle_.px(kOkL), h);
-    const int icone = 32;
-    imgOuiNon->setGeometry(echelle_.px(kOkX + kOkL / 2) - icone / 2, reponse.y() + h + echelle_.px(60), icone, icone);
-    const QRect modele = echelle_.rect(kEtiquetteModeleX, kEtiquetteModeleY, kReponseL, 0);
-    lblModele->setGeometry(modele.x(), modele.y(), modele.width(), h);
-    // The model's letters stand above the typed ones: same left inset as the box's text.
-    lblModele->setMargeTexte(qMax(1, txtMot->textMargins().left()) + 3 - echelle_.px(30));
+    placer(cmdQuitter, QRect(9360, kBasY, 1065, kBasH), 12);
 }
 
 void EcranExercice::colorerReponse(const QColor &fond)
@@ -269,4 +249,10 @@ void EcranExercice::montrerSonOccupe(bool occupe)
 {
     imgSon->setFrameShape(occupe ? QFrame::Box : QFrame::NoFrame);
     imgSon->setProperty("occupe", occupe);
+}
+
+void EcranExercice::afficherConsigne(const QString &texte, bool message)
+{
+    consigne->setText(texte);
+    colorerTexte(consigne, message ? QColor(0x00, 0x40, 0xA0) : QColor(0xFF, 0x00, 0x00));
 }

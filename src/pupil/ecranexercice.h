@@ -1,12 +1,19 @@
 #pragma once
-// The widgets of the exercise screen, placed at their design positions (twips
-// scaled to the screen's DPI) on a canvas of fixed size that the window keeps
-// centred. Pure construction and appearance: the window drives them.
+// The widgets of the exercise screen. Their arrangement is designed in twips
+// for an 800 x 600 screen; the screen fills the window and scales the whole
+// design by one factor (the largest that fits), so texts, pictures and the
+// exercise font grow with the window. The keyboard band alone takes more:
+// its keys widen and heighten into the room beside and around them, so that
+// they are a finger's size (44 pixels) as soon as the window allows.
+// Pure construction and appearance: the window drives them.
 #include "twips.h"
 
 #include <QColor>
+#include <QFont>
+#include <QPointer>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class ClavierLettres;
 class EtiquetteCliquable;
@@ -15,6 +22,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QToolButton;
+class VueCorrection;
 class ZoneReponse;
 
 inline const QColor kFondReponse(0xFF, 0xFF, 0xC0);
@@ -26,13 +34,23 @@ class EcranExercice : public QWidget {
 public:
     explicit EcranExercice(const Echelle &echelle, QWidget *parent = nullptr);
 
-    // The exercise font goes to the hidden word, the model and the answer
-    // box (bold, never italic); the box and the model are one line high.
-    void appliquerPoliceExercice(const QFont &police);
+    // The smallest size, where the design is drawn at the screen's DPI.
+    QSize tailleDessin() const;
+    // The factor applied to the design now (1 at the smallest size).
+    double facteur() const { return facteur_; }
+
+    // The exercise font goes to the hidden word, the model, the answer box
+    // and the correction (bold, never italic), with the letter spacing as a
+    // percentage; it grows with the screen. A size too tall for the line is
+    // drawn at the tallest that fits, never clipped.
+    void appliquerPoliceExercice(const QFont &police, double espacementPourcent = 100.0);
     // The hidden word's height: one line of the exercise font.
     int hauteurLigne() const;
     void colorerReponse(const QColor &fond);
     void montrerSonOccupe(bool occupe);
+    // The sentence of the answer zone: the instruction, a word of
+    // encouragement, or the end of the list (in blue, not red).
+    void afficherConsigne(const QString &texte, bool message = false);
 
     QGroupBox *frameMot = nullptr;
     QLabel *consigne = nullptr;
@@ -40,6 +58,7 @@ public:
     QPushButton *cmdOk = nullptr;
     QGroupBox *frameModele = nullptr;
     EtiquetteModele *lblModele = nullptr;
+    VueCorrection *correction = nullptr;
     QLabel *lblMot = nullptr;
     QLabel *lblNiveau = nullptr;
     std::array<QLabel *, 7> lblPoints{};
@@ -53,12 +72,33 @@ public:
     QPushButton *cmdQuitter = nullptr;
     ClavierLettres *clavier = nullptr;
 
+protected:
+    void resizeEvent(QResizeEvent *evenement) override;
+
 private:
     void construireZoneReponse();
     void construireModele();
     void construireEchelle();
     void construireBas();
-    void placerLigneReponse();
+    // Remembers a widget's design place (twips, in its parent) and font size
+    // (points); an empty place scales the font alone.
+    void placer(QWidget *w, const QRect &twips, double points = 0);
 
-    Echelle echelle_;
+    // Scaling (dispositionecran.cpp)
+    void disposer();
+    void disposerClavier();
+    void placerLigneReponse();
+    QRect rectEchelle(const QRect &twips, bool racine) const;
+
+    struct Place {
+        QPointer<QWidget> widget;
+        QRect twips;
+        double points = 0;
+    };
+    std::vector<Place> places_;
+    Echelle echelle_;       // the design at the screen's DPI
+    double facteur_ = 1.0;
+    QPoint origine_;        // top left corner of the scaled design
+    QFont policeExercice_;
+    double espacement_ = 100.0;
 };

@@ -2,11 +2,13 @@
 // validating the answer, and moving on.
 #include "frmeleve.h"
 
+#include "correction.h"
 #include "ecranexercice.h"
 #include "engine/etapes.h"
 #include "engine/evaluation.h"
 #include "engine/selection.h"
 #include "etiquettemodele.h"
+#include "textes.h"
 #include "zonereponse.h"
 
 #include <QGroupBox>
@@ -38,9 +40,11 @@ void FrmEleve::ProposerMot(int depart)
         RafraichirPoints();
         return;
     }
-    // No word at all: the box stays locked, so validating changes nothing.
+    // No word at all: the box stays locked, so validating changes nothing,
+    // and the child is told the work is done.
     ecran_->txtMot->setReadOnly(true);
     ecran_->cmdOk->setEnabled(false);
+    ecran_->afficherConsigne(textes_eleve::kTravailFini, true);
     cliquerSon();   // the end-of-list message
     RafraichirPoints();
 }
@@ -51,6 +55,8 @@ void FrmEleve::ouvrirProposition()
     ecran_->txtMot->setFocus();
     motCourant_.clear();
     ecran_->frameModele->hide();
+    ecran_->correction->hide();
+    ecran_->afficherConsigne(textes_eleve::kConsigne);
 }
 
 void FrmEleve::presenter(const Proposition &proposition)
@@ -67,7 +73,6 @@ void FrmEleve::presenter(const Proposition &proposition)
     etapeCourante_ = etape;
     ecran_->lblMot->setText(mot);
     ecran_->lblMot->adjustSize();
-    ecran_->lblModele->setFixedHeight(ecran_->hauteurLigne());
 
     EtiquetteModele *modele = ecran_->lblModele;
     const bool masque = etape == kEtapeVoyelles || etape == kEtapeConsonnes;
@@ -150,6 +155,18 @@ void FrmEleve::valider()
     ecran_->cmdSuivant->setEnabled(true);
     ecran_->cmdSuivant->setFocus();
     ecran_->lblMot->clear();
+    montrerCorrection(e.juste, e.reponseNormalisee, attendu);
+}
+
+// Where the mistake is, kindly; the ladder has already been moved.
+void FrmEleve::montrerCorrection(bool juste, const QString &tapee, const QString &attendu)
+{
+    ecran_->afficherConsigne(phraseEncouragement(juste, reponsesDonnees_++), true);
+    if (juste)
+        return;
+    ecran_->correction->montrer(tapee, attendu);
+    ecran_->correction->show();
+    ecran_->correction->raise();
 }
 
 void FrmEleve::suivant()

@@ -2,6 +2,7 @@
 // and leaving with saving.
 #include "frmeleve.h"
 
+#include "data/affichage.h"
 #include "data/bilan.h"
 #include "data/eleves.h"
 #include "data/verrou.h"
@@ -36,16 +37,27 @@ FrmEleve::FrmEleve(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
     ecran_ = new EcranExercice(Echelle::pourDpi(logicalDpiX()), this);
     auto *grille = new QGridLayout(this);
     grille->setContentsMargins(8, 8, 8, 8);
-    grille->addWidget(ecran_, 0, 0, Qt::AlignCenter);
-    setMinimumSize(ecran_->width() + 16, ecran_->height() + 16);
+    grille->addWidget(ecran_, 0, 0);
+    setMinimumSize(ecran_->tailleDessin() + QSize(16, 16));
     resize(minimumSize());
+    // The screen grows with the window: a larger screen is used whole.
+    if (plateforme_.ecran) {
+        const QSize disponible = plateforme_.ecran->taille();
+        if (disponible.width() > width() || disponible.height() > height()) {
+            // Without a window manager to maximise it, the window still
+            // takes the screen.
+            resize(minimumSize().expandedTo(disponible));
+            setWindowState(windowState() | Qt::WindowMaximized);
+        }
+    }
 
     construireIdentification();
     construireMiseAJour();
 
     QFont exercice(etat_.policeExercice.nom);
     exercice.setPointSizeF(etat_.policeExercice.taille);
-    ecran_->appliquerPoliceExercice(exercice);
+    const ReglagesAffichage affichage = lireAffichage(etat_.dossierInstallation);
+    ecran_->appliquerPoliceExercice(exercice, pourcentageEspacement(affichage.espacement));
 
     connect(ecran_->txtMot, &ZoneReponse::validationDemandee, this, &FrmEleve::valider);
     connect(ecran_->cmdOk, &QPushButton::clicked, this, &FrmEleve::valider);
@@ -74,18 +86,24 @@ void FrmEleve::construireIdentification()
     cmbEleve_ = new QComboBox(frameEleve_);
     cmbEleve_->setObjectName(QStringLiteral("cmbEleve"));
     cmbEleve_->setEditable(false);
-    cmbEleve_->setFont(policeInterface(12, true));
-    cmbEleve_->setMinimumSize(340, 40);
+    cmbEleve_->setFont(policeInterface(18, true));
+    cmbEleve_->setMinimumSize(420, 56);
+    cmbEleve_->setMaxVisibleItems(12);
     cmbEleve_->addItems(listerEleves(etat_.dossierInstallation));
-    if (cmbEleve_->count() > 0)
-        cmbEleve_->setCurrentIndex(0);
+    // Nobody is chosen in advance: a child who clicks at once must not work
+    // in another child's file. Typing the first letters still chooses.
+    cmbEleve_->setCurrentIndex(-1);
+    cmbEleve_->setPlaceholderText(kChoisisTonNom);
 
     cmdIdentite_ = new QPushButton(kCestMoi, frameEleve_);
     cmdIdentite_->setObjectName(QStringLiteral("cmdIdentite"));
     cmdIdentite_->setFont(policeComic(12));
     cmdIdentite_->setDefault(true);
-    cmdIdentite_->setMinimumSize(180, 44);
+    cmdIdentite_->setMinimumSize(220, 56);
+    cmdIdentite_->setEnabled(false);
     connect(cmdIdentite_, &QPushButton::clicked, this, &FrmEleve::identifier);
+    connect(cmbEleve_, &QComboBox::currentIndexChanged, this,
+            [this](int indice) { cmdIdentite_->setEnabled(indice >= 0); });
 
     auto *colonne = new QVBoxLayout(frameEleve_);
     colonne->addStretch(2);
@@ -158,7 +176,7 @@ void FrmEleve::showEvent(QShowEvent *evenement)
 
 void FrmEleve::identifier()
 {
-    const QString nom = cmbEleve_->currentText();
+    const QString nom = cmbEleve_->currentIndex() >= 0 ? cmbEleve_->currentText() : QString();
     if (nom.isEmpty() || echecListeMots_ || listeMotsAbimee_)
         return;
     // Taken before the file is read: another computer may be working on it.

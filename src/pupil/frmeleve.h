@@ -68,6 +68,7 @@ private:
     void presenter(const Proposition &proposition);
     void presenterAucunMot();
     void valider();
+    void montrerCorrection(bool juste, const QString &tapee, const QString &attendu);
     void suivant();
     void montrerPoints(int nombre);
     void cacherPoints();
@@ -90,6 +91,7 @@ private:
     bool garderCopie_ = false;       // the pupil file goes to Sauvegardes before the save   // unreadable or damaged: no visit at all
     bool echecEnregistrement_ = false;
     bool sonOccupe_ = false;
+    int reponsesDonnees_ = 0;   // picks the sentence said after an answer
     // The pupil's lock, from identification until the work is saved.
     std::unique_ptr<Verrou> verrou_;
 

@@ -1,6 +1,7 @@
 #pragma once
 // Every text the pupil window shows, in one place.
 #include <QString>
+#include <QStringList>
 
 namespace textes_eleve {
 
@@ -9,6 +10,7 @@ inline const QString kSeparateurTitre = QStringLiteral(" : ");
 
 inline const QString kQuiEsTu = QStringLiteral("Qui es-tu ?");
 inline const QString kCestMoi = QStringLiteral("C'est &moi.");
+inline const QString kChoisisTonNom = QStringLiteral("Choisis ton nom");
 inline const QString kMiseAJour = QStringLiteral(
     "Je vérifie la bibliothèque sonore\npour une éventuelle mise à jour.\n\nPATIENCE !");
 inline const QString kQuitter = QStringLiteral("&Quitter");
@@ -54,10 +56,29 @@ inline const QString kInfobulleImprimer = QStringLiteral(
 
 inline const QString kTitreFinDeListe = QStringLiteral("Fin de liste");
 inline const QString kFinDeListe = QStringLiteral(
-    "Il n'y a plus de mots disponibles pour l'instant.\n"
-    "Soit tu connais tous les mots, soit tu devras attendre\n"
-    "pour continuer.\n"
+    "Il n'y a plus de mots pour aujourd'hui.\n"
+    "Tu as fini ton travail : bravo !\n"
     "\n"
-    "Tu peux imprimer pour savoir s'il te reste des mots à étudier.");
+    "Tu pourras continuer un autre jour.");
+// Shown in the answer zone once the list is over.
+inline const QString kTravailFini = QStringLiteral(
+    "Bravo, tu as fini pour aujourd'hui ! Clique sur Quitter.");
+
+// Said after an answer, in turn. The ladder is not changed by them.
+inline const QStringList kPhrasesJuste = {
+    QStringLiteral("Bravo, c'est juste !"),
+    QStringLiteral("Très bien !"),
+    QStringLiteral("Super, tu l'as bien écrit !"),
+    QStringLiteral("C'est parfait !"),
+};
+inline const QStringList kPhrasesFaux = {
+    QStringLiteral("Presque ! Regarde les lettres en couleur."),
+    QStringLiteral("Ce n'est pas grave. Regarde bien le mot, puis clique sur Suivant."),
+    QStringLiteral("Tu y es presque ! Compare les deux lignes."),
+    QStringLiteral("On apprend en se trompant. Regarde les lettres soulignées."),
+};
+// Captions of the two lines of the correction.
+inline const QString kLegendeTapee = QStringLiteral("Tu as écrit");
+inline const QString kLegendeAttendue = QStringLiteral("Le mot");
 
 } // namespace textes_eleve

@@ -304,6 +304,8 @@ def parcours(s):
     s.touches("alt+e")
     s.attendre_fenetre(TITRE_ELEVE)
     s.capture("qui-es-tu")
+    # Nobody is chosen in advance: the first letters of the name choose it.
+    s.taper(ELEVE[:2].lower())
     s.touches("alt+m")
     eleve = s.attendre_fenetre(f"{TITRE_ELEVE} : {ELEVE}")
     s.verifier_titre(eleve, f"{TITRE_ELEVE} : {ELEVE}")

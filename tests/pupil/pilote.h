@@ -76,10 +76,12 @@ struct Pilote {
     EtatProgramme etat;
     std::unique_ptr<FrmEleve> fenetre;
 
-    explicit Pilote(const Installation &inst, const QString &eleve = {}, QDate jour = QDate(2026, 12, 5))
+    explicit Pilote(const Installation &inst, const QString &eleve = {}, QDate jour = QDate(2026, 12, 5),
+                    const ReglageFonte &police = kPoliceExerciceParDefaut)
     {
         plateforme.horloge.jour = jour;
         etat.dossierInstallation = inst.dossier.path();
+        etat.policeExercice = police;
         fenetre = std::make_unique<FrmEleve>(etat, plateforme.services());
         fenetre->show();
         if (!eleve.isEmpty())

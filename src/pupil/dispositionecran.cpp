@@ -1,0 +1,169 @@
+// Scaling the exercise screen to its window: one factor for the whole design,
+// a larger share of the room for the keys, and an exercise font that grows
+// with the screen but never overflows its line.
+#include "ecranexercice.h"
+
+#include "clavierlettres.h"
+#include "correction.h"
+#include "etiquettemodele.h"
+#include "icones.h"
+#include "platform/etiquettecliquable.h"
+#include "twips_ecran.h"
+#include "zonereponse.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A key a child can hit with a finger: 44 logical pixels, the usual minimum
+// for touch targets.
+constexpr int kToucheDoigt = 44;
+
+} // namespace
+
+void EcranExercice::resizeEvent(QResizeEvent *evenement)
+{
+    QWidget::resizeEvent(evenement);
+    disposer();
+}
+
+QRect EcranExercice::rectEchelle(const QRect &twips, bool racine) const
+{
+    const double p = echelle_.pixelsParTwip * facteur_;
+    const QPoint decalage = racine ? origine_ : QPoint();
+    const int x = qRound(twips.x() * p), y = qRound(twips.y() * p);
+    // Right and bottom edges rounded too, so neighbours stay flush.
+    return QRect(decalage.x() + x, decalage.y() + y, qRound((twips.x() + twips.width()) * p) - x,
+                 qRound((twips.y() + twips.height()) * p) - y);
+}
+
+void EcranExercice::disposer()
+{
+    const QSize dessin = tailleDessin();
+    facteur_ = qMax(1.0, qMin(width() / double(dessin.width()), height() / double(dessin.height())));
+    origine_ = QPoint(qMax(0, (width() - qRound(dessin.width() * facteur_)) / 2),
+                      qMax(0, (height() - qRound(dessin.height() * facteur_)) / 2));
+    for (const Place &place : places_) {
+        if (!place.widget)
+            continue;
+        if (place.points > 0) {
+            QFont police = place.widget->font();
+            police.setPointSizeF(place.points * facteur_);
+            place.widget->setFont(police);
+        }
+        if (!place.twips.isNull())
+            place.widget->setGeometry(rectEchelle(place.twips, place.widget->parentWidget() == this));
+    }
+    const int icone = qRound(32 * facteur_);
+    imgOui->setPixmap(iconeOui(icone));
+    imgNon->setPixmap(iconeNon(icone));
+    if (imgOuiNon->property("juste").isValid())
+        imgOuiNon->setPixmap((imgOuiNon->property("juste").toBool() ? imgOui : imgNon)->pixmap());
+    imgSon->setPixmap(iconeHautParleur(qRound(48 * facteur_)));
+    const int imprimante = qRound(450 * echelle_.pixelsParTwip * facteur_);
+    cmdImprimer->setIconSize(QSize(imprimante, imprimante));
+    disposerClavier();
+    placerLigneReponse();
+}
+
+void EcranExercice::disposerClavier()
+{
+    const double p = echelle_.pixelsParTwip * facteur_;
+    const int ecart = qRound(kEcartSignesTwips * p);
+    const int marge = qRound(kGaucheLettres * echelle_.pixelsParTwip);
+    clavier->changerTaillePolice(12 * facteur_);
+
+    // Across: the letters take what the signs and "Suivant" leave, up to a
+    // finger's width (more when the whole design is that large already).
+    const int disponible = width() - 2 * marge - ecart;
+    const int droite = qMax(clavier->largeurSignesMinimale(0, 0), cmdSuivant->sizeHint().width());
+    const double plafondL = qMax<double>(kToucheDoigt, kLargeurToucheTwips * p);
+    const double parColonne = (disponible - droite) / double(ClavierLettres::kColonnesLettres);
+    // The signs' column is at least two keys and a third wide.
+    const double avecSignes = disponible / (ClavierLettres::kColonnesLettres + 7.0 / 3.0);
+    const int l = int(std::floor(qMin(plafondL, qMin(parColonne, avecSignes))));
+    const int largeurSignes = qMax(droite, clavier->largeurSignesMinimale(l, l / 3));
+
+    // Down: the band between the answer frame and the line under the keys.
+    const int haut = origine_.y() + qRound(kClavierHaut * p) + qRound(4 * facteur_);
+    const int bas = origine_.y() + qRound(kLigneClavierY * p) - qRound(4 * facteur_);
+    const double plafondH = qMax<double>(kToucheDoigt, kHauteurToucheTwips * p);
+    const int h = int(std::floor(qMin(plafondH, (bas - haut) / double(ClavierLettres::kRangees))));
+
+    clavier->disposer(QSize(l, h), ecart, largeurSignes);
+    const int x = (width() - clavier->width()) / 2;
+    const int y = haut + (bas - haut - clavier->height()) / 2;
+    clavier->move(x, y);
+
+    // "Suivant" under the space bar, in the signs' column.
+    const int xSuivant = x + ClavierLettres::kColonnesLettres * l + ecart;
+    const int ySuivant = y + 2 * h + qRound(12 * facteur_);
+    const int hSuivant = qMin(qRound(660 * p), bas - ySuivant);
+    cmdSuivant->setGeometry(xSuivant, ySuivant, largeurSignes, hSuivant);
+}
+
+int EcranExercice::hauteurLigne() const
+{
+    // One line of the exercise font, with room for the box's frame.
+    return QFontMetrics(lblMot->font()).height() + 8;
+}
+
+void EcranExercice::appliquerPoliceExercice(const QFont &policeExercice, double espacementPourcent)
+{
+    policeExercice_ = policeExercice;
+    // Bold, unless the family has no bold face: a cursive thickened by the
+    // renderer runs its strokes together.
+    const QStringList styles = QFontDatabase::styles(policeExercice.family());
+    const bool sansGras = !styles.isEmpty()
+                          && std::none_of(styles.begin(), styles.end(),
+                                          [](const QString &s) { return s.contains(QLatin1String("Bold")); });
+    policeExercice_.setBold(!sansGras);
+    policeExercice_.setItalic(false);
+    espacement_ = espacementPourcent;
+    placerLigneReponse();
+}
+
+void EcranExercice::placerLigneReponse()
+{
+    const double p = echelle_.pixelsParTwip * facteur_;
+    // The tallest line the answer frame and the model frame hold.
+    const int plafond = qMin(qRound((kFrameMotH - kReponseY - 90) * p),
+                             qRound((kModeleH - kEtiquetteModeleY - 60) * p));
+    QFont f = policeExercice_;
+    f.setLetterSpacing(QFont::PercentageSpacing, espacement_);
+    double taille = policeExercice_.pointSizeF() * facteur_;
+    f.setPointSizeF(taille);
+    while (taille > 4 && QFontMetrics(f).height() + 8 > plafond) {
+        taille -= 0.5;
+        f.setPointSizeF(taille);
+    }
+    lblMot->setFont(f);
+    lblModele->setFont(f);
+    txtMot->setFont(f);
+    correction->setPolice(f);
+
+    const int h = hauteurLigne();
+    const QRect reponse = rectEchelle(QRect(kReponseX, kReponseY, kReponseL, 0), false);
+    txtMot->setGeometry(reponse.x(), reponse.y(), reponse.width(), h);
+    const QRect ok = rectEchelle(QRect(kOkX, kReponseY, kOkL, 0), false);
+    cmdOk->setGeometry(ok.x(), reponse.y(), ok.width(), h);
+    // The right or wrong mark under Ok, or over it (Ok is off by then) when
+    // a tall font leaves no room below.
+    const int icone = qRound(32 * facteur_);
+    int yIcone = reponse.y() + h + qRound(60 * p);
+    if (yIcone + icone > frameMot->height() - 2)
+        yIcone = reponse.y() + (h - icone) / 2;
+    imgOuiNon->setGeometry(ok.center().x() - icone / 2, yIcone, icone, icone);
+    imgOuiNon->raise();
+    const QRect modele = rectEchelle(QRect(kEtiquetteModeleX, kEtiquetteModeleY, kReponseL, 0), false);
+    lblModele->setFixedHeight(h);
+    lblModele->setGeometry(modele.x(), modele.y(), modele.width(), h);
+    // The model's letters stand above the typed ones: same left inset as the box's text.
+    lblModele->setMargeTexte(qMax(1, txtMot->textMargins().left()) + 3 - qRound(30 * p));
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Design positions and sizes of the exercise screen, in twips.
+constexpr int kLargeurEcran = 11760, kHauteurEcran = 7200;
+constexpr int kFrameMotX = 135, kFrameMotY = 1800, kFrameMotL = 10395, kFrameMotH = 1635;
+constexpr int kReponseX = 2385, kReponseY = 540, kReponseL = 7155;
+constexpr int kOkX = 9660, kOkL = 615;
+constexpr int kModeleX = 2295, kModeleY = 465, kModeleL = 7635, kModeleH = 1155;
+constexpr int kEtiquetteModeleX = 255, kEtiquetteModeleY = 315;
+constexpr int kPointsX = 10920, kPointsY0 = 2580, kPointCote = 390;
+constexpr int kBasY = 6480, kBasH = 540;
+// The keyboard band: from under the answer frame to the line under the keys.
+constexpr int kClavierHaut = kFrameMotY + kFrameMotH, kLigneClavierY = 6020;
+constexpr int kLargeurToucheTwips = 315, kHauteurToucheTwips = 420;
+constexpr int kEcartSignesTwips = 270;   // between the letters and the signs
+constexpr int kGaucheLettres = 120, kHautLettres = 3840;   // the key "a"

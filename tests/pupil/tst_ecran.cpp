@@ -1,0 +1,323 @@
+// The exercise screen as a child meets it: on every screen size, by touch,
+// after a wrong answer, at "Qui es-tu ?" and at the end of the list.
+#include "data/affichage.h"
+#include "engine/etapes.h"
+#include "pilote.h"
+#include "platform/plateformeqt.h"
+#include "platform/policesjeunes.h"
+#include "pupil/correction.h"
+#include "teacher/frmenseignant.h"
+
+namespace {
+
+// Whatever a child would not see whole: a widget outside its parent, a text
+// cut short, a key smaller than a finger.
+QStringList defautsDisposition(QWidget *fenetre, bool touchesDoigt)
+{
+    QStringList defauts;
+    for (QWidget *w : fenetre->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(fenetre) || w->inherits("QComboBoxPrivateContainer"))
+            continue;
+        const QString nom = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+        if (w->parentWidget() && !w->parentWidget()->rect().contains(w->geometry()))
+            defauts << nom + u" sort de son cadre"_s;
+        const QFontMetrics m = w->fontMetrics();
+        QString texte;
+        if (auto *l = qobject_cast<QLabel *>(w); l && l->pixmap().isNull()) {
+            if (l->wordWrap() ? l->heightForWidth(l->width()) > l->height()
+                              : m.horizontalAdvance(l->text()) > l->contentsRect().width())
+                defauts << nom + u" coupé"_s;
+        } else if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+            texte = b->text().remove(u'&');
+        } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
+            texte = g->title();
+        }
+        if (m.horizontalAdvance(texte) > w->width() - 4)
+            defauts << nom + u" coupé"_s;
+        if (m.height() > w->height())
+            defauts << nom + u" trop bas pour son texte"_s;
+        if (touchesDoigt && nom.startsWith(u"lblLettre_"_s) && (w->width() < 44 || w->height() < 44))
+            defauts << u"%1 %2x%3"_s.arg(nom).arg(w->width()).arg(w->height());
+    }
+    return defauts;
+}
+
+void redimensionner(QWidget *fenetre, QSize taille)
+{
+    fenetre->showNormal();
+    fenetre->resize(taille);
+    QTRY_COMPARE(fenetre->size(), taille);
+    QVERIFY(QTest::qWaitForWindowExposed(fenetre));
+}
+
+void poserLeDoigt(QWidget *w)
+{
+    static QPointingDevice *ecranTactile = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    const QPoint centre = w->rect().center();
+    QTest::touchEvent(w, ecranTactile).press(0, centre, w);
+    QTest::touchEvent(w, ecranTactile).release(0, centre, w);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestEcran : public QObject {
+    Q_OBJECT
+
+private slots:
+    void disposition_data()
+    {
+        QTest::addColumn<QSize>("ecran");
+        QTest::addColumn<QString>("police");
+        QTest::addColumn<double>("taille");
+        for (QSize ecran : {QSize(800, 600), QSize(1366, 768), QSize(1920, 1080), QSize(3840, 2160)}) {
+            const QString nom = u"%1x%2"_s.arg(ecran.width()).arg(ecran.height());
+            QTest::newRow(qPrintable(nom)) << ecran << u"Comic Sans MS"_s << 15.75;
+            QTest::newRow(qPrintable(nom + u" Andika 36"_s)) << ecran << u"Andika"_s << 36.0;
+            QTest::newRow(qPrintable(nom + u" Écolier 24"_s)) << ecran << u"Ecolier_court"_s << 24.0;
+        }
+    }
+    // The whole visit at each size (the window takes the screen less a
+    // panel): the word, a wrong answer with its correction, the copy.
+    void disposition()
+    {
+        QFETCH(QSize, ecran);
+        QFETCH(QString, police);
+        QFETCH(double, taille);
+        Installation inst;
+        inst.preparer({u"bibliothèque"_s});
+        Pilote p(inst, u"Paul"_s, QDate(2026, 12, 5), {police, taille});
+        redimensionner(p.fenetre.get(), ecran - QSize(0, 48));
+        const bool doigt = ecran.width() >= 1366;
+        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt), QStringList());
+        p.repondre(u"bibiotèque"_s);
+        QVERIFY(p.w<VueCorrection>(u"vueCorrection"_s)->isVisible());
+        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt), QStringList());
+        p.suivant();
+        QVERIFY(p.modeleVisible());
+        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt), QStringList());
+        auto *modele = p.w(u"lblModele"_s);
+        QVERIFY(modele->fontMetrics().horizontalAdvance(modele->text()) < modele->width());
+        // The exercise font grows with the screen, at least to its size.
+        if (ecran.width() >= 1920)
+            QVERIFY(p.txtMot()->font().pointSizeF() >= taille);
+    }
+
+    // A larger screen is taken whole from the start.
+    void agrandieSurGrandEcran()
+    {
+        Installation inst;
+        inst.preparer({u"chat"_s});
+        PlateformeFactice plateforme;
+        plateforme.ecran.tailleEcran = QSize(1920, 1040);
+        EtatProgramme etat;
+        etat.dossierInstallation = inst.dossier.path();
+        FrmEleve fenetre(etat, plateforme.services());
+        QVERIFY(fenetre.windowState() & Qt::WindowMaximized);
+        QCOMPARE(fenetre.size(), QSize(1920, 1040));
+    }
+
+    void toucher_data()
+    {
+        QTest::addColumn<QString>("cible");
+        QTest::addColumn<bool>("repondre");
+        QTest::newRow("touche é") << u"lblLettre_28"_s << false;
+        QTest::newRow("Ok") << u"cmdOk"_s << false;
+        QTest::newRow("Suivant") << u"cmdSuivant"_s << true;
+        QTest::newRow("haut-parleur") << u"imgSon"_s << false;
+    }
+    // A finger on the screen does what a click does.
+    void toucher()
+    {
+        QFETCH(QString, cible);
+        QFETCH(bool, repondre);
+        Installation inst;
+        inst.preparer({u"été"_s});
+        Pilote p(inst, u"Paul"_s);
+        redimensionner(p.fenetre.get(), QSize(800, 560));
+        if (repondre)
+            p.repondre(u"ete"_s);
+        const qsizetype joues = p.plateforme.son.joues.size();
+        poserLeDoigt(p.w<QWidget>(cible));
+        if (cible == u"lblLettre_28"_s)
+            QCOMPARE(p.txtMot()->text(), u"é"_s);
+        else if (cible == u"cmdOk"_s)
+            QVERIFY(p.txtMot()->isReadOnly());   // validated (empty answers too)
+        else if (cible == u"cmdSuivant"_s)
+            QVERIFY(!p.txtMot()->isReadOnly() && p.txtMot()->text().isEmpty());
+        else
+            QCOMPARE(p.plateforme.son.joues.size(), joues + 1);
+    }
+
+    void correction_data()
+    {
+        QTest::addColumn<QString>("mot");
+        QTest::addColumn<QString>("reponse");
+        QTest::addColumn<QString>("tapee");
+        QTest::addColumn<QString>("attendue");
+        QTest::addColumn<QList<int>>("marquees");
+        QTest::newRow("lettre oubliée") << u"ballon"_s << u"balon"_s << u"ba_lon"_s << u"ballon"_s << QList<int>{2};
+        QTest::newRow("lettre en trop") << u"chat"_s << u"chatt"_s << u"chatt"_s << u"cha_t"_s << QList<int>{3};
+        QTest::newRow("lettres inversées") << u"lune"_s << u"lnue"_s << u"lnue"_s << u"lune"_s << QList<int>{1, 2};
+        QTest::newRow("accent") << u"école"_s << u"ecole"_s << u"ecole"_s << u"école"_s << QList<int>{0};
+        QTest::newRow("majuscule") << u"Paris"_s << u"paris"_s << u"paris"_s << u"Paris"_s << QList<int>{0};
+    }
+    // A wrong answer shows where the mistake is, on the screen, until
+    // "Suivant"; the ladder is moved as always.
+    void correction()
+    {
+        QFETCH(QString, mot);
+        QFETCH(QString, reponse);
+        QFETCH(QString, tapee);
+        QFETCH(QString, attendue);
+        QFETCH(QList<int>, marquees);
+        Installation inst;
+        inst.preparer({mot});
+        Pilote p(inst, u"Paul"_s);
+        const QString consigne = p.texte(u"lblConsigne"_s);
+        p.repondre(reponse);
+        auto *vue = p.w<VueCorrection>(u"vueCorrection"_s);
+        QVERIFY(vue->isVisible());
+        QCOMPARE(vue->lignes().tapee, tapee);
+        QCOMPARE(vue->lignes().attendue, attendue);
+        QCOMPARE(vue->colonnesMarquees(), marquees);
+        QVERIFY(p.texte(u"lblConsigne"_s) != consigne);   // a kind word instead of the instruction
+        QCOMPARE(p.messages(u"Fin de liste"_s), 0);   // no box to close
+        p.suivant();
+        QVERIFY(vue->isHidden() && p.modeleVisible());
+        QCOMPARE(p.texte(u"lblConsigne"_s), consigne);
+        p.repondre(mot.toLower());   // the box lowers capitals: right unless the word has one
+        QCOMPARE(vue->isHidden(), mot == mot.toLower());
+        QVERIFY(p.texte(u"lblConsigne"_s) != consigne);
+    }
+
+    // Nobody is chosen in advance; the first letters typed choose.
+    void quiEsTu()
+    {
+        Installation inst;
+        inst.preparer({u"chat"_s});
+        inst.ecrireBilan(u"Zoé"_s, {});
+        Pilote p(inst);
+        auto *liste = p.w<QComboBox>(u"cmbEleve"_s);
+        auto *cestMoi = p.w<QPushButton>(u"cmdIdentite"_s);
+        QCOMPARE(liste->currentIndex(), -1);
+        QVERIFY(!cestMoi->isEnabled());
+        QTest::keyClick(cestMoi, Qt::Key_Space);
+        QTest::keyClick(p.fenetre.get(), Qt::Key_Return);
+        QVERIFY(p.fenetre->nomEleve().isEmpty());
+        QTest::keyClick(liste, Qt::Key_Z);
+        QCOMPARE(liste->currentText(), u"Zoé"_s);
+        QVERIFY(cestMoi->isEnabled());
+        cestMoi->click();
+        QCOMPARE(p.fenetre->nomEleve(), u"Zoé"_s);
+    }
+
+    // With every word acquired, the screen says the work is done, and
+    // Quitter saves.
+    void finDeListe()
+    {
+        Installation inst;
+        inst.preparer({u"chat"_s});
+        inst.ecrireBilan(u"Paul"_s, {ligne(u"chat"_s, kEtapeAcquis, u"1"_s, u"01/12/2026"_s)});
+        Pilote p(inst, u"Paul"_s);
+        QCOMPARE(p.messages(u"Fin de liste"_s), 1);
+        QVERIFY(!p.plateforme.messages.demandes.last().texte.contains(u"imprim"_s));
+        QVERIFY(!p.texte(u"lblConsigne"_s).contains(u"zone jaune"_s));
+        QVERIFY(p.texte(u"lblConsigne"_s).contains(u"Quitter"_s));
+        p.quitter();
+        QCOMPARE(p.fenetre->result(), int(QDialog::Accepted));
+    }
+
+    // The teacher's font list opens on the installed fonts for young
+    // readers, never a symbol font.
+    void policesJeunesLecteurs()
+    {
+        Installation inst;
+        inst.preparer({u"chat"_s});
+        PlateformeFactice plateforme;
+        PolicesQt polices;
+        Plateforme services = plateforme.services();
+        services.polices = &polices;
+        EtatProgramme etat;
+        etat.dossierInstallation = inst.dossier.path();
+        FrmEnseignant fenetre(etat, services);
+        auto *liste = fenetre.findChild<QComboBox *>(u"cmbPolices"_s);
+        QStringList installees;
+        for (const QString &nom : kPolicesJeunesLecteurs) {
+            QProcess fcList;
+            fcList.start(u"fc-list"_s, {u":family="_s + nom, u"family"_s});
+            QVERIFY(fcList.waitForFinished(30000));
+            if (!fcList.readAllStandardOutput().trimmed().isEmpty())
+                installees << nom;
+        }
+        QVERIFY2(installees.size() == kPolicesJeunesLecteurs.size(), "scripts/common.sh installs them all");
+        QStringList groupe;
+        for (int i = 1; i < liste->count() && liste->itemData(i, Qt::AccessibleDescriptionRole).isNull()
+                        && liste->model()->flags(liste->model()->index(i, 0)) != Qt::NoItemFlags; ++i)
+            groupe << liste->itemText(i);
+        QCOMPARE(groupe, installees);
+        QCOMPARE(liste->findText(u"D050000L"_s), -1);
+    }
+
+    void espacement_data()
+    {
+        QTest::addColumn<int>("choix");
+        QTest::addColumn<QByteArray>("fichier");   // written over Affichage.dat before the visit
+        QTest::addColumn<double>("pourcentage");
+        QTest::newRow("très large") << 2 << QByteArray() << 130.0;
+        QTest::newRow("large") << 1 << QByteArray() << 115.0;
+        QTest::newRow("fichier abîmé") << 2 << QByteArray("\"Espacement\",\"\xff\x01") << 100.0;
+        QTest::newRow("valeur inconnue") << 1 << QByteArray("\"Espacement\",\"immense\"\r\n") << 100.0;
+    }
+    // The letter spacing chosen by the teacher reaches the model and the
+    // answer; Fonte.dat keeps its two values; a bad file gives the default.
+    void espacement()
+    {
+        QFETCH(int, choix);
+        QFETCH(QByteArray, fichier);
+        QFETCH(double, pourcentage);
+        Installation inst;
+        inst.preparer({u"chat"_s});
+        {
+            PlateformeFactice plateforme;
+            EtatProgramme etat;
+            etat.dossierInstallation = inst.dossier.path();
+            FrmEnseignant fenetre(etat, plateforme.services());
+            fenetre.findChild<QComboBox *>(u"cmbEspacement"_s)->setCurrentIndex(choix);
+            fenetre.done(QDialog::Accepted);
+        }
+        QFile fonte(inst.chemin(u"Fonte.dat"_s));
+        QVERIFY(fonte.open(QIODevice::ReadOnly));
+        QCOMPARE(fonte.readAll().count("\r\n"), 2);
+        if (!fichier.isEmpty())
+            inst.ecrire(kFichierAffichage, fichier);
+        Pilote p(inst, u"Paul"_s);
+        p.suivant();
+        for (QWidget *w : {p.w<QWidget>(u"txtMot"_s), p.w<QWidget>(u"lblModele"_s)}) {
+            QCOMPARE(w->font().letterSpacingType(), QFont::PercentageSpacing);
+            QCOMPARE(w->font().letterSpacing(), pourcentage);
+        }
+    }
+
+    // The pictures of the README: ORTHOVAL_CAPTURES=<folder> test_pupil_ecran captures
+    void captures()
+    {
+        const QString dossier = qEnvironmentVariable("ORTHOVAL_CAPTURES");
+        if (dossier.isEmpty())
+            QSKIP("ORTHOVAL_CAPTURES names no folder");
+        for (QSize ecran : {QSize(1366, 768), QSize(1920, 1080)})
+            for (const QString &police : {u"Andika"_s, u"Ecolier_court"_s}) {
+                Installation inst;
+                inst.preparer({u"papillon"_s});
+                Pilote p(inst, u"Paul"_s, QDate(2026, 12, 5), {police, 20});
+                redimensionner(p.fenetre.get(), ecran - QSize(0, 48));
+                p.repondre(u"papilon"_s);
+                const QString nom = u"%1/ecran-%2x%3-%4.png"_s.arg(dossier).arg(ecran.width()).arg(ecran.height())
+                                        .arg(police.section(u'_', 0, 0).toLower());
+                QVERIFY(p.fenetre->grab().save(nom));
+            }
+    }
+};
+
+QTEST_MAIN(TestEcran)
+#include "tst_ecran.moc"
