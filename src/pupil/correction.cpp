@@ -1,5 +1,6 @@
 #include "correction.h"
 
+#include "encre.h"
 #include "textes.h"
 
 #include <QPainter>
@@ -61,7 +62,7 @@ QFont VueCorrection::policeAjustee(int largeurDispo) const
         int largeur = 0;
         for (int l : largeursColonnes(cases_, m))
             largeur += l + 2;
-        if (largeur <= largeurDispo && m.height() <= hauteurDispo)
+        if (largeur <= largeurDispo && hauteurTexte(m) <= hauteurDispo)
             break;
     }
     return f;
@@ -85,7 +86,7 @@ void VueCorrection::paintEvent(QPaintEvent *)
     const QFont f = policeAjustee(width() - largeurLegende - 2 * marge);
     const QFontMetrics m(f);
     const QList<int> largeurs = largeursColonnes(cases_, m);
-    const int hauteurLigne = m.height();
+    const int hauteurLigne = hauteurTexte(m);
     const int y0 = (height() - 2 * hauteurLigne - 6) / 2;
     const int lignesY[2] = {y0, y0 + hauteurLigne + 6};
     const int barre = qMax(3, hauteurLigne / 12);
@@ -107,10 +108,14 @@ void VueCorrection::paintEvent(QPaintEvent *)
                 p.fillRect(boite, kFondMarque);
             if (lettre.isNull()) {
                 const int bord = qMax(1, l / 6);
-                p.fillRect(QRect(x + bord, boite.bottom() - m.descent() - barre, l - 2 * bord, barre), kTrou);
+                const int base = ligneDeBaseCentree(m, boite.top(), boite.height());
+                p.fillRect(QRect(x + bord, base - barre + 1, l - 2 * bord, barre), kTrou);
             } else {
                 p.setPen(!c.differe() ? QColor(Qt::black) : rang == 0 ? kEncreTapee : kEncreAttendue);
-                p.drawText(boite, Qt::AlignCenter, texteCase(lettre));
+                const QString texte = texteCase(lettre);
+                p.drawText(QPoint(x + (l - m.horizontalAdvance(texte)) / 2,
+                                  ligneDeBaseCentree(m, boite.top(), boite.height())),
+                           texte);
             }
             if (c.differe())
                 p.fillRect(QRect(x, boite.bottom() - barre + 1, l, barre), rang == 0 ? kEncreTapee : kEncreAttendue);

@@ -5,6 +5,7 @@
 
 #include "clavierlettres.h"
 #include "correction.h"
+#include "encre.h"
 #include "etiquettemodele.h"
 #include "icones.h"
 #include "platform/etiquettecliquable.h"
@@ -14,6 +15,9 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QPushButton>
 #include <QToolButton>
 #include <algorithm>
@@ -24,6 +28,20 @@ namespace {
 // A key a child can hit with a finger: 44 logical pixels, the usual minimum
 // for touch targets.
 constexpr int kToucheDoigt = 44;
+
+// A school cursive draws its small letters half as tall as a print font of
+// the same size (its loops take the rest): such a font is enlarged until its
+// small letters are as tall as a print font's would be, as far as the line
+// allows.
+double compensationPetitesLettres(const QFont &police, double dpi)
+{
+    constexpr double kRapportImprime = 0.45;   // x-height / size of Comic Neue, Andika...
+    const double taillePixels = police.pointSizeF() * dpi / 72.0;
+    const double rapport = taillePixels > 0 ? QFontMetricsF(police).xHeight() / taillePixels : 0;
+    if (rapport <= 0.05 || rapport >= kRapportImprime)
+        return 1.0;
+    return qMin(2.5, kRapportImprime / rapport);
+}
 
 } // namespace
 
@@ -108,10 +126,26 @@ void EcranExercice::disposerClavier()
     cmdSuivant->setGeometry(xSuivant, ySuivant, largeurSignes, hSuivant);
 }
 
+// A line edit centres its font's whole line: when that line is taller than
+// the box, margins move it so that the letters' ink sits in the middle.
+void EcranExercice::centrerEncre(QLineEdit *zone)
+{
+    zone->setTextMargins(0, 0, 0, 0);
+    QStyleOptionFrame option;
+    option.initFrom(zone);
+    option.lineWidth = zone->hasFrame() ? zone->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, zone) : 0;
+    const QRect contenu = zone->style()->subElementRect(QStyle::SE_LineEditContents, &option, zone);
+    const QFontMetrics mesure(zone->font());
+    if (mesure.height() <= contenu.height())
+        return;
+    const int haut = ligneDeBaseCentree(mesure, contenu.top(), contenu.height()) - mesure.ascent() - contenu.top();
+    zone->setTextMargins(0, haut, 0, contenu.height() - haut - mesure.height());
+}
+
 int EcranExercice::hauteurLigne() const
 {
     // One line of the exercise font, with room for the box's frame.
-    return QFontMetrics(lblMot->font()).height() + 8;
+    return hauteurTexte(QFontMetrics(lblMot->font())) + 8;
 }
 
 void EcranExercice::appliquerPoliceExercice(const QFont &policeExercice, double espacementPourcent)
@@ -137,9 +171,10 @@ void EcranExercice::placerLigneReponse()
                              qRound((kModeleH - kEtiquetteModeleY - 60) * p));
     QFont f = policeExercice_;
     f.setLetterSpacing(QFont::PercentageSpacing, espacement_);
-    double taille = policeExercice_.pointSizeF() * facteur_;
+    f.setPointSizeF(policeExercice_.pointSizeF());
+    double taille = policeExercice_.pointSizeF() * facteur_ * compensationPetitesLettres(f, logicalDpiY());
     f.setPointSizeF(taille);
-    while (taille > 4 && QFontMetrics(f).height() + 8 > plafond) {
+    while (taille > 4 && hauteurTexte(QFontMetrics(f)) + 8 > plafond) {
         taille -= 0.5;
         f.setPointSizeF(taille);
     }
@@ -151,6 +186,7 @@ void EcranExercice::placerLigneReponse()
     const int h = hauteurLigne();
     const QRect reponse = rectEchelle(QRect(kReponseX, kReponseY, kReponseL, 0), false);
     txtMot->setGeometry(reponse.x(), reponse.y(), reponse.width(), h);
+    centrerEncre(txtMot);
     const QRect ok = rectEchelle(QRect(kOkX, kReponseY, kOkL, 0), false);
     cmdOk->setGeometry(ok.x(), reponse.y(), ok.width(), h);
     // The right or wrong mark under Ok, or over it (Ok is off by then) when

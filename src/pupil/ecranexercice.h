@@ -20,6 +20,7 @@ class EtiquetteCliquable;
 class EtiquetteModele;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QToolButton;
 class VueCorrection;
@@ -88,6 +89,7 @@ private:
     void disposer();
     void disposerClavier();
     void placerLigneReponse();
+    static void centrerEncre(QLineEdit *zone);
     QRect rectEchelle(const QRect &twips, bool racine) const;
 
     struct Place {

@@ -1,5 +1,6 @@
 #include "etiquettemodele.h"
 
+#include "encre.h"
 #include "engine/texte.h"
 
 #include <QPainter>
@@ -22,11 +23,11 @@ void EtiquetteModele::paintEvent(QPaintEvent *)
 
     const QFontMetrics mesure(font());
     const QRect zone = contentsRect();
-    const int ligneDeBase = zone.top() + (zone.height() - mesure.height()) / 2 + mesure.ascent();
+    const int ligneDeBase = ligneDeBaseCentree(mesure, zone.top(), zone.height());
     const int largeurBlanc = mesure.horizontalAdvance(QLatin1Char('o'));
     const QColor encre = palette().color(QPalette::WindowText);
     const QColor blanc(0x7A, 0x84, 0x94);
-    const int epaisseur = qMax(3, mesure.height() / 10);
+    const int epaisseur = qMax(3, hauteurTexte(mesure) / 10);
 
     p.setFont(font());
     p.setClipRect(zone);

@@ -34,7 +34,9 @@ QStringList defautsDisposition(QWidget *fenetre, bool touchesDoigt)
         }
         if (m.horizontalAdvance(texte) > w->width() - 4)
             defauts << nom + u" coupé"_s;
-        if (m.height() > w->height())
+        // The exercise line is sized on its letters' ink, the rest on the line.
+        const bool exercice = nom == u"txtMot"_s || nom == u"lblModele"_s;
+        if ((exercice ? m.tightBoundingRect(u"ÂÉbdlgjpqy"_s).height() : m.height()) > w->height())
             defauts << nom + u" trop bas pour son texte"_s;
         if (touchesDoigt && nom.startsWith(u"lblLettre_"_s) && (w->width() < 44 || w->height() < 44))
             defauts << u"%1 %2x%3"_s.arg(nom).arg(w->width()).arg(w->height());
