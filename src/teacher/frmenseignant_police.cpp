@@ -125,6 +125,10 @@ void FrmEnseignant::remplirPolices()
         for (const QString &famille : familles)
             if (!jeunes.contains(famille))
                 cmbPolices_->addItem(famille);
+        // The current line is the saved font (or none): a list left on a
+        // heading or another font would "choose" the typed name when the box
+        // loses the focus, even while the window closes.
+        cmbPolices_->setCurrentIndex(cmbPolices_->findText(etat_.policeExercice.nom));
     }
     // The text-change rule gives the name to the working copy.
     cmbPolices_->setEditText(etat_.policeExercice.nom);
