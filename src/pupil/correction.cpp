@@ -82,7 +82,7 @@ void VueCorrection::paintEvent(QPaintEvent *)
     legende.setPointSizeF(qMax(8.0, police_.pointSizeF() * 0.45));
     const QFontMetrics ml(legende);
     const int marge = 6;
-    const int largeurLegende = qMax(ml.horizontalAdvance(kLegendeTapee), ml.horizontalAdvance(kLegendeAttendue)) + 12;
+    const int largeurLegende = qMax(ml.horizontalAdvance(kLegendeTapee), ml.horizontalAdvance(kLegendeAttendue)) + ml.height();
     const QFont f = policeAjustee(width() - largeurLegende - 2 * marge);
     const QFontMetrics m(f);
     const QList<int> largeurs = largeursColonnes(cases_, m);

@@ -85,6 +85,7 @@ void EcranExercice::disposer()
         imgOuiNon->setPixmap((imgOuiNon->property("juste").toBool() ? imgOui : imgNon)->pixmap());
     imgSon->setPixmap(iconeHautParleur(qRound(48 * facteur_)));
     const int imprimante = qRound(450 * echelle_.pixelsParTwip * facteur_);
+    cmdImprimer->setIcon(QIcon(iconeImprimante(imprimante)));   // a picture is not enlarged by its icon
     cmdImprimer->setIconSize(QSize(imprimante, imprimante));
     disposerClavier();
     placerLigneReponse();

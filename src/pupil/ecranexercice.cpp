@@ -224,7 +224,6 @@ void EcranExercice::construireBas()
 
     cmdImprimer = new QToolButton(this);
     cmdImprimer->setObjectName(QStringLiteral("cmdImprimer"));
-    cmdImprimer->setIcon(QIcon(iconeImprimante(32)));
     cmdImprimer->setToolTip(kInfobulleImprimer);
     cmdImprimer->setFocusPolicy(Qt::NoFocus);
     placer(cmdImprimer, QRect(8580, kBasY, 660, kBasH));
