@@ -1,0 +1,256 @@
+// The answer journal under what a school computer does: the program killed
+// while it appends, a full disk, links and odd files planted by a pupil, a
+// file grown for years. The same program, started with a child mode, is the
+// process that the tests kill or starve.
+#include "data/journal.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kEleve = QStringLiteral("Dupont Léa");
+const QDateTime kMaintenant(QDate(2026, 12, 7), QTime(8, 15, 3));
+
+QByteArray lire(const QString &chemin) { QFile f(chemin); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
+bool ecrire(const QString &chemin, const QByteArray &octets) { QFile f(chemin); return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size(); }
+
+// n journal lines for the words motD..mot(D+n-1), one a minute from debut.
+QByteArray lignes(int depart, int n, const QDateTime &debut)
+{
+    QByteArray octets;
+    for (int i = depart; i < depart + n; ++i)
+        octets += debut.addSecs(60 * (i - depart)).toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")).toLatin1()
+            + "\tmot" + QByteArray::number(i) + "\tmôt\tfaux\t4\n";
+    return octets;
+}
+
+QStringList mots(const LectureJournal &lecture)
+{
+    QStringList resultat;
+    for (const LigneJournal &ligne : lecture.lignes)
+        resultat << ligne.mot;
+    return resultat;
+}
+
+// Child: "--ajouter dossier" appends mot<n>, mot<n+1>... after the last
+// line it reads, until killed; "--disque-plein dossier" appends one line on a
+// disk that is full (the system refuses to let a file grow past 64 KiB) and
+// prints whether it was written.
+int enfant(int argc, char **argv)
+{
+    if (argc != 3 || (std::strcmp(argv[1], "--ajouter") != 0 && std::strcmp(argv[1], "--disque-plein") != 0))
+        return -1;
+    const QString dossier = QString::fromLocal8Bit(argv[2]);
+    Journal journal(dossier, kEleve);
+    if (std::strcmp(argv[1], "--disque-plein") == 0) {
+        const rlimit limite{64 * 1024, RLIM_INFINITY};
+        if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &limite) != 0)
+            return 3;
+        return std::puts(journal.AjouterReponse(kMaintenant, QStringLiteral("perdu"), QStringLiteral("perdu"), true, 3)
+                             ? "ecrit" : "refuse") < 0;
+    }
+    const LectureJournal avant = LireJournal(dossier, kEleve);
+    int n = avant.lignes.isEmpty() ? 0 : avant.lignes.last().mot.mid(3).toInt() + 1;
+    std::puts("pret");
+    std::fflush(stdout);
+    while (journal.AjouterReponse(kMaintenant, QStringLiteral("mot%1").arg(n), QStringLiteral("môt"), false, 4))
+        ++n;
+    return 2;
+}
+
+} // namespace
+
+class TestJournal : public QObject {
+    Q_OBJECT
+private slots:
+    // Killed at any moment, then a power cut that tears the last line: every
+    // complete line is read, in order, and the next visit's lines after them.
+    void coupureEnPleinAjout()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = cheminJournal(dossier.path(), kEleve);
+        QRandomGenerator hasard(20261207);
+        int attendus = 0;
+        for (int coupure = 0; coupure < 6; ++coupure) {
+            QProcess enfant;
+            enfant.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--ajouter"), dossier.path()});
+            QVERIFY(enfant.waitForReadyRead(30000));
+            QCOMPARE(enfant.readLine().trimmed(), QByteArray("pret"));
+            QThread::usleep(hasard.bounded(2000, 60000));
+            ::kill(pid_t(enfant.processId()), SIGKILL);
+            QVERIFY(enfant.waitForFinished(10000));
+            QCOMPARE(enfant.exitStatus(), QProcess::CrashExit);
+
+            // The power cut: the last line loses its end.
+            const QByteArray octets = lire(chemin);
+            QVERIFY(octets.endsWith('\n'));
+            QVERIFY(::truncate(QFile::encodeName(chemin).constData(), octets.size() - 3) == 0);
+
+            const QStringList lus = mots(LireJournal(dossier.path(), kEleve));
+            QVERIFY(!lus.isEmpty());
+            for (int i = 1; i < lus.size(); ++i)
+                QCOMPARE(lus[i], QStringLiteral("mot%1").arg(lus[i - 1].mid(3).toInt() + 1));
+            // Nothing lost at the end but the torn line (the child may have
+            // written nothing before the kill)...
+            const int dernier = lus.last().mid(3).toInt();
+            QVERIFY2(dernier >= attendus - 1, qPrintable(QStringLiteral("%1 < %2").arg(dernier).arg(attendus - 1)));
+            // ...and nothing skipped but the torn lines, each closed by the next visit.
+            QVERIFY(octets.count('\n') - lus.size() - 1 <= coupure);
+            attendus = dernier;
+        }
+        QVERIFY(attendus > 0);
+        QVERIFY(!LireJournal(dossier.path(), kEleve).incomplet);
+    }
+
+    // A full disk loses the answer but not the journal, and the teacher reads
+    // "incomplet" before and after the next visit writes again.
+    void disquePlein()
+    {
+        QTemporaryDir dossier;
+        QVERIFY(QDir(dossier.path()).mkdir(kDossierJournal));
+        const QByteArray anciennes = lignes(0, 2000, kMaintenant.addDays(-3));
+        QVERIFY(anciennes.size() > 64 * 1024);
+        QVERIFY(ecrire(cheminJournal(dossier.path(), kEleve), anciennes));
+
+        QProcess enfant;
+        enfant.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--disque-plein"), dossier.path()});
+        QVERIFY(enfant.waitForFinished(30000));
+        QCOMPARE(enfant.readAllStandardOutput().trimmed(), QByteArray("refuse"));
+        LectureJournal lecture = LireJournal(dossier.path(), kEleve);
+        QCOMPARE(lecture.lignes.size(), 2000);
+        QVERIFY(lecture.incomplet);
+
+        Journal visiteSuivante(dossier.path(), kEleve);
+        QVERIFY(visiteSuivante.AjouterReponse(kMaintenant, QStringLiteral("retrouvé"), QStringLiteral("retrouver"), false, 6));
+        lecture = LireJournal(dossier.path(), kEleve);
+        QCOMPARE(lecture.lignes.size(), 2001);
+        QCOMPARE(lecture.lignes.last().tapee, QStringLiteral("retrouver"));
+        QVERIFY(lecture.incomplet);
+        QVERIFY(lire(cheminJournal(dossier.path(), kEleve)).startsWith(anciennes));
+    }
+
+    // What a pupil can plant in the shared folder is never written through
+    // nor waited on; the gap is recorded all the same.
+    void refus_data()
+    {
+        QTest::addColumn<QString>("piege");
+        QTest::newRow("lien vers un fichier") << "lien";
+        QTest::newRow("dossier Journal en lien") << "dossier-lien";
+        QTest::newRow("tube nommé") << "tube";
+        QTest::newRow("un dossier à la place du fichier") << "dossier";
+    }
+    void refus()
+    {
+        QFETCH(QString, piege);
+        QTemporaryDir dossier, ailleurs;
+        const QString cible = ailleurs.filePath(QStringLiteral("secret.txt"));
+        QVERIFY(ecrire(cible, "secret\n"));
+        const QString journal = cheminJournal(dossier.path(), kEleve);
+        if (piege == u"dossier-lien") {
+            QVERIFY(QFile::link(ailleurs.path(), dossier.filePath(kDossierJournal)));
+        } else {
+            QVERIFY(QDir(dossier.path()).mkdir(kDossierJournal));
+            if (piege == u"lien")
+                QVERIFY(QFile::link(cible, journal));
+            else if (piege == u"tube")
+                QCOMPARE(::mkfifo(QFile::encodeName(journal).constData(), 0666), 0);
+            else
+                QVERIFY(QDir().mkdir(journal));
+        }
+        Journal j(dossier.path(), kEleve);
+        QVERIFY(!j.AjouterReponse(kMaintenant, QStringLiteral("maison"), QStringLiteral("méson"), false, 3));
+        QCOMPARE(lire(cible), QByteArray("secret\n"));
+        QCOMPARE(QDir(ailleurs.path()).entryList(QDir::Files), QStringList{QStringLiteral("secret.txt")});
+        if (piege != u"dossier-lien")
+            QVERIFY(LireJournal(dossier.path(), kEleve).incomplet);
+    }
+
+    // Damaged lines are skipped one by one; the rest is read.
+    void lecture_data()
+    {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<QStringList>("lus");
+        QTest::addColumn<bool>("incomplet");
+        const QByteArray bonne = "2026-12-07T08:15:03\tmaison\tméson\tfaux\t4\n";
+        QTest::newRow("ligne déchirée") << bonne + "2026-12-07T08:16:00\tfenêtre\tfen" << QStringList{"maison"} << false;
+        QTest::newRow("date impossible") << "2026-02-30T08:15:03\tpoisson\tpoison\tfaux\t3\n" + bonne << QStringList{"maison"} << false;
+        QTest::newRow("champ en trop ou manquant") << "2026-12-07T08:15:03\ta\tb\tfaux\t3\t1\n2026-12-07T08:15:03\ta\tfaux\t3\n" + bonne << QStringList{"maison"} << false;
+        QTest::newRow("étape inconnue") << "2026-12-07T08:15:03\ta\ta\tjuste\t2\n2026-12-07T08:15:03\ta\ta\tjuste\tx\n" + bonne << QStringList{"maison"} << false;
+        QTest::newRow("ni juste ni faux") << "2026-12-07T08:15:03\ta\ta\toui\t3\n" + bonne << QStringList{"maison"} << false;
+        QTest::newRow("octets nuls") << QByteArray("\0\0\0\n", 4) + bonne << QStringList{"maison"} << false;
+        QTest::newRow("lacune marquée") << "2026-12-07T08:14:00\tincomplet\n" + bonne << QStringList{"maison"} << true;
+        QTest::newRow("fin CR LF d'un éditeur") << QByteArray(bonne).replace("\n", "\r\n") << QStringList{"maison"} << false;
+    }
+    void lecture()
+    {
+        QFETCH(QByteArray, octets);
+        QFETCH(QStringList, lus);
+        QFETCH(bool, incomplet);
+        const LectureJournal lecture = AnalyserJournal(octets);
+        QCOMPARE(mots(lecture), lus);
+        QCOMPARE(lecture.incomplet, incomplet);
+    }
+
+    // A journal grown past a year or past its size keeps its newest lines,
+    // and is rewritten once a visit at most.
+    void rotation_data()
+    {
+        QTest::addColumn<QByteArray>("avant");
+        QTest::addColumn<qint64>("plafond");
+        QTest::addColumn<int>("premierGarde");  // the oldest word kept; -1: as many as fit in 3/4 of the cap
+        QTest::newRow("plus d'un an") << lignes(0, 300, kMaintenant.addDays(-400)) + lignes(300, 10, kMaintenant.addDays(-2))
+                                      << kPlafondJournal << 300;
+        QTest::newRow("trop gros") << lignes(0, 200, kMaintenant.addDays(-30)) << qint64(6000) << -1;
+    }
+    void rotation()
+    {
+        QFETCH(QByteArray, avant);
+        QFETCH(qint64, plafond);
+        QFETCH(int, premierGarde);
+        QTemporaryDir dossier;
+        QVERIFY(QDir(dossier.path()).mkdir(kDossierJournal));
+        const QString chemin = cheminJournal(dossier.path(), kEleve);
+        QVERIFY(ecrire(chemin, avant + "2026-12-06T10:00:00\tdéchi"));
+        Journal journal(dossier.path(), kEleve, plafond);
+        QVERIFY(journal.AjouterReponse(kMaintenant, QStringLiteral("mot9999"), QStringLiteral("mot"), false, 5));
+        const QStringList lus = mots(LireJournal(dossier.path(), kEleve));
+        const int premier = lus.first().mid(3).toInt();
+        QCOMPARE(lus.last(), QStringLiteral("mot9999"));
+        QCOMPARE(lus.size(), avant.count('\n') - premier + 1);
+        if (premierGarde >= 0) {
+            QCOMPARE(premier, premierGarde);
+        } else {  // the newest lines, as many as fit
+            const qint64 gardes = lire(chemin).size() - lignes(9999, 1, kMaintenant).size();
+            QVERIFY(premier > 0 && gardes <= plafond * 3 / 4);
+            QVERIFY(gardes + lignes(premier - 1, 1, kMaintenant).size() > plafond * 3 / 4);
+        }
+
+        // The second answer of the visit only appends.
+        const QByteArray apresRotation = lire(chemin);
+        QVERIFY(ecrire(chemin, apresRotation + lignes(20000, 200, kMaintenant)));
+        QVERIFY(journal.AjouterReponse(kMaintenant, QStringLiteral("fin"), QStringLiteral("fin"), true, 6));
+        QVERIFY(lire(chemin).startsWith(apresRotation + lignes(20000, 200, kMaintenant)));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (const int codeEnfant = enfant(argc, argv); codeEnfant >= 0)
+        return codeEnfant;
+    QCoreApplication application(argc, argv);
+    TestJournal test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_journal.moc"
