@@ -11,6 +11,7 @@
 #include <memory>
 
 class EcranExercice;
+class Journal;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -92,6 +93,8 @@ private:
     bool sonOccupe_ = false;
     // The pupil's lock, from identification until the work is saved.
     std::unique_ptr<Verrou> verrou_;
+    // The answers, for the teacher; never needed by the exercise.
+    std::unique_ptr<Journal> journal_;
 
     EcranExercice *ecran_ = nullptr;
     QGroupBox *frameEleve_ = nullptr;

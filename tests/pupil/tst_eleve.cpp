@@ -1,5 +1,6 @@
 // Tests of the pupil window: the report, the answer box, the visit and the
 // exercise ladder.
+#include "data/journal.h"
 #include "engine/texte.h"
 #include "pilote.h"
 #include "platform/impression.h"
@@ -215,6 +216,57 @@ private slots:
         p.repondre("chat");
         QVERIFY(p.fenetre->close());
         QCOMPARE(inst.lireBilan("Paul"), octetsBilan({ligne("chat", 10, "1", kAujourdhui)}));
+    }
+
+    // Every answer of a visit goes to the teacher's journal; a journal that
+    // cannot be written changes nothing for the child nor in the pupil file.
+    void visite_journal_data()
+    {
+        QTest::addColumn<QString>("piege");
+        QTest::addColumn<bool>("incomplet");  // the teacher learns of the lost answers
+        QTest::newRow("journal libre") << "" << false;
+        QTest::newRow("dossier à la place du journal") << "dossier" << true;
+        QTest::newRow("lien à la place du journal") << "lien" << true;
+        QTest::newRow("fichier à la place du dossier Journal") << "fichier" << false;
+    }
+    void visite_journal()
+    {
+        QFETCH(QString, piege);
+        QFETCH(bool, incomplet);
+        Installation inst;
+        inst.preparer({"maison"});
+        const QString journal = cheminJournal(inst.dossier.path(), "Paul");
+        QTemporaryDir ailleurs;
+        const QString cible = ailleurs.filePath("cible.txt");
+        QVERIFY(QFile(cible).open(QIODevice::WriteOnly));
+        if (piege == "fichier")
+            inst.ecrire(kDossierJournal, "pas un dossier");
+        else if (!piege.isEmpty())
+            QVERIFY(QDir(inst.dossier.path()).mkdir(kDossierJournal));
+        if (piege == "dossier")
+            QVERIFY(QDir().mkdir(journal));
+        if (piege == "lien")
+            QVERIFY(QFile::link(cible, journal));
+
+        Pilote p(inst, "Paul");
+        p.repondre(u"méson"_s);
+        QCOMPARE(p.fondReponse(), kRouge);
+        p.suivant();
+        p.repondre(u"maison"_s);
+        QCOMPARE(p.fondReponse(), kVert);
+        QCOMPARE(p.plateforme.messages.titres(), QStringList());
+        p.quitter();
+        QCOMPARE(inst.lireBilan("Paul"), octetsBilan({ligne("maison", 4, "1", kAujourdhui)}));
+
+        const LectureJournal lecture = LireJournal(inst.dossier.path(), "Paul");
+        QStringList lus;
+        for (const LigneJournal &l : lecture.lignes)
+            lus << u"%1 %2 %3 %4 %5"_s.arg(l.date.toString(Qt::ISODate), l.mot, l.tapee, l.juste ? "juste" : "faux")
+                       .arg(l.etape);
+        const QStringList attendu{u"2026-12-05 maison méson faux 0"_s, u"2026-12-05 maison maison juste 3"_s};
+        QCOMPARE(lus, piege.isEmpty() ? attendu : QStringList());
+        QCOMPARE(lecture.incomplet, incomplet);
+        QCOMPARE(QFileInfo(cible).size(), 0);
     }
 
     // A save that fails keeps the window and the work; the next attempt may
