@@ -125,19 +125,49 @@ QString convertirEnPhonemes(const QString &mot)
     return resultat;
 }
 
+namespace {
+// The phonemes of every word converted in this run.
+std::mutex verrouPhonemes;
+QHash<QString, QString> phonemesConnus;
+}  // namespace
+
 QString phonemesMot(const QString &mot)
 {
-    static std::mutex verrou;
-    static QHash<QString, QString> connus;
     {
-        std::lock_guard garde(verrou);
-        if (const auto trouve = connus.constFind(mot); trouve != connus.cend())
+        std::lock_guard garde(verrouPhonemes);
+        if (const auto trouve = phonemesConnus.constFind(mot); trouve != phonemesConnus.cend())
             return *trouve;
     }
     const QString phonemes = ServiceSynthese::instance().phonemes(mot).get();
-    std::lock_guard garde(verrou);
-    connus.insert(mot, phonemes);
+    std::lock_guard garde(verrouPhonemes);
+    phonemesConnus.insert(mot, phonemes);
     return phonemes;
+}
+
+void prevoirPhonemes(const QStringList &mots)
+{
+    QStringList nouveaux;
+    {
+        std::lock_guard garde(verrouPhonemes);
+        for (const QString &mot : mots)
+            if (!phonemesConnus.contains(mot))
+                nouveaux << mot;
+    }
+    nouveaux.removeDuplicates();
+    if (nouveaux.isEmpty())
+        return;
+    std::promise<QStringList> promesse;
+    std::future<QStringList> resultat = promesse.get_future();
+    ServiceSynthese::instance().executer([&promesse, &nouveaux] {
+        QStringList phonemes;
+        for (const QString &mot : std::as_const(nouveaux))
+            phonemes << convertirEnPhonemes(mot);
+        promesse.set_value(phonemes);
+    });
+    const QStringList phonemes = resultat.get();
+    std::lock_guard garde(verrouPhonemes);
+    for (qsizetype i = 0; i < nouveaux.size(); ++i)
+        phonemesConnus.insert(nouveaux[i], phonemes[i]);
 }
 
 ServiceSynthese &ServiceSynthese::instance()

@@ -7,6 +7,7 @@
 // every synthesis runs on the single thread of ServiceSynthese, and the
 // caller's thread never waits for it unless it asks to.
 #include <QString>
+#include <QStringList>
 
 #include <condition_variable>
 #include <deque>
@@ -65,3 +66,7 @@ QString convertirEnPhonemes(const QString &mot);
 // a word is converted once. Waits for the synthesis thread; never call it
 // from that thread.
 QString phonemesMot(const QString &mot);
+
+// Remembers the phonemes of all these words, the new ones converted in one
+// turn of the synthesis thread (many words cost far less than one at a time).
+void prevoirPhonemes(const QStringList &mots);

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,7 +36,7 @@ int nombre(const char *p, int chiffres)
     return n;
 }
 
-bool lireMoment(const QByteArray &champ, QDate &date, QTime &heure)
+bool lireMoment(QByteArrayView champ, QDate &date, QTime &heure)
 {
     if (champ.size() != kLongueurMoment)
         return false;
@@ -120,21 +121,37 @@ QString cheminJournal(const QString &dossier, const QString &eleve)
 LectureJournal AnalyserJournal(const QByteArray &octets)
 {
     LectureJournal lecture;
-    qsizetype debut = 0;
-    for (qsizetype fin; (fin = octets.indexOf('\n', debut)) >= 0; debut = fin + 1) {
-        const QList<QByteArray> champs = octets.sliced(debut, fin - debut).split('\t');
+    lecture.lignes.reserve(octets.size() / 40);
+    const char *p = octets.constData();
+    const char *const fin = p + octets.size();
+    // By hand over the bytes: splitting every line into QByteArrays cost more
+    // than the rest of the overview.
+    for (const char *finLigne; (finLigne = static_cast<const char *>(std::memchr(p, '\n', size_t(fin - p))));
+         p = finLigne + 1) {
+        // A CR before the LF: the file went through a Windows editor.
+        const char *const finTexte = finLigne > p && finLigne[-1] == '\r' ? finLigne - 1 : finLigne;
+        QByteArrayView champs[6];
+        int n = 0;
+        for (const char *debut = p;;) {
+            const char *tab = static_cast<const char *>(std::memchr(debut, '\t', size_t(finTexte - debut)));
+            if (n == 6)
+                break;
+            champs[n++] = QByteArrayView(debut, (tab ? tab : finTexte) - debut);
+            if (!tab)
+                break;
+            debut = tab + 1;
+        }
         LigneJournal ligne;
-        if (!lireMoment(champs.first(), ligne.date, ligne.heure))
+        if (n > 5 || !lireMoment(champs[0], ligne.date, ligne.heure))
             continue;
-        if (champs.size() == 2 && champs[1] == kIncomplet) {
+        if (n == 2 && champs[1] == kIncomplet) {
             lecture.incomplet = true;
             continue;
         }
-        if (champs.size() != 5 || champs[1].isEmpty() || (champs[3] != kJuste && champs[3] != kFaux))
+        if (n != 5 || champs[1].isEmpty() || (champs[3] != kJuste && champs[3] != kFaux) || champs[4].size() != 1)
             continue;
-        bool nombreLu = false;
-        ligne.etape = champs[4].toInt(&nombreLu);
-        if (!nombreLu || ligne.etape < 0 || ligne.etape > 9 || ligne.etape == 1 || ligne.etape == 2)
+        ligne.etape = champs[4][0] - '0';
+        if (ligne.etape < 0 || ligne.etape > 9 || ligne.etape == 1 || ligne.etape == 2)
             continue;
         ligne.mot = QString::fromUtf8(champs[1]);
         ligne.tapee = QString::fromUtf8(champs[2]);

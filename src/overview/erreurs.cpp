@@ -157,6 +157,11 @@ BilanErreurs ResumerErreurs(const LectureJournal &journal, int maxRecentes)
     BilanErreurs bilan;
     bilan.incomplet = journal.incomplet;
     bilan.reponses = int(journal.lignes.size());
+    QStringList orthographes;
+    for (const LigneJournal &ligne : journal.lignes)
+        if (!ligne.juste)
+            orthographes << ligne.tapee << ligne.mot;
+    prevoirPhonemes(orthographes);
     // Newest first: the journal is in the order of writing.
     for (auto ligne = journal.lignes.crbegin(); ligne != journal.lignes.crend(); ++ligne) {
         if (ligne->juste)
