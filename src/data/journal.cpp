@@ -66,8 +66,14 @@ QByteArray texteMoment(const QDateTime &moment)
 int ouvrirDossier(const QString &dossier)
 {
     const QByteArray chemin = QFile::encodeName(dossier + u'/' + kDossierJournal);
-    if (::mkdir(chemin.constData(), 0777) != 0 && errno != EEXIST)
+    if (::mkdir(chemin.constData(), 0777) == 0) {
+        // Shared like the data folder: every pupil account writes its journal here.
+        struct stat donnees {};
+        if (::stat(QFile::encodeName(dossier).constData(), &donnees) == 0)
+            ::chmod(chemin.constData(), donnees.st_mode & 0777);
+    } else if (errno != EEXIST) {
         return -1;
+    }
     return ::open(chemin.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
 }
 
