@@ -10,7 +10,9 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <csignal>
 #include <numeric>
+#include <sys/resource.h>
 
 namespace {
 
@@ -228,6 +230,7 @@ private slots:
         QTest::newRow("dossier à la place du journal") << "dossier" << true;
         QTest::newRow("lien à la place du journal") << "lien" << true;
         QTest::newRow("fichier à la place du dossier Journal") << "fichier" << false;
+        QTest::newRow("disque plein") << "plein" << true;
     }
     void visite_journal()
     {
@@ -247,6 +250,19 @@ private slots:
             QVERIFY(QDir().mkdir(journal));
         if (piege == "lien")
             QVERIFY(QFile::link(cible, journal));
+        // A full disk: the journal, already long, may not grow; the pupil
+        // file, much smaller, still fits.
+        constexpr rlim_t kDisque = 16 * 1024;
+        const rlimit avant = [] { rlimit r{}; getrlimit(RLIMIT_FSIZE, &r); return r; }();
+        const auto retablir = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &avant); });
+        if (piege == "plein") {
+            QByteArray anciennes;
+            while (anciennes.size() <= qsizetype(kDisque))
+                anciennes += "2026-12-01T09:00:00\tancien\tansien\tfaux\t3\n";
+            inst.ecrire(kDossierJournal + "/Paul.txt", anciennes);
+            const rlimit plein{kDisque, avant.rlim_max};
+            QVERIFY(std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &plein) == 0);
+        }
 
         Pilote p(inst, "Paul");
         p.repondre(u"méson"_s);
@@ -261,7 +277,8 @@ private slots:
         const LectureJournal lecture = LireJournal(inst.dossier.path(), "Paul");
         QStringList lus;
         for (const LigneJournal &l : lecture.lignes)
-            lus << u"%1 %2 %3 %4 %5"_s.arg(l.date.toString(Qt::ISODate), l.mot, l.tapee, l.juste ? "juste" : "faux")
+            if (l.mot != "ancien")
+                lus << u"%1 %2 %3 %4 %5"_s.arg(l.date.toString(Qt::ISODate), l.mot, l.tapee, l.juste ? "juste" : "faux")
                        .arg(l.etape);
         const QStringList attendu{u"2026-12-05 maison méson faux 0"_s, u"2026-12-05 maison maison juste 3"_s};
         QCOMPARE(lus, piege.isEmpty() ? attendu : QStringList());
