@@ -228,8 +228,10 @@ bool Journal::ecrire(const QByteArray &ligne, const QDate &aujourdhui)
         QDate premier;
         QTime heure;
         const QDate limite = aujourdhui.addYears(-1);
+        // A month's grace past the year, so that ageing lines do not make
+        // every visit rewrite the file.
         const bool ancien = ::pread(fd, debut, sizeof debut, 0) == sizeof debut
-            && lireMoment(QByteArray(debut, sizeof debut), premier, heure) && premier < limite;
+            && lireMoment(QByteArray(debut, sizeof debut), premier, heure) && premier < limite.addDays(-30);
         if (etat.st_size > plafond_ || ancien) {
             const QByteArray gardees = garderRecentes(lireTout(fd), limite, plafond_);
             if (ecrireFichier(cheminJournal(dossier_, eleve_), gardees).ok) {

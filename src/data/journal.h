@@ -19,8 +19,10 @@
 // Each answer is added by one write() on the file opened for appending, so a
 // crash leaves at worst a torn last line, which the reader skips like any line
 // it cannot read. The file keeps one year of answers and at most
-// kPlafondJournal bytes: when it is older or larger, the oldest lines are
-// dropped, at most once per visit, through a whole-file atomic rewrite.
+// kPlafondJournal bytes: when its first line is more than a year and a month
+// old, or the file is larger, the lines older than a year and the oldest
+// beyond three quarters of the cap are dropped, at most once per visit,
+// through a whole-file atomic rewrite.
 #include <QDate>
 #include <QDateTime>
 #include <QList>

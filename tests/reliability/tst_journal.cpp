@@ -211,6 +211,9 @@ private slots:
         QTest::addColumn<int>("premierGarde");  // the oldest word kept; -1: as many as fit in 3/4 of the cap
         QTest::newRow("plus d'un an") << lignes(0, 300, kMaintenant.addDays(-400)) + lignes(300, 10, kMaintenant.addDays(-2))
                                       << kPlafondJournal << 300;
+        // Within a month past the year, the file is left as it is.
+        QTest::newRow("un an et quinze jours") << lignes(0, 50, kMaintenant.addDays(-380)) + lignes(50, 10, kMaintenant.addDays(-2))
+                                               << kPlafondJournal << 0;
         QTest::newRow("trop gros") << lignes(0, 200, kMaintenant.addDays(-30)) << qint64(6000) << -1;
     }
     void rotation()
