@@ -31,7 +31,6 @@ private slots:
         ligne(u"fenètre"_s, u"fenêtre"_s, SorteErreur::Accent);
         ligne(u"théatre"_s, u"théâtre"_s, SorteErreur::Accent);
         ligne(u"balon"_s, u"ballon"_s, SorteErreur::ConsonneDouble);
-        ligne(u"pome"_s, u"pomme"_s, SorteErreur::ConsonneDouble);
         ligne(u"chocola"_s, u"chocolat"_s, SorteErreur::FinaleMuette);
         ligne(u"gran"_s, u"grand"_s, SorteErreur::FinaleMuette);
         ligne(u"fleure"_s, u"fleur"_s, SorteErreur::FinaleMuette);

@@ -13,6 +13,7 @@
 #include <csignal>
 #include <numeric>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -229,7 +230,8 @@ private slots:
         QTest::newRow("journal libre") << "" << false;
         QTest::newRow("dossier à la place du journal") << "dossier" << true;
         QTest::newRow("lien à la place du journal") << "lien" << true;
-        QTest::newRow("fichier à la place du dossier Journal") << "fichier" << false;
+        QTest::newRow("dossier Journal en lien") << "dossier-lien" << false;
+        QTest::newRow("tube nommé à la place du journal") << "tube" << true;
         QTest::newRow("disque plein") << "plein" << true;
     }
     void visite_journal()
@@ -242,14 +244,16 @@ private slots:
         QTemporaryDir ailleurs;
         const QString cible = ailleurs.filePath("cible.txt");
         QVERIFY(QFile(cible).open(QIODevice::WriteOnly));
-        if (piege == "fichier")
-            inst.ecrire(kDossierJournal, "pas un dossier");
+        if (piege == "dossier-lien")
+            QVERIFY(QFile::link(ailleurs.path(), inst.chemin(kDossierJournal)));
         else if (!piege.isEmpty())
             QVERIFY(QDir(inst.dossier.path()).mkdir(kDossierJournal));
         if (piege == "dossier")
             QVERIFY(QDir().mkdir(journal));
         if (piege == "lien")
             QVERIFY(QFile::link(cible, journal));
+        if (piege == "tube")  // opened for writing, a pipe would wait for a reader forever
+            QCOMPARE(::mkfifo(QFile::encodeName(journal).constData(), 0666), 0);
         // A full disk: the journal, already long, may not grow; the pupil
         // file, much smaller, still fits.
         constexpr rlim_t kDisque = 16 * 1024;
@@ -283,7 +287,16 @@ private slots:
         const QStringList attendu{u"2026-12-05 maison méson faux 0"_s, u"2026-12-05 maison maison juste 3"_s};
         QCOMPARE(lus, piege.isEmpty() ? attendu : QStringList());
         QCOMPARE(lecture.incomplet, incomplet);
+        QCOMPARE(QDir(ailleurs.path()).entryList(QDir::Files), QStringList{"cible.txt"});
         QCOMPARE(QFileInfo(cible).size(), 0);
+
+        // The next visit that can write marks the gap in the file itself.
+        if (piege == "plein") {
+            setrlimit(RLIMIT_FSIZE, &avant);
+            QVERIFY(Journal(inst.dossier.path(), "Paul").AjouterReponse(QDateTime(kJour, QTime(9, 0)), "lune", "lunne", false, 3));
+            QVERIFY(!QFileInfo::exists(inst.chemin(kDossierJournal + "/Paul.incomplet")));
+            QVERIFY(LireJournal(inst.dossier.path(), "Paul").incomplet);
+        }
     }
 
     // A save that fails keeps the window and the work; the next attempt may
