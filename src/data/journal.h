@@ -43,7 +43,8 @@ struct LigneJournal {
 
 struct LectureJournal {
     QList<LigneJournal> lignes;  // in the order they were written
-    // Some answers are missing: a write failed, or lines were unreadable.
+    // Some answers are missing: a write failed (marked in the file, or by
+    // Journal/<eleve>.incomplet until the next answer that could be written).
     bool incomplet = false;
 };
 

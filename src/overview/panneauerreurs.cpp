@@ -15,7 +15,7 @@ const QString kTitre = QStringLiteral("Les erreurs de %1");
 const QString kIncomplet = QStringLiteral(
     "Journal incomplet : certaines réponses n'ont pas pu être notées (disque plein ou dossier protégé).");
 const QString kAucuneReponse = QStringLiteral("Aucune réponse notée pour l'instant.");
-const QString kReponses = QStringLiteral("%1 réponse(s) notée(s) sur l'année, dont %2 erreur(s).");
+const QString kReponses = QStringLiteral("%1 réponse(s) dans le journal, dont %2 erreur(s).");
 const QString kSonChange = QStringLiteral("Le son a changé : <b>%1</b>");
 const QString kSonGarde = QStringLiteral("Le son est juste, l'orthographe n'est pas encore mémorisée : <b>%1</b>");
 const QString kDetail = QStringLiteral("%1 : %2");
