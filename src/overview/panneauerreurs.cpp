@@ -58,6 +58,7 @@ PanneauErreurs::PanneauErreurs(QWidget *parent) : QWidget(parent)
     auto *colonne = new QVBoxLayout(this);
     lblTitre_ = new QLabel(this);
     lblTitre_->setObjectName(QStringLiteral("lblTitreErreurs"));
+    lblTitre_->setTextFormat(Qt::PlainText);
     QFont grand = lblTitre_->font();
     grand.setPointSizeF(grand.pointSizeF() * 1.3);
     grand.setBold(true);
