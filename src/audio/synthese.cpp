@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QTemporaryFile>
 
 #include <espeak-ng/speak_lib.h>
@@ -94,6 +95,81 @@ QString ecrireMotParle(const QString &dossierSons, const QString &mot)
     return QString();
 }
 
+QString convertirEnPhonemes(const QString &mot)
+{
+    if (!demarrer())
+        return QString();
+    const QByteArray texte = mot.toUtf8();
+    const void *suite = texte.constData();
+    QString phonemes;
+    // One clause a call; the pointer is null after the last.
+    while (suite) {
+        const char *morceau = espeak_TextToPhonemes(&suite, espeakCHARS_UTF8, espeakPHONEMES_IPA);
+        if (!morceau)
+            break;
+        phonemes += QString::fromUtf8(morceau);
+    }
+    QString resultat;
+    resultat.reserve(phonemes.size());
+    for (const QChar c : std::as_const(phonemes)) {
+        switch (c.unicode()) {
+        case u'ˈ': case u'ˌ': case u'ː': case u' ': case u'\n': case u'_':
+            break;
+        case u'ɛ': resultat += u'e'; break;
+        case u'ɔ': resultat += u'o'; break;
+        case u'œ': resultat += u'ø'; break;
+        case u'ɑ': resultat += u'a'; break;
+        default: resultat += c;
+        }
+    }
+    return resultat;
+}
+
+namespace {
+// The phonemes of every word converted in this run.
+std::mutex verrouPhonemes;
+QHash<QString, QString> phonemesConnus;
+}  // namespace
+
+QString phonemesMot(const QString &mot)
+{
+    {
+        std::lock_guard garde(verrouPhonemes);
+        if (const auto trouve = phonemesConnus.constFind(mot); trouve != phonemesConnus.cend())
+            return *trouve;
+    }
+    const QString phonemes = ServiceSynthese::instance().phonemes(mot).get();
+    std::lock_guard garde(verrouPhonemes);
+    phonemesConnus.insert(mot, phonemes);
+    return phonemes;
+}
+
+void prevoirPhonemes(const QStringList &mots)
+{
+    QStringList nouveaux;
+    {
+        std::lock_guard garde(verrouPhonemes);
+        for (const QString &mot : mots)
+            if (!phonemesConnus.contains(mot))
+                nouveaux << mot;
+    }
+    nouveaux.removeDuplicates();
+    if (nouveaux.isEmpty())
+        return;
+    std::promise<QStringList> promesse;
+    std::future<QStringList> resultat = promesse.get_future();
+    ServiceSynthese::instance().executer([&promesse, &nouveaux] {
+        QStringList phonemes;
+        for (const QString &mot : std::as_const(nouveaux))
+            phonemes << convertirEnPhonemes(mot);
+        promesse.set_value(phonemes);
+    });
+    const QStringList phonemes = resultat.get();
+    std::lock_guard garde(verrouPhonemes);
+    for (qsizetype i = 0; i < nouveaux.size(); ++i)
+        phonemesConnus.insert(nouveaux[i], phonemes[i]);
+}
+
 ServiceSynthese &ServiceSynthese::instance()
 {
     static ServiceSynthese service;
@@ -127,6 +203,14 @@ std::future<QString> ServiceSynthese::parler(const QString &dossierSons, const Q
     auto promesse = std::make_shared<std::promise<QString>>();
     std::future<QString> resultat = promesse->get_future();
     executer([promesse, dossierSons, mot] { promesse->set_value(ecrireMotParle(dossierSons, mot)); });
+    return resultat;
+}
+
+std::future<QString> ServiceSynthese::phonemes(const QString &mot)
+{
+    auto promesse = std::make_shared<std::promise<QString>>();
+    std::future<QString> resultat = promesse->get_future();
+    executer([promesse, mot] { promesse->set_value(convertirEnPhonemes(mot)); });
     return resultat;
 }
 

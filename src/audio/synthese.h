@@ -7,6 +7,7 @@
 // every synthesis runs on the single thread of ServiceSynthese, and the
 // caller's thread never waits for it unless it asks to.
 #include <QString>
+#include <QStringList>
 
 #include <condition_variable>
 #include <deque>
@@ -31,6 +32,9 @@ public:
     // dossierSons/<mot>.wav was written, else why not (in French).
     std::future<QString> parler(const QString &dossierSons, const QString &mot);
 
+    // Queues the conversion of a word to its phonemes (see phonemesMot).
+    std::future<QString> phonemes(const QString &mot);
+
     // Returns once everything queued so far is done.
     void attendre();
 
@@ -50,3 +54,19 @@ private:
 // when written, else why not (in French). Only from the synthesis thread
 // (inside ServiceSynthese::executer).
 QString ecrireMotParle(const QString &dossierSons, const QString &mot);
+
+// How the synthesizer says a word in French, as IPA phonemes, for comparing
+// two spellings by ear: stress and length marks and spaces dropped, and the vowel pairs
+// many French speakers do not tell apart merged (è into é, ɔ into o, œ into
+// eu, ɑ into a). "maison" and "méson" both give "mezõ". Empty when the engine
+// cannot start. Only from the synthesis thread.
+QString convertirEnPhonemes(const QString &mot);
+
+// The same through ServiceSynthese, remembered per word for the whole run, so
+// a word is converted once. Waits for the synthesis thread; never call it
+// from that thread.
+QString phonemesMot(const QString &mot);
+
+// Remembers the phonemes of all these words, the new ones converted in one
+// turn of the synthesis thread (many words cost far less than one at a time).
+void prevoirPhonemes(const QStringList &mots);

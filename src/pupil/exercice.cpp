@@ -3,6 +3,7 @@
 #include "frmeleve.h"
 
 #include "correction.h"
+#include "data/journal.h"
 #include "ecranexercice.h"
 #include "engine/etapes.h"
 #include "engine/evaluation.h"
@@ -124,6 +125,10 @@ void FrmEleve::valider()
                                         !ecran_->frameModele->isHidden(), plateforme_.horloge->aujourdhui());
     if (!e.evaluee)
         return;
+    // For the teacher only: whether it is written changes nothing here.
+    if (journal_)
+        journal_->AjouterReponse(QDateTime(plateforme_.horloge->aujourdhui(), QTime::currentTime()), attendu,
+                                 e.reponseNormalisee, e.juste, etapeCourante_);
 
     reponse->setText(e.reponseNormalisee);
     reponse->setReadOnly(true);

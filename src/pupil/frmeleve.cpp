@@ -5,6 +5,7 @@
 #include "data/affichage.h"
 #include "data/bilan.h"
 #include "data/eleves.h"
+#include "data/journal.h"
 #include "data/verrou.h"
 #include "clavierlettres.h"
 #include "ecranexercice.h"
@@ -204,6 +205,7 @@ void FrmEleve::identifier()
     }
     verrou_ = std::move(verrou);
     nomEleve_ = nom;
+    journal_ = std::make_unique<Journal>(etat_.dossierInstallation, nomEleve_);
     setWindowTitle(kTitreFenetre + kSeparateurTitre + nomEleve_);
     frameEleve_->hide();
     const int etudiees = CompterLignesEtudiees(fgEleve_);

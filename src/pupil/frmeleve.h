@@ -11,6 +11,7 @@
 #include <memory>
 
 class EcranExercice;
+class Journal;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -94,6 +95,8 @@ private:
     int reponsesDonnees_ = 0;   // picks the sentence said after an answer
     // The pupil's lock, from identification until the work is saved.
     std::unique_ptr<Verrou> verrou_;
+    // The answers, for the teacher; never needed by the exercise.
+    std::unique_ptr<Journal> journal_;
 
     EcranExercice *ecran_ = nullptr;
     QGroupBox *frameEleve_ = nullptr;

@@ -1,5 +1,6 @@
 // Tests of the pupil window: the report, the answer box, the visit and the
 // exercise ladder.
+#include "data/journal.h"
 #include "engine/texte.h"
 #include "pilote.h"
 #include "platform/impression.h"
@@ -9,7 +10,10 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <csignal>
 #include <numeric>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -215,6 +219,84 @@ private slots:
         p.repondre("chat");
         QVERIFY(p.fenetre->close());
         QCOMPARE(inst.lireBilan("Paul"), octetsBilan({ligne("chat", 10, "1", kAujourdhui)}));
+    }
+
+    // Every answer of a visit goes to the teacher's journal; a journal that
+    // cannot be written changes nothing for the child nor in the pupil file.
+    void visite_journal_data()
+    {
+        QTest::addColumn<QString>("piege");
+        QTest::addColumn<bool>("incomplet");  // the teacher learns of the lost answers
+        QTest::newRow("journal libre") << "" << false;
+        QTest::newRow("dossier à la place du journal") << "dossier" << true;
+        QTest::newRow("lien à la place du journal") << "lien" << true;
+        QTest::newRow("dossier Journal en lien") << "dossier-lien" << false;
+        QTest::newRow("tube nommé à la place du journal") << "tube" << true;
+        QTest::newRow("disque plein") << "plein" << true;
+    }
+    void visite_journal()
+    {
+        QFETCH(QString, piege);
+        QFETCH(bool, incomplet);
+        Installation inst;
+        inst.preparer({"maison"});
+        const QString journal = cheminJournal(inst.dossier.path(), "Paul");
+        QTemporaryDir ailleurs;
+        const QString cible = ailleurs.filePath("cible.txt");
+        QVERIFY(QFile(cible).open(QIODevice::WriteOnly));
+        if (piege == "dossier-lien")
+            QVERIFY(QFile::link(ailleurs.path(), inst.chemin(kDossierJournal)));
+        else if (!piege.isEmpty())
+            QVERIFY(QDir(inst.dossier.path()).mkdir(kDossierJournal));
+        if (piege == "dossier")
+            QVERIFY(QDir().mkdir(journal));
+        if (piege == "lien")
+            QVERIFY(QFile::link(cible, journal));
+        if (piege == "tube")  // opened for writing, a pipe would wait for a reader forever
+            QCOMPARE(::mkfifo(QFile::encodeName(journal).constData(), 0666), 0);
+        // A full disk: the journal, already long, may not grow; the pupil
+        // file, much smaller, still fits.
+        constexpr rlim_t kDisque = 16 * 1024;
+        const rlimit avant = [] { rlimit r{}; getrlimit(RLIMIT_FSIZE, &r); return r; }();
+        const auto retablir = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &avant); });
+        if (piege == "plein") {
+            QByteArray anciennes;
+            while (anciennes.size() <= qsizetype(kDisque))
+                anciennes += "2026-12-01T09:00:00\tancien\tansien\tfaux\t3\n";
+            inst.ecrire(kDossierJournal + "/Paul.txt", anciennes);
+            const rlimit plein{kDisque, avant.rlim_max};
+            QVERIFY(std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &plein) == 0);
+        }
+
+        Pilote p(inst, "Paul");
+        p.repondre(u"méson"_s);
+        QCOMPARE(p.fondReponse(), kRouge);
+        p.suivant();
+        p.repondre(u"maison"_s);
+        QCOMPARE(p.fondReponse(), kVert);
+        QCOMPARE(p.plateforme.messages.titres(), QStringList());
+        p.quitter();
+        QCOMPARE(inst.lireBilan("Paul"), octetsBilan({ligne("maison", 4, "1", kAujourdhui)}));
+
+        const LectureJournal lecture = LireJournal(inst.dossier.path(), "Paul");
+        QStringList lus;
+        for (const LigneJournal &l : lecture.lignes)
+            if (l.mot != "ancien")
+                lus << u"%1 %2 %3 %4 %5"_s.arg(l.date.toString(Qt::ISODate), l.mot, l.tapee, l.juste ? "juste" : "faux")
+                       .arg(l.etape);
+        const QStringList attendu{u"2026-12-05 maison méson faux 0"_s, u"2026-12-05 maison maison juste 3"_s};
+        QCOMPARE(lus, piege.isEmpty() ? attendu : QStringList());
+        QCOMPARE(lecture.incomplet, incomplet);
+        QCOMPARE(QDir(ailleurs.path()).entryList(QDir::Files), QStringList{"cible.txt"});
+        QCOMPARE(QFileInfo(cible).size(), 0);
+
+        // The next visit that can write marks the gap in the file itself.
+        if (piege == "plein") {
+            setrlimit(RLIMIT_FSIZE, &avant);
+            QVERIFY(Journal(inst.dossier.path(), "Paul").AjouterReponse(QDateTime(kJour, QTime(9, 0)), "lune", "lunne", false, 3));
+            QVERIFY(!QFileInfo::exists(inst.chemin(kDossierJournal + "/Paul.incomplet")));
+            QVERIFY(LireJournal(inst.dossier.path(), "Paul").incomplet);
+        }
     }
 
     // A save that fails keeps the window and the work; the next attempt may

@@ -1,0 +1,69 @@
+#pragma once
+// A wrong answer read the way a French teacher reads it: either the child
+// wrote other sounds than the word's (he did not hear or encode them right),
+// or the sounds are right and the letters are not (he has not yet memorised
+// the spelling), and then which letters: a silent final letter, a single or
+// double consonant, an accent that does not change the sound, an apostrophe,
+// hyphen, space or capital, or other letters.
+//
+// Whether two spellings sound the same is decided by the synthesizer's own
+// French text-to-phoneme conversion (phonemesMot), not by a table of ours.
+#include "data/journal.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QTime>
+
+#include <array>
+
+enum class SorteErreur {
+    SonChange,         // other sounds than the word's
+    FinaleMuette,      // same sounds; a silent last letter missing, extra or wrong
+    ConsonneDouble,    // same sounds; a consonant single for double, or double for single
+    Accent,            // same sounds; an accent missing, extra or another one
+    Signes,            // same sounds; apostrophe, hyphen, space or capital letter
+    AutreOrthographe,  // same sounds; other letters (méson for maison)
+    Inconnue,          // the sounds could not be compared (no speech engine)
+};
+inline constexpr int kNombreSortes = 7;
+
+// True for the kinds whose sounds are right.
+bool sonGarde(SorteErreur sorte);
+
+// For a teacher, in full: "Le son a changé", "Le son est juste, l'orthographe
+// n'est pas encore mémorisée : lettre finale muette"...
+QString libelleSorte(SorteErreur sorte);
+// Short, for a column or a total: "Son changé", "Lettre finale muette"...
+QString libelleCourt(SorteErreur sorte);
+
+// The kind of a wrong answer, given the phonemes of both spellings (empty: not
+// known). An empty answer is a changed sound.
+SorteErreur ClasserErreur(const QString &tapee, const QString &attendue, const QString &phonemesTapee,
+                          const QString &phonemesAttendue);
+
+// The same with the synthesizer's phonemes; remembered per (answer, word)
+// pair for the whole run, since the same misspellings come back.
+SorteErreur ClasserErreur(const QString &tapee, const QString &attendue);
+
+struct ErreurRecente {
+    QDate date;
+    QTime heure;
+    QString mot;
+    QString tapee;
+    SorteErreur sorte = SorteErreur::Inconnue;
+};
+
+// One pupil's mistakes over the whole journal (at most a year of answers).
+struct BilanErreurs {
+    int reponses = 0;
+    int erreurs = 0;
+    std::array<int, kNombreSortes> parSorte{};  // indexed by SorteErreur
+    QList<ErreurRecente> recentes;              // newest first
+    bool incomplet = false;                     // answers are missing from the journal
+};
+
+// Counts every wrong answer of the journal by kind and keeps the newest
+// maxRecentes of them for display.
+BilanErreurs ResumerErreurs(const LectureJournal &journal, int maxRecentes = 30);
+BilanErreurs ResumerErreursEleve(const QString &dossier, const QString &eleve, int maxRecentes = 30);
