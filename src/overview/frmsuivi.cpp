@@ -130,6 +130,7 @@ QWidget *FrmSuivi::construireClasse()
             tblClasse_->setItemDelegateForColumn(int(c), new DelegueBarre(tblClasse_));
     tblClasse_->sortByColumn(0, Qt::AscendingOrder);
     tblClasse_->resizeColumnsToContents();
+    tblClasse_->horizontalHeader()->setStretchLastSection(true);
     colonne->addWidget(tblClasse_, 1);
     colonne->addWidget(creerLegende(zone));
     return zone;

@@ -22,6 +22,23 @@ QString bulleEtapes(const SuiviEleve &e)
     return lignes.join(u'\n');
 }
 
+// A long title on two lines, cut at the blank nearest its middle, so that a
+// column of small numbers stays narrow.
+QString titreSurDeuxLignes(const QString &titre)
+{
+    if (titre.size() <= 8)
+        return titre;
+    qsizetype meilleure = -1;
+    for (qsizetype i = 0; i < titre.size(); ++i)
+        if (titre[i] == u' ' && (meilleure < 0 || qAbs(i - titre.size() / 2) < qAbs(meilleure - titre.size() / 2)))
+            meilleure = i;
+    if (meilleure < 0)
+        return titre;
+    QString deux = titre;
+    deux[meilleure] = u'\n';
+    return deux;
+}
+
 } // namespace
 
 ModeleClasse::ModeleClasse(const SuiviClasse &classe, QObject *parent)
@@ -111,7 +128,7 @@ QVariant ModeleClasse::headerData(int section, Qt::Orientation orientation, int 
         return {};
     const ColonneSuivi &c = colonnesSuivi()[size_t(section)];
     if (role == Qt::DisplayRole)
-        return c.titre;
+        return c.genre == ColonneSuivi::Genre::Barre ? c.titre : titreSurDeuxLignes(c.titre);
     if (role == Qt::ToolTipRole && !c.infobulle.isEmpty())
         return c.infobulle;
     return {};
@@ -159,7 +176,7 @@ QVariant ModeleMotsDifficiles::headerData(int section, Qt::Orientation orientati
     static const QStringList titres{TextesSuivi::colMot,        TextesSuivi::colNiveau,
                                     TextesSuivi::colMotModele,  TextesSuivi::colMotEnCours,
                                     TextesSuivi::colMotAcquis,  TextesSuivi::colMotNouveau};
-    return titres.value(section);
+    return titreSurDeuxLignes(titres.value(section));
 }
 
 void DelegueBarre::paint(QPainter *peintre, const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -194,6 +211,6 @@ void DelegueBarre::paint(QPainter *peintre, const QStyleOptionViewItem &option, 
 QSize DelegueBarre::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize taille = QStyledItemDelegate::sizeHint(option, index);
-    taille.setWidth(std::max(taille.width(), 220));
+    taille.setWidth(std::max(taille.width(), 170));
     return taille;
 }
