@@ -147,6 +147,7 @@ QWidget *FrmSuivi::construireMotsDifficiles()
     // Already hardest first; sorting starts when the teacher clicks a title.
     table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
     colonne->addWidget(table, 1);
     return zone;
 }

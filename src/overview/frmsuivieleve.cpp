@@ -56,6 +56,11 @@ protected:
 QStandardItemModel *creerModele(const SuiviEleve &eleve, const QDate &aujourdhui, QObject *parent)
 {
     const TableProgression &table = eleve.table;
+    QStringList mots;
+    for (int r = 0; r < table.nombreLignes(); ++r)
+        if (const int etape = table.etapeDeLigne(r); etape >= 0)
+            mots << table.cellule(r, etape);
+    const QHash<QString, int> rangs = rangsAlphabetiques(mots);
     auto *modele = new QStandardItemModel(0, kNombreColonnes, parent);
     modele->setHorizontalHeaderLabels({TextesSuivi::colMot, TextesSuivi::etape.chopped(2), TextesSuivi::colNiveau,
                                        TextesSuivi::colDate, TextesSuivi::colRevoir});
@@ -66,7 +71,7 @@ QStandardItemModel *creerModele(const SuiviEleve &eleve, const QDate &aujourdhui
             continue;
         const QString &date = table.cellule(r, kColonneDate);
         auto *mot = new QStandardItem(table.cellule(r, etape));
-        mot->setData(table.cellule(r, etape).toLower(), kRoleTri);
+        mot->setData(rangs.value(table.cellule(r, etape)), kRoleTri);
         auto *nom = new QStandardItem(nomEtape(etape));
         nom->setData(etape, kRoleEtape);
         nom->setData(etape, kRoleTri);

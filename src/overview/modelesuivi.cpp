@@ -1,6 +1,7 @@
 #include "modelesuivi.h"
 
 #include "colonnessuivi.h"
+#include "data/trinoms.h"
 #include "sortiessuivi.h"
 #include "textessuivi.h"
 
@@ -40,6 +41,16 @@ QString titreSurDeuxLignes(const QString &titre)
 }
 
 } // namespace
+
+QHash<QString, int> rangsAlphabetiques(QStringList textes)
+{
+    trierNoms(textes);
+    QHash<QString, int> rangs;
+    rangs.reserve(textes.size());
+    for (int i = 0; i < textes.size(); ++i)
+        rangs.insert(textes[i], i);
+    return rangs;
+}
 
 ModeleClasse::ModeleClasse(const SuiviClasse &classe, QObject *parent)
     : QAbstractTableModel(parent), classe_(classe)
@@ -91,6 +102,9 @@ QVariant ModeleClasse::data(const QModelIndex &index, int role) const
             return v.isValid() ? v.toInt() : -1;
         if (c.genre == Genre::Date)
             return v.isValid() ? v.toDateTime().toSecsSinceEpoch() : qint64(-1);
+        // The pupils come in French alphabetical order.
+        if (index.column() == 0)
+            return index.row();
         return v.toString().toLower();
     }
     case kRoleEtapes: {
@@ -137,6 +151,11 @@ QVariant ModeleClasse::headerData(int section, Qt::Orientation orientation, int 
 ModeleMotsDifficiles::ModeleMotsDifficiles(QList<MotDifficile> mots, QObject *parent)
     : QAbstractTableModel(parent), mots_(std::move(mots))
 {
+    QStringList textes;
+    textes.reserve(mots_.size());
+    for (const MotDifficile &m : mots_)
+        textes << m.mot;
+    rangs_ = rangsAlphabetiques(std::move(textes));
 }
 
 int ModeleMotsDifficiles::rowCount(const QModelIndex &parent) const
@@ -160,7 +179,7 @@ QVariant ModeleMotsDifficiles::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole && role != kRoleTri)
         return {};
     switch (c) {
-    case 0: return role == kRoleTri ? QVariant(m.mot.toLower()) : QVariant(m.mot);
+    case 0: return role == kRoleTri ? QVariant(rangs_.value(m.mot)) : QVariant(m.mot);
     case 1: return m.niveau;
     case 2: return m.auModele;
     case 3: return m.enCours;

@@ -4,7 +4,12 @@
 #include "suiviclasse.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QStyledItemDelegate>
+
+// Each text's place in French alphabetical order (accents and case second),
+// for sorting: a plain comparison would put "Émile" after "Zoé".
+QHash<QString, int> rangsAlphabetiques(QStringList textes);
 
 // Roles beyond Qt's: the sort key, and the counts the bar draws (QVariantList
 // of int, in the order of segmentsEtapes(); empty when the file is unreadable).
@@ -39,6 +44,7 @@ public:
 
 private:
     QList<MotDifficile> mots_;
+    QHash<QString, int> rangs_;
 };
 
 // Draws kRoleEtapes as one bar, each step as wide as its share of the words.

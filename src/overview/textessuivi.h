@@ -69,9 +69,9 @@ inline const QString fermer = QStringLiteral("&Fermer");
 inline const QString colMot = QStringLiteral("Mot");
 inline const QString colNiveau = QStringLiteral("Niveau");
 inline const QString colMotAcquis = QStringLiteral("Élèves l'ayant acquis");
-inline const QString colMotEnCours = QStringLiteral("L'étudiant encore");
-inline const QString colMotModele = QStringLiteral("Revenus à la copie");
-inline const QString colMotNouveau = QStringLiteral("Pas encore rencontré");
+inline const QString colMotEnCours = QStringLiteral("Élèves l'étudiant encore");
+inline const QString colMotModele = QStringLiteral("Élèves revenus à la copie");
+inline const QString colMotNouveau = QStringLiteral("Élèves ne l'ayant pas rencontré");
 inline const QString consigneMots = QStringLiteral(
     "Les mots sur lesquels le plus d'élèves sont revenus à la copie viennent en premier : ce sont les "
     "mots à retravailler avec toute la classe.");

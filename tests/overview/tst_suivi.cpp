@@ -72,6 +72,8 @@ private slots:
     void exporterClasse();
     void imprimerClasse();
     void ouvrirDepuisEnseignant();
+    void trierClasse_data();
+    void trierClasse();
 };
 
 // Counts: 0 new with a level, 3..9, 10, then due, without level.
@@ -312,6 +314,58 @@ void TestSuivi::ouvrirDepuisEnseignant()
     // Read only: no pupil file changed, no lock left, nothing new in the folder.
     QCOMPARE(f.inst.lire(u"Dupont; Tom.bil"_s), tomAvant);
     QCOMPARE(QDir(f.inst.dossier.path()).entryList(QDir::Files | QDir::System), fichiersAvant);
+}
+
+void TestSuivi::trierClasse_data()
+{
+    QTest::addColumn<QString>("colonne");
+    QTest::addColumn<QStringList>("noms");   // ascending
+    QTest::newRow("noms, en ordre alphabétique français") << u"Élève"_s
+        << QStringList{u"adam"_s, u"Bob"_s, u"Émile"_s, u"Zoé"_s};
+    QTest::newRow("mots acquis, en nombres") << u"Acquis"_s
+        << QStringList{u"Bob"_s, u"Émile"_s, u"Zoé"_s, u"adam"_s};
+    QTest::newRow("dernière visite, jamais venu d'abord") << u"Dernière\nvisite"_s
+        << QStringList{u"Bob"_s, u"Émile"_s, u"Zoé"_s, u"adam"_s};
+}
+
+void TestSuivi::trierClasse()
+{
+    QFETCH(QString, colonne);
+    QFETCH(QStringList, noms);
+    QStringList sons;
+    for (int i = 0; i < 12; ++i)
+        sons << u"mot%1"_s.arg(i);
+    Fenetre f(sons, {}, [](Fenetre &f) {
+        // name, words acquired, days since the visit (-1: never came)
+        const std::tuple<QString, int, int> eleves[] = {
+            {u"adam"_s, 10, 1}, {u"Bob"_s, 0, -1}, {u"Émile"_s, 2, 30}, {u"Zoé"_s, 9, 5}};
+        for (const auto &[nom, acquis, jours] : eleves) {
+            QByteArray bil;
+            for (int i = 0; jours >= 0 && i < 12; ++i)
+                bil += ligneBil("mot" + QByteArray::number(i), i < acquis ? 10 : 0, "1", date(40));
+            f.inst.ecrire(nom + u".bil"_s, bil);
+            if (jours >= 0)
+                dater(f.inst, nom + u".bil"_s, jours);
+        }
+    });
+    FrmSuivi *suivi = ouvrirSuivi(f);
+    QVERIFY(suivi);
+    auto *table = suivi->findChild<QTableView *>(u"tblClasse"_s);
+    const QAbstractItemModel *m = table->model();
+    int c = 0;
+    while (c < m->columnCount() && m->headerData(c, Qt::Horizontal).toString() != colonne)
+        ++c;
+    QVERIFY(c < m->columnCount());
+    for (const Qt::SortOrder ordre : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        table->sortByColumn(c, ordre);
+        QStringList lus;
+        for (int r = 0; r < m->rowCount(); ++r)
+            lus << m->index(r, 0).data().toString().remove(u"⚠ "_s);
+        QStringList attendus = noms;
+        if (ordre == Qt::DescendingOrder)
+            std::reverse(attendus.begin(), attendus.end());
+        QCOMPARE(lus, attendus);
+    }
 }
 
 QTEST_MAIN(TestSuivi)
