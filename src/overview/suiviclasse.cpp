@@ -5,7 +5,10 @@
 #include "engine/etapes.h"
 #include "engine/selection.h"
 
+#include "data/reconciliation.h"
+
 #include <QFileInfo>
+#include <QtConcurrent/QtConcurrentMap>
 #include <QHash>
 #include <algorithm>
 
@@ -75,6 +78,12 @@ void compterTable(SuiviEleve &eleve, const QDate &aujourdhui)
 SuiviEleve lireSuiviEleve(const QString &dossierInstallation, const QString &nom, const ListeMots &liste,
                           const QDate &aujourdhui)
 {
+    return lireSuiviEleve(dossierInstallation, nom, liste, IndexMots(liste), aujourdhui);
+}
+
+SuiviEleve lireSuiviEleve(const QString &dossierInstallation, const QString &nom, const ListeMots &liste,
+                          const IndexMots &index, const QDate &aujourdhui)
+{
     SuiviEleve eleve;
     eleve.nom = nom;
     const QFileInfo fichier(cheminBilan(dossierInstallation, nom));
@@ -91,7 +100,7 @@ SuiviEleve lireSuiviEleve(const QString &dossierInstallation, const QString &nom
     // first visit writes the file whole.
     if (fichier.size() > 0)
         eleve.derniereVisite = fichier.lastModified();
-    ActualiserBilan(eleve.table, liste, aujourdhui);
+    ActualiserBilan(eleve.table, liste, index, aujourdhui);
     compterTable(eleve, aujourdhui);
     return eleve;
 }
@@ -100,10 +109,15 @@ SuiviClasse lireSuiviClasse(const QString &dossierInstallation, const ListeMots 
 {
     SuiviClasse classe;
     classe.jour = aujourdhui;
-    const QStringList noms = listerEleves(dossierInstallation);
-    classe.eleves.reserve(noms.size());
-    for (const QString &nom : noms)
-        classe.eleves.append(lireSuiviEleve(dossierInstallation, nom, liste, aujourdhui));
+    const IndexMots index(liste);
+    for (const QString &nom : listerEleves(dossierInstallation)) {
+        classe.eleves.append(SuiviEleve{});
+        classe.eleves.last().nom = nom;
+    }
+    // Each pupil on his own: the files, the list and its index are only read.
+    QtConcurrent::blockingMap(classe.eleves, [&](SuiviEleve &eleve) {
+        eleve = lireSuiviEleve(dossierInstallation, eleve.nom, liste, index, aujourdhui);
+    });
     return classe;
 }
 

@@ -59,13 +59,17 @@ void compterTable(SuiviEleve &eleve, const QDate &aujourdhui);
 // word list, as the pupil window would at his next visit.
 SuiviEleve lireSuiviEleve(const QString &dossierInstallation, const QString &nom, const ListeMots &liste,
                           const QDate &aujourdhui);
+class IndexMots;
+SuiviEleve lireSuiviEleve(const QString &dossierInstallation, const QString &nom, const ListeMots &liste,
+                          const IndexMots &index, const QDate &aujourdhui);
 
 struct SuiviClasse {
     QDate jour;
     QList<SuiviEleve> eleves;   // by name
 };
 
-// Every pupil of the folder. liste: the word list as the teacher has it now.
+// Every pupil of the folder, read on every core. liste: the word list as the
+// teacher has it now.
 SuiviClasse lireSuiviClasse(const QString &dossierInstallation, const ListeMots &liste, const QDate &aujourdhui);
 
 // The words the class finds hard: per word, over the pupils whose file could
