@@ -234,6 +234,12 @@ ChargementBilan ChargerBilan(TableProgression &table, const QString &dossierInst
 // three passes searching every cell for every word.
 void ActualiserBilan(TableProgression &table, const ListeMots &fgMots, const QDate &aujourdhui)
 {
+    ActualiserBilan(table, fgMots, IndexMots(fgMots), aujourdhui);
+}
+
+void ActualiserBilan(TableProgression &table, const ListeMots &fgMots, const IndexMots &index,
+                     const QDate &aujourdhui)
+{
     constexpr int kAucune = std::numeric_limits<int>::max();
     struct Suivi {
         bool present = false;
@@ -247,7 +253,6 @@ void ActualiserBilan(TableProgression &table, const ListeMots &fgMots, const QDa
             return *lignesNiveau;
         }
     };
-    const IndexMots index(fgMots);
     std::vector<Suivi> suivis(index.nombreMots());
     QList<LigneProgression> lignes = table.extraireLignes();
 

@@ -38,6 +38,10 @@ ChargementBilan ChargerBilan(TableProgression &table, const QString &dossierInst
 // dated today, removes rows whose word left the list, copies every level.
 // Linear time; same result as searching every cell for every word.
 void ActualiserBilan(TableProgression &table, const ListeMots &fgMots, const QDate &aujourdhui);
+// The same with the list's index made once, for many tables against one list.
+class IndexMots;
+void ActualiserBilan(TableProgression &table, const ListeMots &fgMots, const IndexMots &index,
+                     const QDate &aujourdhui);
 
 // Rows whose word is past the initial test (a cell of columns 3 to 10 not
 // empty). Loading and the engine never lower it; only rows the

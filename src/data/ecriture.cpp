@@ -111,6 +111,11 @@ ResultatEcriture ecrireFichierTexte(const QString &chemin, const QString &texte)
     return ecrireFichier(chemin, *octets);
 }
 
+ResultatEcriture ecrireFichierUtf8(const QString &chemin, const QString &texte)
+{
+    return ecrireFichier(chemin, QByteArrayLiteral("\xEF\xBB\xBF") + texte.toUtf8());
+}
+
 ResultatEcriture supprimerFichier(const QString &chemin)
 {
     const QFileInfo info(chemin);

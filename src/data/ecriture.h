@@ -43,6 +43,11 @@ ResultatEcriture ecrireFichier(const QString &chemin, const QByteArray &octets);
 // a character cannot be encoded (the detail names it, in French).
 ResultatEcriture ecrireFichierTexte(const QString &chemin, const QString &texte);
 
+// Writes the text in UTF-8 preceded by its byte-order mark, which spreadsheets
+// need to tell UTF-8 from their local code page (files for other programs;
+// the program's own files stay Windows-1252).
+ResultatEcriture ecrireFichierUtf8(const QString &chemin, const QString &texte);
+
 // Removes a file; a file that is already gone is a success.
 ResultatEcriture supprimerFichier(const QString &chemin);
 

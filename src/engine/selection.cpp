@@ -59,6 +59,11 @@ private:
 
 } // namespace
 
+bool attenteFinie(const LigneProgression &ligne, const QDate &aujourdhui)
+{
+    return Classement(aujourdhui).passe(ligne) < kPassesAttente;
+}
+
 // Each pass takes the first row meeting its condition in the order
 // depart .. end, then depart .. 0, and the first pass that finds a row wins.
 // The pass found is the best pass of any row, and a row meeting that pass has

@@ -22,6 +22,10 @@ struct Proposition {
 // stage 0, empty word and level.
 Proposition ChoisirMot(const TableProgression &table, int depart, const QDate &aujourdhui);
 
+// True when the row's word waits at stage 7, 8 or 9 and its wait is over
+// today: the selection would take it before any other group.
+bool attenteFinie(const LigneProgression &ligne, const QDate &aujourdhui);
+
 // A start row drawn at random in [0, nombreLignes), the generator reseeded
 // from the time of day; 0 for an empty table.
 int tirerLigneDepart(int nombreLignes);

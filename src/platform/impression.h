@@ -7,3 +7,6 @@ class QPrinter;
 
 // False when the printer reports an error.
 bool imprimerTexte(QPrinter &imprimante, const QString &texte, const QFont &police);
+
+// Rich text (tables, colours) in this font as the default.
+bool imprimerHtml(QPrinter &imprimante, const QString &html, const QFont &police);

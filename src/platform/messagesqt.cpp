@@ -30,3 +30,9 @@ QString MessagesQt::choisirFichier(QWidget *parent, const QString &titre, const 
 {
     return QFileDialog::getOpenFileName(parent, titre, QString(), filtre);
 }
+
+QString MessagesQt::choisirFichierEnregistrement(QWidget *parent, const QString &titre, const QString &filtre,
+                                                 const QString &nomPropose)
+{
+    return QFileDialog::getSaveFileName(parent, titre, nomPropose, filtre);
+}

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTextDocumentFragment>
 
 #include <functional>
 #include <span>
@@ -26,6 +27,10 @@ public:
     // A modal file chooser for opening a file (filtre as in "Listes (*.txt)");
     // the chosen path, or empty when cancelled.
     virtual QString choisirFichier(QWidget *parent, const QString &titre, const QString &filtre) = 0;
+    // A modal file chooser for saving, opened on nomPropose; the chosen
+    // path, or empty when cancelled.
+    virtual QString choisirFichierEnregistrement(QWidget *parent, const QString &titre, const QString &filtre,
+                                                 const QString &nomPropose) = 0;
 };
 
 class Polices {
@@ -62,6 +67,9 @@ public:
     // Asks for a printer and prints the plain text in this font, wrapped at the
     // page edge. False when cancelled or failed (the caller stays silent).
     virtual bool imprimer(QWidget *parent, const QString &texte, const QFont &police) = 0;
+    // The same for rich text (tables, colours), on a landscape page when asked.
+    // Unless a printer knows better, the text alone is printed.
+    virtual bool imprimerHtml(QWidget *parent, const QString &html, const QFont &police, bool paysage);
 };
 
 class Lanceur {
@@ -93,6 +101,11 @@ public:
     virtual bool demarrer(int frequence, Reception recevoir) = 0;
     virtual void arreter() = 0;
 };
+
+inline bool Imprimante::imprimerHtml(QWidget *parent, const QString &html, const QFont &police, bool)
+{
+    return imprimer(parent, QTextDocumentFragment::fromHtml(html).toPlainText(), police);
+}
 
 // Everything a window may need; the pointers outlive the windows.
 struct Plateforme {

@@ -11,6 +11,8 @@ public:
     bool question(QWidget *parent, const QString &titre, const QString &texte) override;
     int choisir(QWidget *parent, const QString &titre, const QString &texte, const QStringList &choix) override;
     QString choisirFichier(QWidget *parent, const QString &titre, const QString &filtre) override;
+    QString choisirFichierEnregistrement(QWidget *parent, const QString &titre, const QString &filtre,
+                                         const QString &nomPropose) override;
 };
 
 class PolicesQt : public Polices {
@@ -74,6 +76,7 @@ private:
 class ImprimanteQt : public Imprimante {
 public:
     bool imprimer(QWidget *parent, const QString &texte, const QFont &police) override;
+    bool imprimerHtml(QWidget *parent, const QString &html, const QFont &police, bool paysage) override;
 };
 
 class LanceurQt : public Lanceur {

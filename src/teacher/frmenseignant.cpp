@@ -1,6 +1,7 @@
 #include "frmenseignant.h"
 
 #include "data/reglages.h"
+#include "overview/frmsuivi.h"
 #include "panneaueleves.h"
 #include "textesenseignant.h"
 
@@ -70,17 +71,21 @@ void FrmEnseignant::construire()
 
     cmdEleves_ = new QPushButton(TextesEnseignant::eleves, this);
     cmdEleves_->setObjectName(QStringLiteral("cmdEleves"));
+    auto *cmdSuivi = new QPushButton(TextesEnseignant::suivi, this);
+    cmdSuivi->setObjectName(QStringLiteral("cmdSuivi"));
+    cmdSuivi->setToolTip(TextesEnseignant::bulleSuivi);
     cmdQuitter_ = new QPushButton(TextesEnseignant::quitter, this);
     cmdQuitter_->setObjectName(QStringLiteral("cmdQuitter"));
     // No default button: Enter in the pupil name field or the font list must
     // not close the window.
-    for (QPushButton *b : {cmdEleves_, cmdQuitter_}) {
+    for (QPushButton *b : {cmdSuivi, cmdEleves_, cmdQuitter_}) {
         b->setAutoDefault(false);
         b->setMinimumWidth(130);
     }
     auto *boutons = new QHBoxLayout;
     construireBoutonsMots(boutons);
     boutons->addStretch(1);
+    boutons->addWidget(cmdSuivi);
     boutons->addWidget(cmdEleves_);
     boutons->addSpacing(12);
     boutons->addWidget(cmdQuitter_);
@@ -95,6 +100,13 @@ void FrmEnseignant::construire()
 
     connect(cmdEleves_, &QPushButton::clicked, frameEleves_, &PanneauEleves::ouvrir);
     connect(cmdQuitter_, &QPushButton::clicked, this, &FrmEnseignant::accept);
+    // With the levels as they stand, saved or not.
+    connect(cmdSuivi, &QPushButton::clicked, this, [this] {
+        auto *suivi = new FrmSuivi(etat_.dossierInstallation, tableur_, plateforme_, this);
+        suivi->setAttribute(Qt::WA_DeleteOnClose);
+        suivi->showMaximized();
+        suivi->open();
+    });
     setRemplacer([this](const QString &mot) { remplacerEnregistrement(mot); });
 }
 

@@ -89,6 +89,9 @@ inline const QString titreEcouter = QStringLiteral("Écouter un mot");
 inline const QString aucunEnregistrement =
     QStringLiteral("Le mot « %1 » n'a plus d'enregistrement dans le dossier « Sons ».");
 inline const QString eleves = QStringLiteral("&Liste d'élèves");
+inline const QString suivi = QStringLiteral("S&uivi des élèves");
+inline const QString bulleSuivi =
+    QStringLiteral(" Où en est chaque élève, et quels mots la classe trouve difficiles. ");
 inline const QString quitter = QStringLiteral("&Quitter");
 
 inline const QString consignePolice =

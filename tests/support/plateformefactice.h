@@ -50,6 +50,14 @@ public:
         demandes.append({titre, QString(), true});
         return reponseFichier;
     }
+    QString nomPropose;                          // the name the last saving chooser offered
+    QString choisirFichierEnregistrement(QWidget *, const QString &titre, const QString &,
+                                         const QString &nom) override
+    {
+        demandes.append({titre, QString(), true});
+        nomPropose = nom;
+        return reponseFichier;
+    }
     QStringList titres() const
     {
         QStringList t;

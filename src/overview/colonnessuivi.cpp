@@ -1,0 +1,89 @@
+#include "colonnessuivi.h"
+
+#include "engine/etapes.h"
+#include "textessuivi.h"
+
+namespace {
+
+using Genre = ColonneSuivi::Genre;
+
+QVariant nombre(const SuiviEleve &e, int n)
+{
+    return e.lisible() ? QVariant(n) : QVariant();
+}
+
+ColonneSuivi colonneEtape(int etape, const QString &titre)
+{
+    return {titre, nomEtape(etape), Genre::Nombre,
+            [etape](const SuiviEleve &e, const QDate &) { return nombre(e, e.parEtape[size_t(etape)]); }};
+}
+
+} // namespace
+
+const std::vector<ColonneSuivi> &colonnesSuivi()
+{
+    static const std::vector<ColonneSuivi> colonnes = {
+        {TextesSuivi::colEleve, QString(), Genre::Texte,
+         [](const SuiviEleve &e, const QDate &) { return QVariant(e.nom); }},
+        {TextesSuivi::colVisite, TextesSuivi::bulleVisite, Genre::Date,
+         [](const SuiviEleve &e, const QDate &) {
+             return e.derniereVisite ? QVariant(*e.derniereVisite) : QVariant();
+         }},
+        {TextesSuivi::colMots, TextesSuivi::bulleMots, Genre::Barre,
+         [](const SuiviEleve &, const QDate &) { return QVariant(); }},
+        {TextesSuivi::colAcquis, TextesSuivi::bulleAcquis, Genre::Nombre,
+         [](const SuiviEleve &e, const QDate &) { return nombre(e, e.acquis()); }},
+        {TextesSuivi::colEnCours, TextesSuivi::bulleEnCours, Genre::Nombre,
+         [](const SuiviEleve &e, const QDate &) { return nombre(e, e.enCours()); }},
+        colonneEtape(kEtapeModele, TextesSuivi::colModele),
+        colonneEtape(kEtapeVoyelles, TextesSuivi::colVoyelles),
+        colonneEtape(kEtapeConsonnes, TextesSuivi::colConsonnes),
+        colonneEtape(kEtapeSansModele, TextesSuivi::colSansModele),
+        colonneEtape(kEtapeUnJour, TextesSuivi::colUnJour),
+        colonneEtape(kEtapeUneSemaine, TextesSuivi::colUneSemaine),
+        colonneEtape(kEtapeUnMois, TextesSuivi::colUnMois),
+        {TextesSuivi::colARevoir, TextesSuivi::bulleARevoir, Genre::Nombre,
+         [](const SuiviEleve &e, const QDate &) { return nombre(e, e.aRevoir); }},
+        {TextesSuivi::colNonProposes, TextesSuivi::bulleNonProposes, Genre::Nombre,
+         [](const SuiviEleve &e, const QDate &) { return nombre(e, e.nonProposes); }},
+        {TextesSuivi::colSansNiveau, TextesSuivi::bulleSansNiveau, Genre::Nombre,
+         [](const SuiviEleve &e, const QDate &) { return nombre(e, e.sansNiveau); }},
+        {TextesSuivi::colAttention, TextesSuivi::bulleAttention, Genre::Texte,
+         [](const SuiviEleve &e, const QDate &jour) {
+             QString texte = raisonsAttention(e, jour).join(QStringLiteral(", "));
+             if (e.etat == SuiviEleve::Etat::Illisible && !e.raison.isEmpty())
+                 texte += QStringLiteral(" : ") + e.raison;
+             return QVariant(texte);
+         }},
+    };
+    return colonnes;
+}
+
+const std::vector<SegmentEtape> &segmentsEtapes()
+{
+    static const std::vector<SegmentEtape> segments = [] {
+        std::vector<SegmentEtape> s;
+        s.push_back({kEtapeNouveau, nomEtape(kEtapeNouveau), 0xD8D8D8});
+        for (int etape = kEtapeModele; etape <= kEtapeUnMois; ++etape)
+            s.push_back({etape, nomEtape(etape), pointsEchelle()[size_t(etape - kEtapeModele)].rgb});
+        s.push_back({kEtapeAcquis, nomEtape(kEtapeAcquis), 0x000070});
+        return s;
+    }();
+    return segments;
+}
+
+QString nomEtape(int etape)
+{
+    switch (etape) {
+    case kEtapeNouveau: return TextesSuivi::etapeNouveau;
+    case kEtapeModele: return TextesSuivi::etapeModele;
+    case kEtapeVoyelles: return TextesSuivi::etapeVoyelles;
+    case kEtapeConsonnes: return TextesSuivi::etapeConsonnes;
+    case kEtapeSansModele: return TextesSuivi::etapeSansModele;
+    case kEtapeUnJour: return TextesSuivi::etapeUnJour;
+    case kEtapeUneSemaine: return TextesSuivi::etapeUneSemaine;
+    case kEtapeUnMois: return TextesSuivi::etapeUnMois;
+    case kEtapeAcquis: return TextesSuivi::etapeAcquis;
+    default: return QString();
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+// "Suivi des élèves": the class at a glance, in the teacher module. One row
+// per pupil with the counts of his words at each step and a bar drawing them;
+// the words the class finds hard; printing the class sheet and exporting the
+// table. Double-clicking a pupil opens his words one by one. Reads the
+// pupils' files once, when it opens; writes none of them.
+#include "data/listemots.h"
+#include "platform/plateforme.h"
+#include "suiviclasse.h"
+
+#include <QDialog>
+
+class ModeleClasse;
+class QLabel;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+class QTabWidget;
+
+class FrmSuivi : public QDialog {
+    Q_OBJECT
+public:
+    // liste: the word list as the teacher has it now (levels not yet saved included).
+    FrmSuivi(const QString &dossierInstallation, const ListeMots &liste, Plateforme plateforme,
+             QWidget *parent = nullptr);
+
+    const SuiviClasse &classe() const { return classe_; }
+    // The tabs ("La classe", "Mots difficiles"), for views added later.
+    QTabWidget *onglets() const { return onglets_; }
+
+    // Opens the pupil shown at this row of the class table (after sorting).
+    void ouvrirEleve(int ligneAffichee);
+    void imprimer();
+    void exporter();
+
+private:
+    QWidget *construireClasse();
+    QWidget *construireMotsDifficiles();
+
+    Plateforme plateforme_;
+    SuiviClasse classe_;
+    QList<MotDifficile> motsDifficiles_;
+    ModeleClasse *modele_ = nullptr;
+    QSortFilterProxyModel *tri_ = nullptr;
+    QTabWidget *onglets_ = nullptr;
+    QTableView *tblClasse_ = nullptr;
+};

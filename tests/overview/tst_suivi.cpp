@@ -1,0 +1,372 @@
+// The class overview read from real files in a throwaway installation folder.
+#include "data/verrou.h"
+#include "overview/frmsuivi.h"
+#include "overview/frmsuivieleve.h"
+#include "overview/suiviclasse.h"
+#include "platform/impression.h"
+#include "teacher/outils.h"
+
+#include <QPrinter>
+
+namespace {
+
+const QDate kJour(2026, 12, 5);
+
+// One row of a pupil file: eleven quoted cells, the word in the column of its stage.
+QByteArray ligneBil(const QByteArray &mot, int etape, const QByteArray &niveau, const QByteArray &date)
+{
+    QByteArray octets;
+    for (int c = 0; c < 11; ++c) {
+        const QByteArray cellule = c == 1 ? niveau : c == 2 ? date : c == etape ? mot : QByteArray();
+        octets += '"' + cellule + "\"\r\n";
+    }
+    return octets;
+}
+
+QByteArray date(int joursAvant)
+{
+    return kJour.addDays(-joursAvant).toString(u"dd/MM/yyyy"_s).toLatin1();
+}
+
+void dater(const Installation &inst, const QString &nom, int joursAvant)
+{
+    QFile f(inst.fichier(nom));
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.setFileTime(QDateTime(kJour.addDays(-joursAvant), QTime(16, 30)), QFileDevice::FileModificationTime));
+}
+
+// The platform printer, on a PDF file instead of a dialog.
+class ImprimantePdf : public ImprimanteFactice {
+public:
+    QString chemin;
+    bool imprimerHtml(QWidget *, const QString &html, const QFont &police, bool paysage) override
+    {
+        QPrinter imprimante(QPrinter::HighResolution);
+        imprimante.setOutputFormat(QPrinter::PdfFormat);
+        imprimante.setOutputFileName(chemin);
+        imprimante.setPageOrientation(paysage ? QPageLayout::Landscape : QPageLayout::Portrait);
+        return imprimerHtml(imprimante, html, police);
+    }
+    static bool imprimerHtml(QPrinter &p, const QString &html, const QFont &police)
+    {
+        return ::imprimerHtml(p, html, police);
+    }
+};
+
+QString executer(const QString &programme, const QStringList &arguments)
+{
+    QProcess p;
+    p.start(programme, arguments);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return u"<échec de %1>"_s.arg(programme);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestSuivi : public QObject {
+    Q_OBJECT
+private slots:
+    void compterEtapes_data();
+    void compterEtapes();
+    void exporterClasse();
+    void imprimerClasse();
+    void ouvrirDepuisEnseignant();
+    void trierClasse_data();
+    void trierClasse();
+};
+
+// Counts: 0 new with a level, 3..9, 10, then due, without level.
+using Comptes = QList<int>;
+
+void TestSuivi::compterEtapes_data()
+{
+    QTest::addColumn<QByteArray>("bil");
+    QTest::addColumn<int>("visiteIlYA");      // days since the file was written; -1: left as is
+    QTest::addColumn<bool>("verrouille");     // a pupil at work holds the file
+    QTest::addColumn<int>("etat");
+    QTest::addColumn<Comptes>("attendus");    // new, 3, 4, 5, 6, 7, 8, 9, acquired, due, without level
+    QTest::addColumn<QString>("attention");
+
+    // "lit" is not in Mots.dat any more: gone from the pupil's table too.
+    const QByteArray echelle = ligneBil("chat", 10, "1", date(40)) + ligneBil("mur", 3, "1", date(2))
+                               + ligneBil("sol", 3, "2", date(2)) + ligneBil("bol", 4, "1", date(0))
+                               + ligneBil("lune", 5, "2", date(0)) + ligneBil("pain", 6, "1", date(0))
+                               + ligneBil("main", 7, "1", date(1)) + ligneBil("nez", 7, "1", date(0))
+                               + ligneBil("riz", 8, "2", date(7)) + ligneBil("roi", 8, "2", date(6))
+                               + ligneBil("loup", 9, "3", date(30)) + ligneBil("feu", 9, "3", date(29))
+                               + ligneBil("lit", 10, "1", date(9)) + ligneBil("v\xe9lo", 0, "2", date(9))
+                               + ligneBil("zoo", 0, "", date(9));
+    QTest::newRow("chaque étape, attentes finies ou non") << echelle << 3 << false << int(SuiviEleve::Etat::Lu)
+        << Comptes{2, 2, 1, 1, 1, 2, 2, 2, 1, 3, 1} << QString();
+    QTest::newRow("élève au travail, venu il y a 20 jours") << echelle << 20 << true << int(SuiviEleve::Etat::Lu)
+        << Comptes{2, 2, 1, 1, 1, 2, 2, 2, 1, 3, 1} << u"pas venu depuis 20 jours"_s;
+
+    // A date that cannot be read counts as today: nothing due.
+    QTest::newRow("dates illisibles") << ligneBil("riz", 8, "2", "31/02/2026") + ligneBil("loup", 9, "3", "hier")
+        << 0 << false << int(SuiviEleve::Etat::Lu) << Comptes{12, 0, 0, 0, 0, 0, 1, 1, 0, 0, 1} << QString();
+
+    QByteArray beaucoup;
+    for (const char *mot : {"chat", "mur", "sol", "bol", "lune", "pain", "main", "nez", "riz", "roi"})
+        beaucoup += ligneBil(mot, 3, "1", date(1));
+    QTest::newRow("dix mots revenus à la copie") << beaucoup << 1 << false << int(SuiviEleve::Etat::Lu)
+        << Comptes{4, 10, 0, 0, 0, 0, 0, 0, 0, 0, 1} << u"10 mots revenus à la copie"_s;
+
+    // A quote lost in the middle: read one cell per line, nothing shifts.
+    QByteArray abime = ligneBil("chat", 10, "1", date(40)) + ligneBil("mur", 5, "1", date(2));
+    abime.replace("\"mur\"", "\"mur");
+    QTest::newRow("fichier abîmé") << abime << 2 << false << int(SuiviEleve::Etat::Abime)
+        << Comptes{12, 0, 0, 1, 0, 0, 0, 0, 1, 0, 1} << u"fichier abîmé"_s;
+
+    // The teacher created the pupil; he never came: every word still to meet.
+    QTest::newRow("jamais venu") << QByteArray() << -1 << false << int(SuiviEleve::Etat::Lu)
+        << Comptes{14, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1} << u"jamais venu"_s;
+}
+
+void TestSuivi::compterEtapes()
+{
+    QFETCH(QByteArray, bil);
+    QFETCH(int, visiteIlYA);
+    QFETCH(bool, verrouille);
+    QFETCH(int, etat);
+    QFETCH(Comptes, attendus);
+    QFETCH(QString, attention);
+
+    Installation inst;
+    QByteArray mots;
+    for (const char *m : {"chat", "mur", "sol", "bol", "lune", "pain", "main", "nez", "riz", "roi", "loup", "feu"})
+        mots += ligneMots(m, "1");
+    inst.ecrire(u"Mots.dat"_s, mots + ligneMots("v\xe9lo", "2") + ligneMots("zoo", ""));
+    inst.ecrire(u"Léa.bil"_s, bil);
+    if (visiteIlYA >= 0)
+        dater(inst, u"Léa.bil"_s, visiteIlYA);
+    // A file no one can read, beside: its own row, no counts.
+    inst.ecrire(u"ailleurs"_s, ligneBil("chat", 10, "1", date(1)));
+    QVERIFY(QFile::link(inst.fichier(u"ailleurs"_s), inst.fichier(u"Zoé.bil"_s)));
+    std::unique_ptr<Verrou> verrou;
+    if (verrouille) {
+        verrou = std::make_unique<Verrou>(cheminVerrouEleve(inst.dossier.path(), u"Léa"_s));
+        QVERIFY(verrou->tenu());
+    }
+    const ListeMots liste = LireListeMotsEleve(inst.dossier.path()).liste;
+
+    const SuiviClasse classe = lireSuiviClasse(inst.dossier.path(), liste, kJour);
+    QCOMPARE(classe.eleves.size(), 2);
+    const SuiviEleve &lea = classe.eleves[0];
+    QCOMPARE(lea.nom, u"Léa"_s);
+    QCOMPARE(int(lea.etat), etat);
+    const Comptes comptes{lea.nonProposes + lea.sansNiveau, lea.parEtape[3], lea.parEtape[4], lea.parEtape[5],
+                          lea.parEtape[6], lea.parEtape[7], lea.parEtape[8], lea.parEtape[9], lea.acquis(),
+                          lea.aRevoir, lea.sansNiveau};
+    QCOMPARE(comptes, attendus);
+    QCOMPARE(raisonsAttention(lea, kJour).join(u", "_s), attention);
+    QCOMPARE(lea.derniereVisite.has_value(), !bil.isEmpty());
+    QCOMPARE(inst.lire(u"Léa.bil"_s), bil);
+
+    const SuiviEleve &zoe = classe.eleves[1];
+    QCOMPARE(zoe.etat, SuiviEleve::Etat::Illisible);
+    QVERIFY(!zoe.raison.isEmpty());
+    QCOMPARE(raisonsAttention(zoe, kJour), QStringList{u"fichier illisible"_s});
+}
+
+namespace {
+
+// Three pupils: one at work on the ladder, one who never came (a name a
+// spreadsheet would take for a formula), one whose file cannot be read.
+void preparerClasse(Fenetre &f)
+{
+    const Installation &inst = f.inst;
+    inst.ecrire(u"Mots.dat"_s, ligneMots("chat", "1") + ligneMots("mur", "1") + ligneMots("sol", "1")
+                                   + ligneMots("lune", "2") + ligneMots("zoo", ""));
+    inst.ecrire(u"Dupont; Tom.bil"_s, ligneBil("chat", 10, "1", date(40)) + ligneBil("mur", 3, "1", date(2))
+                                          + ligneBil("sol", 7, "1", date(3)) + ligneBil("lune", 0, "2", date(9))
+                                          + ligneBil("zoo", 0, "", date(9)));
+    dater(inst, u"Dupont; Tom.bil"_s, 2);
+    inst.ecrire(u"=Max.bil"_s, {});
+    inst.ecrire(u"ailleurs"_s, ligneBil("chat", 10, "1", date(1)));
+    QVERIFY(QFile::link(inst.fichier(u"ailleurs"_s), inst.fichier(u"Zoé.bil"_s)));
+}
+
+const QStringList kSons{u"chat"_s, u"mur"_s, u"sol"_s, u"lune"_s, u"zoo"_s};
+
+FrmSuivi *ouvrirSuivi(Fenetre &f)
+{
+    f.clic(u"cmdSuivi"_s);
+    return f.f->findChild<FrmSuivi *>();
+}
+
+} // namespace
+
+void TestSuivi::exporterClasse()
+{
+    Fenetre f(kSons, {}, preparerClasse);
+    FrmSuivi *suivi = ouvrirSuivi(f);
+    QVERIFY(suivi);
+    f.p.messages.reponseFichier = f.inst.fichier(u"classe.csv"_s);
+    QTest::mouseClick(suivi->findChild<QPushButton *>(u"cmdExporter"_s), Qt::LeftButton);
+
+    const QByteArray attendu =
+        "\xEF\xBB\xBF"
+        "\xC3\x89l\xC3\xA8ve;Derni\xC3\xA8re visite;Acquis;En cours;Copie;Voyelles;Consonnes;Sans mod\xC3\xA8le;"
+        "24 h;1 semaine;1 mois;\xC3\x80 revoir ce jour;Non propos\xC3\xA9s;Sans niveau;\xC3\x80 surveiller\r\n"
+        "'=Max;;0;0;0;0;0;0;0;0;0;0;4;1;jamais venu\r\n"
+        "\"Dupont; Tom\";03/12/2026;1;2;1;0;0;0;1;0;0;1;1;1;\r\n"
+        "Zo\xC3\xA9;;;;;;;;;;;;;;fichier illisible : c'est un lien symbolique, qu'OrthoVal ne suit pas par "
+        "s\xC3\xA9" "curit\xC3\xA9.\r\n";
+    QCOMPARE(f.inst.lire(u"classe.csv"_s), attendu);
+    QCOMPARE(f.p.messages.demandes.last().titre, u"Exporter le suivi de la classe"_s);
+
+    // A folder where the file should be: told, nothing claimed.
+    QDir(f.inst.dossier.path()).mkdir(u"dossier.csv"_s);
+    f.p.messages.reponseFichier = f.inst.fichier(u"dossier.csv"_s);
+    QTest::mouseClick(suivi->findChild<QPushButton *>(u"cmdExporter"_s), Qt::LeftButton);
+    QCOMPARE(f.p.messages.demandes.last().titre, u"Exportation impossible"_s);
+}
+
+void TestSuivi::imprimerClasse()
+{
+    Fenetre f(kSons, {}, preparerClasse);
+    ImprimantePdf pdf;
+    pdf.chemin = f.inst.fichier(u"classe.pdf"_s);
+    Plateforme services = f.p.services();
+    services.imprimante = &pdf;
+    FrmSuivi suivi(f.inst.dossier.path(), f.f->tableur(), services);
+    suivi.show();
+    QTest::mouseClick(suivi.findChild<QPushButton *>(u"cmdImprimer"_s), Qt::LeftButton);
+    QVERIFY(QFileInfo(pdf.chemin).size() > 0);
+
+    // Rendered, the page carries the bar in the ladder's colours.
+    const QString image = f.inst.fichier(u"classe"_s);
+    executer(u"pdftoppm"_s, {u"-png"_s, u"-r"_s, u"60"_s, u"-singlefile"_s, pdf.chemin, image});
+    const QImage page(image + u".png"_s);
+    QVERIFY(!page.isNull());
+    // To look at it: ORTHOVAL_GARDER_PDF=/tmp/classe keeps classe.png and classe.pdf.
+    if (qEnvironmentVariableIsSet("ORTHOVAL_GARDER_PDF")) {
+        const QString garde = qEnvironmentVariable("ORTHOVAL_GARDER_PDF");
+        page.save(garde + u".png"_s);
+        QFile::remove(garde + u".pdf"_s);
+        QFile::copy(pdf.chemin, garde + u".pdf"_s);
+    }
+    QSet<QRgb> couleurs;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            couleurs.insert(page.pixel(x, y) & 0xFFFFFF);
+    QVERIFY(couleurs.contains(0xFF8000));   // copy step, as the child's first square
+    QVERIFY(couleurs.contains(0x00C000));   // waiting a day
+
+    // The row of each pupil holds his name and his counts, in the columns' order.
+    const QString texte =
+        executer(u"pdftotext"_s, {u"-layout"_s, pdf.chemin, u"-"_s}).replace(u"\uFB01"_s, u"fi"_s);
+    QVERIFY2(texte.contains(u"Suivi des élèves du 05/12/2026"_s), qPrintable(texte));
+    const auto ligneDe = [&texte](const QString &nom) {
+        for (const QString &l : texte.split(u'\n'))
+            if (l.contains(nom))
+                return l.simplified();
+        return QString();
+    };
+    QVERIFY2(ligneDe(u"Dupont; Tom"_s).contains(u"03/12/2026 1 2 1 0 0 0 1 0 0 1 1 1"_s), qPrintable(texte));
+    QVERIFY2(ligneDe(u"=Max"_s).contains(u"0 0 0 0 0 0 0 0 0 0 4 1"_s), qPrintable(texte));
+    QVERIFY2(texte.contains(u"⚠ =Max : jamais venu"_s), qPrintable(texte));
+    QVERIFY2(texte.simplified().contains(u"⚠ Zoé : fichier illisible : c'est un lien symbolique"_s), qPrintable(texte));
+    QVERIFY2(texte.contains(u"mur : revenu à la copie chez 1 élève(s), en cours d'étude chez 1, acquis chez 0"_s), qPrintable(texte));
+}
+
+void TestSuivi::ouvrirDepuisEnseignant()
+{
+    Fenetre f(kSons, {}, preparerClasse);
+    const QStringList fichiersAvant = QDir(f.inst.dossier.path()).entryList(QDir::Files | QDir::System);
+    const QByteArray tomAvant = f.inst.lire(u"Dupont; Tom.bil"_s);
+    FrmSuivi *suivi = ouvrirSuivi(f);
+    QVERIFY(suivi);
+    QVERIFY(QTest::qWaitForWindowExposed(suivi));
+    auto *table = suivi->findChild<QTableView *>(u"tblClasse"_s);
+    QCOMPARE(table->model()->rowCount(), 3);
+    // Sorted by acquired words, most first: Tom leads; who stands out is marked, not only coloured.
+    table->sortByColumn(3, Qt::DescendingOrder);
+    QCOMPARE(table->model()->index(0, 0).data().toString(), u"Dupont; Tom"_s);
+    QCOMPARE(table->model()->index(1, 0).data().toString().left(2), u"⚠ "_s);
+    QCOMPARE(table->model()->index(2, 0).data().toString().left(2), u"⚠ "_s);
+
+    const QRect cellule = table->visualRect(table->model()->index(0, 0));
+    // A press first, as a real double click brings (QTest's alone does not reach doubleClicked).
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellule.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cellule.center());
+    auto *eleve = suivi->findChild<FrmSuiviEleve *>();
+    QVERIFY(eleve);
+    QCOMPARE(eleve->windowTitle(), u"Suivi de Dupont; Tom"_s);
+    QCOMPARE(eleve->motsAffiches(), 5);
+    auto *etape = eleve->findChild<QComboBox *>(u"cmbEtape"_s);
+    auto *niveau = eleve->findChild<QComboBox *>(u"cmbNiveau"_s);
+    etape->setCurrentIndex(etape->findText(u"Copie avec modèle"_s));
+    QCOMPARE(eleve->motsAffiches(), 1);
+    etape->setCurrentIndex(etape->findText(u"Non proposé"_s));
+    QCOMPARE(eleve->motsAffiches(), 2);
+    niveau->setCurrentIndex(niveau->findText(u"Sans niveau"_s));
+    QCOMPARE(eleve->motsAffiches(), 1);
+    QCOMPARE(eleve->findChild<QTableView *>(u"tblMots"_s)->model()->index(0, 0).data().toString(), u"zoo"_s);
+
+    // The child's own report, as his window prints it.
+    QTest::mouseClick(eleve->findChild<QPushButton *>(u"cmdImprimerBilan"_s), Qt::LeftButton);
+    QCOMPARE(f.p.imprimante.textes.size(), 1);
+    QVERIFY(f.p.imprimante.textes[0].startsWith(u"Dupont; Tom - 05/12/2026\n\nMOTS ACQUIS"_s));
+    QVERIFY(f.p.imprimante.textes[0].endsWith(u"MOTS NON PROPOSES\n\nlune / zoo / "_s));
+
+    // Read only: no pupil file changed, no lock left, nothing new in the folder.
+    QCOMPARE(f.inst.lire(u"Dupont; Tom.bil"_s), tomAvant);
+    QCOMPARE(QDir(f.inst.dossier.path()).entryList(QDir::Files | QDir::System), fichiersAvant);
+}
+
+void TestSuivi::trierClasse_data()
+{
+    QTest::addColumn<QString>("colonne");
+    QTest::addColumn<QStringList>("noms");   // ascending
+    QTest::newRow("noms, en ordre alphabétique français") << u"Élève"_s
+        << QStringList{u"adam"_s, u"Bob"_s, u"Émile"_s, u"Zoé"_s};
+    QTest::newRow("mots acquis, en nombres") << u"Acquis"_s
+        << QStringList{u"Bob"_s, u"Émile"_s, u"Zoé"_s, u"adam"_s};
+    QTest::newRow("dernière visite, jamais venu d'abord") << u"Dernière\nvisite"_s
+        << QStringList{u"Bob"_s, u"Émile"_s, u"Zoé"_s, u"adam"_s};
+}
+
+void TestSuivi::trierClasse()
+{
+    QFETCH(QString, colonne);
+    QFETCH(QStringList, noms);
+    QStringList sons;
+    for (int i = 0; i < 12; ++i)
+        sons << u"mot%1"_s.arg(i);
+    Fenetre f(sons, {}, [](Fenetre &f) {
+        // name, words acquired, days since the visit (-1: never came)
+        const std::tuple<QString, int, int> eleves[] = {
+            {u"adam"_s, 10, 1}, {u"Bob"_s, 0, -1}, {u"Émile"_s, 2, 30}, {u"Zoé"_s, 9, 5}};
+        for (const auto &[nom, acquis, jours] : eleves) {
+            QByteArray bil;
+            for (int i = 0; jours >= 0 && i < 12; ++i)
+                bil += ligneBil("mot" + QByteArray::number(i), i < acquis ? 10 : 0, "1", date(40));
+            f.inst.ecrire(nom + u".bil"_s, bil);
+            if (jours >= 0)
+                dater(f.inst, nom + u".bil"_s, jours);
+        }
+    });
+    FrmSuivi *suivi = ouvrirSuivi(f);
+    QVERIFY(suivi);
+    auto *table = suivi->findChild<QTableView *>(u"tblClasse"_s);
+    const QAbstractItemModel *m = table->model();
+    int c = 0;
+    while (c < m->columnCount() && m->headerData(c, Qt::Horizontal).toString() != colonne)
+        ++c;
+    QVERIFY(c < m->columnCount());
+    for (const Qt::SortOrder ordre : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        table->sortByColumn(c, ordre);
+        QStringList lus;
+        for (int r = 0; r < m->rowCount(); ++r)
+            lus << m->index(r, 0).data().toString().remove(u"⚠ "_s);
+        QStringList attendus = noms;
+        if (ordre == Qt::DescendingOrder)
+            std::reverse(attendus.begin(), attendus.end());
+        QCOMPARE(lus, attendus);
+    }
+}
+
+QTEST_MAIN(TestSuivi)
+#include "tst_suivi.moc"
