@@ -14,7 +14,7 @@ const QString kCleDonnees = QStringLiteral("donnees");
 const QString kNomConfig = QStringLiteral("orthoval.conf");
 const QString kConfigSysteme = QStringLiteral("/etc/orthoval/orthoval.conf");
 // A system installation keeps its own files apart from the program:
-// <prefix>/lib/orthoval/orthoval and <prefix>/share/orthoval/bibliotheque.
+// <prefix>/libexec/orthoval/orthoval and <prefix>/share/orthoval/bibliotheque.
 const QString kPartageDepuisProgramme = QStringLiteral("../../share/orthoval/bibliotheque");
 const QString kBibliotheque = QStringLiteral("bibliotheque");
 

@@ -23,14 +23,14 @@ void ecrire(const QString &chemin, const QByteArray &octets)
 }
 
 // copie: a copied installation folder (its library beside the program);
-// systeme: /usr/lib/orthoval with /usr/share/orthoval beside.
+// systeme: /usr/libexec/orthoval with /usr/share/orthoval beside.
 struct Ordinateur {
     QTemporaryDir racine;
     EnvironnementDonnees environnement;
     explicit Ordinateur(const QString &installation)
     {
         ::chmod(QFile::encodeName(racine.path()).constData(), 0755);   // for "nobody" below
-        const QString programme = installation == u"copie"_s ? chemin(u"stage"_s) : chemin(u"usr/lib/orthoval"_s);
+        const QString programme = installation == u"copie"_s ? chemin(u"stage"_s) : chemin(u"usr/libexec/orthoval"_s);
         QDir().mkpath(programme);
         QDir().mkpath(installation == u"copie"_s ? chemin(u"stage/bibliotheque"_s)
                                                  : chemin(u"usr/share/orthoval/bibliotheque"_s));
