@@ -172,7 +172,7 @@ QString decrireDossierDonnees(const ChoixDonnees &choix)
 {
     QString pourquoi;
     switch (choix.origine) {
-    case OrigineDonnees::LigneCommande: pourquoi = QStringLiteral("choisi au lancement (--donnees)"); break;
+    case OrigineDonnees::LigneCommande: pourquoi = QStringLiteral("choisi au lancement par --donnees"); break;
     case OrigineDonnees::Programme: pourquoi = QStringLiteral("le dossier du programme"); break;
     case OrigineDonnees::ConfigUtilisateur:
     case OrigineDonnees::ConfigSysteme: pourquoi = QStringLiteral("réglé dans orthoval.conf"); break;

@@ -1,6 +1,7 @@
 #include "frmorthoval.h"
 
 #include "data/eleves.h"
+#include "platform/systeme.h"
 
 #include <QDir>
 #include <QEvent>
@@ -41,11 +42,7 @@ const QString kLabel2_1 = QStringLiteral(
 
 QString texteAffichage()
 {
-#ifdef Q_OS_WIN
-    return kAffichage + u'\n' + kBarreDesTachesWindows;
-#else
-    return kAffichage;
-#endif
+    return kSousWindows ? kAffichage + u'\n' + kBarreDesTachesWindows : kAffichage;
 }
 
 const QString kTitreSansEleve = QStringLiteral("Pas de fichier Elèves");
