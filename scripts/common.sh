@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth xdotool imagemagick poppler-utils
   pulseaudio pulseaudio-utils
   clang libclang-rt-14-dev
+  dpkg-dev desktop-file-utils appstream lintian
 )
 
 install_packages() {

@@ -1,18 +1,53 @@
-// OrthoVal: the main window over the installation folder, which is the folder
-// of the program itself.
+// OrthoVal: the main window over the data folder decided at start-up (see
+// platform/dossierdonnees.h).
+//   orthoval [--donnees DOSSIER] [--verifier]
+#include "data/etatprogramme.h"
+#include "installer/preparerdonnees.h"
+#include "platform/dossierdonnees.h"
 #include "platform/plateformeqt.h"
 #include "shell/frmorthoval.h"
-#include "shell/programme.h"
+#include "verification.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTextStream>
 #include <QTranslator>
+#include <cstring>
+
+namespace {
+
+const QString kTitreSansDonnees = QStringLiteral("OrthoVal ne peut pas démarrer");
+const QString kTitreSansBibliotheque = QStringLiteral("Bibliothèque de départ absente");
+
+bool demande(int argc, char **argv, const char *option)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], option) == 0)
+            return true;
+    return false;
+}
+
+PreparationDonnees preparer(ChoixDonnees &choix)
+{
+    choix = choisirDossierDonnees(lireEnvironnementDonnees(QCoreApplication::arguments()));
+    return preparerDossierDonnees(choix, trouverBibliotheque(QCoreApplication::applicationDirPath()));
+}
+
+}  // namespace
 
 int main(int argc, char *argv[])
 {
+    if (demande(argc, argv, "--verifier")) {
+        QCoreApplication application(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("OrthoVal"));
+        ChoixDonnees choix;
+        const PreparationDonnees preparation = preparer(choix);
+        QTextStream sortie(stdout);
+        return verifierInstallation(choix, preparation, sortie);
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OrthoVal"));
     // No display name: Qt would append " — OrthoVal" to every window title,
@@ -30,10 +65,22 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/orthoval.png")));
 #endif
 
-    EtatProgramme etat;
-    etat.dossierInstallation = QDir::cleanPath(QCoreApplication::applicationDirPath());
     PlateformeQt plateforme;
+    ChoixDonnees choix;
+    const PreparationDonnees preparation = preparer(choix);
+    if (!preparation.ok()) {
+        // Never another folder instead: a pupil's progress would be split.
+        QTextStream(stderr) << preparation.erreur << '\n';
+        plateforme.services().messages->information(nullptr, kTitreSansDonnees, preparation.erreur);
+        return 1;
+    }
+    if (!preparation.avertissement.isEmpty())
+        plateforme.services().messages->information(nullptr, kTitreSansBibliotheque, preparation.avertissement);
+
+    EtatProgramme etat;
+    etat.dossierInstallation = choix.dossier;
     FrmOrthoval principal(etat, plateforme.services());
+    principal.afficherDossierDonnees(decrireDossierDonnees(choix));
     principal.show();
     return application.exec();
 }

@@ -1,9 +1,12 @@
-// Sons.exe: installs the starter sound library beside the program. The
+// Sons.exe: installs the starter sound library into the data folder (the
+// program's folder, a configured one or the per-user one: the same rule as
+// the program, see platform/dossierdonnees.h). The
 // program starts it with --cache when the Sons folder is missing at start-up
 // (no window); the teacher button starts it without, and then it shows what
 // it did.
 #include "fenetreinstallation.h"
 #include "installerbibliotheque.h"
+#include "platform/dossierdonnees.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,10 +24,17 @@ bool demandeSansFenetre(int argc, char **argv)
     return false;
 }
 
-ResultatInstallation installerAupresDuProgramme()
+ResultatInstallation installerDansDossierDonnees()
 {
-    const QString dossier = QCoreApplication::applicationDirPath();
-    return InstallerBibliotheque(QDir(dossier).filePath(QStringLiteral("bibliotheque")), dossier);
+    const ChoixDonnees choix = choisirDossierDonnees(lireEnvironnementDonnees(QCoreApplication::arguments()));
+    if (!choix.ok()) {
+        ResultatInstallation resultat;
+        resultat.erreur = choix.erreur;
+        return resultat;
+    }
+    if (choix.origine == OrigineDonnees::Utilisateur)
+        QDir().mkpath(choix.dossier);
+    return InstallerBibliotheque(trouverBibliotheque(QCoreApplication::applicationDirPath()), choix.dossier);
 }
 
 }  // namespace
@@ -33,7 +43,7 @@ int main(int argc, char **argv)
 {
     if (demandeSansFenetre(argc, argv)) {
         QCoreApplication application(argc, argv);
-        const ResultatInstallation resultat = installerAupresDuProgramme();
+        const ResultatInstallation resultat = installerDansDossierDonnees();
         QTextStream sortie(resultat.ok ? stdout : stderr);
         sortie << resultat.message() << '\n';
         for (const QString &avertissement : resultat.avertissements)
@@ -42,7 +52,7 @@ int main(int argc, char **argv)
     }
 
     QApplication application(argc, argv);
-    FenetreInstallation fenetre(installerAupresDuProgramme);
+    FenetreInstallation fenetre(installerDansDossierDonnees);
     fenetre.show();
     return application.exec();
 }

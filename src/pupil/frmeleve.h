@@ -5,7 +5,7 @@
 #include "data/listemots.h"
 #include "data/tableprogression.h"
 #include "platform/plateforme.h"
-#include "shell/programme.h"
+#include "data/etatprogramme.h"
 
 #include <QDialog>
 #include <memory>

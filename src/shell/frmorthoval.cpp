@@ -1,6 +1,7 @@
 #include "frmorthoval.h"
 
 #include "data/eleves.h"
+#include "platform/systeme.h"
 
 #include <QDir>
 #include <QEvent>
@@ -41,11 +42,7 @@ const QString kLabel2_1 = QStringLiteral(
 
 QString texteAffichage()
 {
-#ifdef Q_OS_WIN
-    return kAffichage + u'\n' + kBarreDesTachesWindows;
-#else
-    return kAffichage;
-#endif
+    return kSousWindows ? kAffichage + u'\n' + kBarreDesTachesWindows : kAffichage;
 }
 
 const QString kTitreSansEleve = QStringLiteral("Pas de fichier Elèves");
@@ -140,6 +137,10 @@ void FrmOrthoval::construire()
     dansInformations->setSpacing(10);
     dansInformations->addWidget(creerTexte(QStringLiteral("Label2_0"), texteAffichage(), informations));
     dansInformations->addWidget(creerTexte(QStringLiteral("Label2_1"), kLabel2_1, informations));
+    lblDonnees_ = creerTexte(QStringLiteral("lblDonnees"), QString(), informations);
+    lblDonnees_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblDonnees_->hide();
+    dansInformations->addWidget(lblDonnees_);
 
     lblPolice_ = new QLabel(QStringLiteral("AaBb"), this);
     lblPolice_->setObjectName(QStringLiteral("lblPolice"));
@@ -156,6 +157,12 @@ void FrmOrthoval::construire()
     page->addWidget(informations);
 
     resize(760, 540);
+}
+
+void FrmOrthoval::afficherDossierDonnees(const QString &texte)
+{
+    lblDonnees_->setText(texte);
+    lblDonnees_->setVisible(!texte.isEmpty());
 }
 
 void FrmOrthoval::demarrer()

@@ -3,7 +3,7 @@
 // doors (pupil, teacher, quit) over a blue-to-cyan gradient.
 #include "platform/plateforme.h"
 #include "portes.h"
-#include "programme.h"
+#include "data/etatprogramme.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -18,6 +18,9 @@ public:
 
     // Tests hand in windows that do not block.
     void remplacerFenetres(FenetresModales fenetres);
+
+    // Where the data are, in the information text.
+    void afficherDossierDonnees(const QString &texte);
 
     // The pupils listed at start-up or at the last activation.
     const QStringList &eleves() const { return eleves_; }
@@ -44,4 +47,5 @@ private:
     QPushButton *cmdMaitre_ = nullptr;
     QPushButton *cmdQuitter_ = nullptr;
     QLabel *lblPolice_ = nullptr;
+    QLabel *lblDonnees_ = nullptr;
 };

@@ -8,7 +8,7 @@
 
 bool sonsPresents(const QString &dossierInstallation)
 {
-    return QFileInfo(dossierInstallation + QLatin1Char('/') + kDossierSons).isDir();
+    return QFileInfo(QDir(dossierInstallation).filePath(kDossierSons)).isDir();
 }
 
 ReglageFonte lirePoliceExercice(const QString &dossierInstallation)
@@ -19,15 +19,15 @@ ReglageFonte lirePoliceExercice(const QString &dossierInstallation)
 void installerSonsAuDemarrage(const QString &dossierInstallation, Lanceur &lanceur)
 {
     if (!sonsPresents(dossierInstallation))
-        lanceur.lancer(dossierInstallation + QStringLiteral("/Sons.exe"), true);
+        lanceur.lancer(QDir(dossierInstallation).filePath(QStringLiteral("Sons.exe")), true);
 }
 
 bool installerSonsPourEnseignant(const QString &dossierInstallation, Lanceur &lanceur)
 {
     if (sonsPresents(dossierInstallation))
         return true;
-    const bool lance = lanceur.lancer(dossierInstallation + QStringLiteral("/sons.exe"), false)
-                       || lanceur.lancer(dossierInstallation + QStringLiteral("/Sons.exe"), false);
+    const bool lance = lanceur.lancer(QDir(dossierInstallation).filePath(QStringLiteral("sons.exe")), false)
+                       || lanceur.lancer(QDir(dossierInstallation).filePath(QStringLiteral("Sons.exe")), false);
     // The installer writes the folder beside the program: in a read-only
     // folder it starts but can never succeed.
     return lance && QFileInfo(dossierInstallation).isWritable();

@@ -3,7 +3,7 @@
 // road (installer, access code, teacher window) can be checked on its own.
 #include "data/listemots.h"
 #include "platform/plateforme.h"
-#include "programme.h"
+#include "data/etatprogramme.h"
 
 #include <QString>
 #include <functional>

@@ -7,7 +7,7 @@
 //     if (etat.accessGranted) { FrmEnseignant f(etat, plateforme, this); f.montrer(); }
 //     etat.accessGranted = false;
 #include "platform/plateforme.h"
-#include "shell/programme.h"
+#include "data/etatprogramme.h"
 
 #include <QDialog>
 

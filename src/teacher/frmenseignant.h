@@ -10,7 +10,7 @@
 // then exec()), then resets etat.accessGranted.
 #include "data/listemots.h"
 #include "platform/plateforme.h"
-#include "shell/programme.h"
+#include "data/etatprogramme.h"
 
 #include <QDialog>
 #include <functional>

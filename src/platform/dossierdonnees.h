@@ -1,0 +1,48 @@
+#pragma once
+// Where the data live (the pupils' .bil files, Mots.dat, Code.dat, Fonte.dat,
+// Sons/), decided once at start-up, in this order:
+//   1. --donnees DOSSIER on the command line;
+//   2. the program's own folder, when it is writable and is not a system
+//      installation (a copied folder, a USB stick, a build folder);
+//   3. the line "donnees=DOSSIER" of the per-user configuration file
+//      ($XDG_CONFIG_HOME/OrthoVal/orthoval.conf);
+//   4. the same line in the system-wide file (/etc/orthoval/orthoval.conf);
+//   5. the per-user data folder ($XDG_DATA_HOME/OrthoVal), created at the
+//      first start.
+// A folder named on the command line or in a configuration file must exist
+// and be writable: otherwise the program says so and does not start, rather
+// than keep a pupil's progress in two places.
+// QtCore only: the environment is a parameter, so tests give a fake one.
+#include <QString>
+#include <QStringList>
+
+struct EnvironnementDonnees {
+    QString dossierProgramme;    // the folder of the running program
+    QStringList arguments;       // the command line, program name first
+    QString configUtilisateur;   // path of the per-user configuration file
+    QString configSysteme;       // path of the system-wide configuration file
+    QString dossierUtilisateur;  // the per-user data folder
+};
+
+enum class OrigineDonnees { LigneCommande, Programme, ConfigUtilisateur, ConfigSysteme, Utilisateur };
+
+struct ChoixDonnees {
+    QString dossier;          // absolute, clean; empty on failure
+    OrigineDonnees origine = OrigineDonnees::Programme;
+    QString erreur;           // French, for a teacher; empty when the folder can be used
+    bool ok() const { return erreur.isEmpty(); }
+};
+
+// The real environment: the running program, QStandardPaths, /etc.
+EnvironnementDonnees lireEnvironnementDonnees(const QStringList &arguments);
+
+// Applies the rule. The per-user folder is only chosen here, not created.
+ChoixDonnees choisirDossierDonnees(const EnvironnementDonnees &environnement);
+
+// The folder of the starter library (recordings and mots-depart.txt) that
+// ships with the program: beside it in a copied folder, under
+// share/orthoval in a system installation. Empty when none is found.
+QString trouverBibliotheque(const QString &dossierProgramme);
+
+// A line for the main window: where the data are and why there.
+QString decrireDossierDonnees(const ChoixDonnees &choix);

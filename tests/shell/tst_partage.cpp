@@ -1,0 +1,69 @@
+// The school's shared drive dropping during a pupil's visit: the folder is
+// renamed away before Quitter, as when the network drive goes. The save fails
+// with a message, nothing is written anywhere else, the work stays in memory,
+// and once the folder is back the next Quitter writes it all. Two computers
+// on one folder are the lock tests' business (tests/verrous).
+#include "pupil/pilote.h"
+#include "pupil/textes.h"
+
+namespace {
+
+// Two words answered right, as a child does.
+void travailler(Pilote &p)
+{
+    p.repondre(p.fenetre->motCourant());
+    p.suivant();
+    p.repondre(p.fenetre->motCourant());
+}
+
+}  // namespace
+
+class TestPartage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void partagePerdu_data()
+    {
+        QTest::addColumn<int>("essaisPendantLaCoupure");
+        QTest::newRow("one Quitter while the drive is gone") << 1;
+        // The second failure asks whether to leave without saving; the adult says no.
+        QTest::newRow("Quitter again while the drive is still gone") << 2;
+    }
+
+    void partagePerdu()
+    {
+        QFETCH(int, essaisPendantLaCoupure);
+        const QStringList mots{u"chat"_s, u"lapin"_s, u"école"_s};
+        Installation temoin, partage;
+        temoin.preparer(mots);
+        partage.preparer(mots);
+        {
+            Pilote p(temoin, u"Paul"_s);
+            travailler(p);
+            p.quitter();
+        }
+
+        Pilote p(partage, u"Paul"_s);
+        p.plateforme.messages.reponseQuestion = false;
+        travailler(p);
+        const QString dossier = partage.dossier.path(), ailleurs = dossier + u".coupe"_s;
+        QVERIFY(QDir().rename(dossier, ailleurs));
+        for (int essai = 0; essai < essaisPendantLaCoupure; ++essai)
+            p.quitter();
+        const bool reste = p.fenetre->isVisible();
+        const bool rienEcritAilleurs = !QFileInfo::exists(dossier);
+        QVERIFY(QDir().rename(ailleurs, dossier));
+        QVERIFY2(reste, "the window closed and the work is gone");
+        QVERIFY2(rienEcritAilleurs, "the save went to another folder");
+        QCOMPARE(p.messages(textes_eleve::kTitreEnregistrement), essaisPendantLaCoupure);
+        QVERIFY(p.plateforme.messages.demandes.first().texte.contains(textes_eleve::kEnregistrementRate));
+
+        p.quitter();
+        QVERIFY(!p.fenetre->isVisible());
+        QCOMPARE(partage.lireBilan(u"Paul"_s), temoin.lireBilan(u"Paul"_s));
+        QVERIFY(partage.lireBilan(u"Paul"_s) != octetsBilan({}));
+    }
+};
+
+QTEST_MAIN(TestPartage)
+#include "tst_partage.moc"
