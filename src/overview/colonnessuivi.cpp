@@ -12,6 +12,12 @@ QVariant nombre(const SuiviEleve &e, int n)
     return e.lisible() ? QVariant(n) : QVariant();
 }
 
+// No journal, no count (rather than a zero that looks like no mistake).
+QVariant nombreErreurs(const SuiviEleve &e, int n)
+{
+    return e.erreurs.reponses > 0 ? QVariant(n) : QVariant();
+}
+
 ColonneSuivi colonneEtape(int etape, const QString &titre)
 {
     return {titre, nomEtape(etape), Genre::Nombre,
@@ -48,6 +54,10 @@ const std::vector<ColonneSuivi> &colonnesSuivi()
          [](const SuiviEleve &e, const QDate &) { return nombre(e, e.nonProposes); }},
         {TextesSuivi::colSansNiveau, TextesSuivi::bulleSansNiveau, Genre::Nombre,
          [](const SuiviEleve &e, const QDate &) { return nombre(e, e.sansNiveau); }},
+        {TextesSuivi::colErreursSon, TextesSuivi::bulleErreursSon, Genre::Nombre,
+         [](const SuiviEleve &e, const QDate &) { return nombreErreurs(e, e.erreursDeSon()); }},
+        {TextesSuivi::colErreursOrthographe, TextesSuivi::bulleErreursOrthographe, Genre::Nombre,
+         [](const SuiviEleve &e, const QDate &) { return nombreErreurs(e, e.erreursDOrthographe()); }},
         {TextesSuivi::colAttention, TextesSuivi::bulleAttention, Genre::Texte,
          [](const SuiviEleve &e, const QDate &jour) {
              QString texte = raisonsAttention(e, jour).join(QStringLiteral(", "));

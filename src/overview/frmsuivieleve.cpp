@@ -5,6 +5,7 @@
 #include "engine/etapes.h"
 #include "engine/selection.h"
 #include "modelesuivi.h"
+#include "panneauerreurs.h"
 #include "pupil/rapport.h"
 #include "textessuivi.h"
 
@@ -150,6 +151,10 @@ FrmSuiviEleve::FrmSuiviEleve(const SuiviEleve &eleve, Plateforme plateforme, QWi
     onglets_ = new QTabWidget(this);
     onglets_->setObjectName(QStringLiteral("ongletsEleve"));
     onglets_->addTab(zone, TextesSuivi::ongletMotsEleve);
+    auto *erreurs = new PanneauErreurs(this);
+    erreurs->setObjectName(QStringLiteral("panneauErreurs"));
+    erreurs->AfficherBilan(eleve.nom, eleve.erreurs);
+    onglets_->addTab(erreurs, TextesSuivi::ongletErreurs);
     page->addWidget(onglets_, 1);
 
     auto *cmdImprimer = new QPushButton(TextesSuivi::imprimerBilan, this);

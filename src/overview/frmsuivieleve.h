@@ -1,7 +1,8 @@
 #pragma once
 // One pupil, word by word: each word with its step, level and date, filtered
 // by step and level; his printed report, the one his own window prints. The
-// words sit in the first tab; other views of the pupil come as more tabs.
+// words sit in the first tab, his mistakes (from his answer journal) in the
+// second.
 #include "platform/plateforme.h"
 #include "suiviclasse.h"
 

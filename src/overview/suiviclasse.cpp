@@ -29,6 +29,20 @@ int SuiviEleve::enCours() const
     return n;
 }
 
+int SuiviEleve::erreursDeSon() const
+{
+    return erreurs.parSorte[size_t(SorteErreur::SonChange)];
+}
+
+int SuiviEleve::erreursDOrthographe() const
+{
+    int n = 0;
+    for (int sorte = 0; sorte < kNombreSortes; ++sorte)
+        if (sonGarde(SorteErreur(sorte)))
+            n += erreurs.parSorte[size_t(sorte)];
+    return n;
+}
+
 std::optional<qint64> SuiviEleve::joursDepuisVisite(const QDate &aujourdhui) const
 {
     if (!derniereVisite)
@@ -50,6 +64,8 @@ QStringList raisonsAttention(const SuiviEleve &eleve, const QDate &aujourdhui)
         raisons << QStringLiteral("pas venu depuis %1 jours").arg(*jours);
     if (eleve.auModele() >= kMotsAuModele)
         raisons << QStringLiteral("%1 mots revenus à la copie").arg(eleve.auModele());
+    if (eleve.erreurs.incomplet)
+        raisons << QStringLiteral("journal des réponses incomplet");
     return raisons;
 }
 
@@ -86,6 +102,7 @@ SuiviEleve lireSuiviEleve(const QString &dossierInstallation, const QString &nom
 {
     SuiviEleve eleve;
     eleve.nom = nom;
+    eleve.erreurs = ResumerErreursEleve(dossierInstallation, nom, kErreursRecentes);
     const QFileInfo fichier(cheminBilan(dossierInstallation, nom));
     const ChargementBilan chargement = ChargerBilan(eleve.table, dossierInstallation, nom, aujourdhui);
     if (!chargement.lu) {

@@ -4,6 +4,7 @@
 // the pupil last came. Read only: no file is written, no lock is taken (a
 // pupil at work still has a whole file on disk, the one of his last visit).
 #include "data/listemots.h"
+#include "erreurs.h"
 #include "data/tableprogression.h"
 
 #include <QDate>
@@ -35,6 +36,11 @@ struct SuiviEleve {
     // a pupil whose file is still empty (never came).
     std::optional<QDateTime> derniereVisite;
 
+    // His mistakes by kind, from his answer journal, with the newest ones.
+    // Kept apart from the counts: the journal is read even when the progress
+    // file cannot be.
+    BilanErreurs erreurs;
+
     // The table as the pupil window would have it now (reconciled with the list).
     TableProgression table;
 
@@ -42,6 +48,9 @@ struct SuiviEleve {
     int acquis() const { return parEtape[10]; }
     int enCours() const;
     int auModele() const { return parEtape[3]; }
+    // Mistakes whose sounds differ from the word's, and those whose sounds are right.
+    int erreursDeSon() const;
+    int erreursDOrthographe() const;
     // Days since the last visit; none when never came.
     std::optional<qint64> joursDepuisVisite(const QDate &aujourdhui) const;
 };
@@ -49,6 +58,8 @@ struct SuiviEleve {
 // What makes a pupil stand out in the class table.
 inline constexpr int kJoursSansVisite = 14;
 inline constexpr int kMotsAuModele = 10;
+// How many of a pupil's newest mistakes are kept for his detail.
+inline constexpr int kErreursRecentes = 30;
 // Why this pupil needs a look, in French, one reason per item; empty when none.
 QStringList raisonsAttention(const SuiviEleve &eleve, const QDate &aujourdhui);
 

@@ -42,10 +42,19 @@ inline const QString bulleNonProposes =
 inline const QString colSansNiveau = QStringLiteral("Sans niveau");
 inline const QString bulleSansNiveau =
     QStringLiteral("Mots sans niveau : ils ne seront jamais proposés tant qu'ils n'en ont pas.");
+inline const QString colErreursSon = QStringLiteral("Erreurs : son changé");
+inline const QString bulleErreursSon = QStringLiteral(
+    "Réponses fausses dont les sons ne sont pas ceux du mot (poison pour poisson) : travail sur les sons. "
+    "D'après le journal des réponses, sur un an au plus ; vide quand l'élève n'a pas de journal.");
+inline const QString colErreursOrthographe = QStringLiteral("Erreurs : son juste");
+inline const QString bulleErreursOrthographe = QStringLiteral(
+    "Réponses fausses qui se prononcent comme le mot (méson pour maison) : l'orthographe n'est pas encore "
+    "mémorisée. D'après le journal des réponses, sur un an au plus.");
 inline const QString colAttention = QStringLiteral("À surveiller");
 inline const QString bulleAttention = QStringLiteral(
-    "Élèves absents depuis au moins 14 jours, avec au moins 10 mots revenus à la copie, ou dont le "
-    "fichier est abîmé ou illisible.");
+    "Élèves absents depuis au moins 14 jours, avec au moins 10 mots revenus à la copie, dont le "
+    "fichier est abîmé ou illisible, ou dont le journal des réponses a des trous.");
+inline const QString ongletErreurs = QStringLiteral("&Erreurs");
 inline const QString marqueAttention = QStringLiteral("⚠ ");
 inline const QString illisible = QStringLiteral("Fichier illisible");
 inline const QString jamais = QStringLiteral("jamais venu");

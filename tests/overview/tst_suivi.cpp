@@ -1,7 +1,9 @@
 // The class overview read from real files in a throwaway installation folder.
+#include "data/journal.h"
 #include "data/verrou.h"
 #include "overview/frmsuivi.h"
 #include "overview/frmsuivieleve.h"
+#include "overview/panneauerreurs.h"
 #include "overview/suiviclasse.h"
 #include "platform/impression.h"
 #include "teacher/outils.h"
@@ -171,8 +173,9 @@ void TestSuivi::compterEtapes()
 
 namespace {
 
-// Three pupils: one at work on the ladder, one who never came (a name a
-// spreadsheet would take for a formula), one whose file cannot be read.
+// Three pupils: one at work on the ladder, with his answers in his journal,
+// one who never came (a name a spreadsheet would take for a formula), one
+// whose file cannot be read.
 void preparerClasse(Fenetre &f)
 {
     const Installation &inst = f.inst;
@@ -182,6 +185,12 @@ void preparerClasse(Fenetre &f)
                                           + ligneBil("sol", 7, "1", date(3)) + ligneBil("lune", 0, "2", date(9))
                                           + ligneBil("zoo", 0, "", date(9)));
     dater(inst, u"Dupont; Tom.bil"_s, 2);
+    // One sound changed, two spellings not yet memorised, one right answer.
+    Journal journal(inst.dossier.path(), u"Dupont; Tom"_s);
+    const QDateTime moment(QDate(2026, 12, 3), QTime(9, 30));
+    for (const auto &[mot, tapee] : {std::pair{u"lune"_s, u"lume"_s}, {u"mur"_s, u"mure"_s}, {u"sol"_s, u"sole"_s},
+                                     {u"chat"_s, u"chat"_s}})
+        QVERIFY(journal.AjouterReponse(moment, mot, tapee, mot == tapee, 3));
     inst.ecrire(u"=Max.bil"_s, {});
     inst.ecrire(u"ailleurs"_s, ligneBil("chat", 10, "1", date(1)));
     QVERIFY(QFile::link(inst.fichier(u"ailleurs"_s), inst.fichier(u"Zoé.bil"_s)));
@@ -208,10 +217,11 @@ void TestSuivi::exporterClasse()
     const QByteArray attendu =
         "\xEF\xBB\xBF"
         "\xC3\x89l\xC3\xA8ve;Derni\xC3\xA8re visite;Acquis;En cours;Copie;Voyelles;Consonnes;Sans mod\xC3\xA8le;"
-        "24 h;1 semaine;1 mois;\xC3\x80 revoir ce jour;Non propos\xC3\xA9s;Sans niveau;\xC3\x80 surveiller\r\n"
-        "'=Max;;0;0;0;0;0;0;0;0;0;0;4;1;jamais venu\r\n"
-        "\"Dupont; Tom\";03/12/2026;1;2;1;0;0;0;1;0;0;1;1;1;\r\n"
-        "Zo\xC3\xA9;;;;;;;;;;;;;;fichier illisible : c'est un lien symbolique, qu'OrthoVal ne suit pas par "
+        "24 h;1 semaine;1 mois;\xC3\x80 revoir ce jour;Non propos\xC3\xA9s;Sans niveau;"
+        "Erreurs : son chang\xC3\xA9;Erreurs : son juste;\xC3\x80 surveiller\r\n"
+        "'=Max;;0;0;0;0;0;0;0;0;0;0;4;1;;;jamais venu\r\n"
+        "\"Dupont; Tom\";03/12/2026;1;2;1;0;0;0;1;0;0;1;1;1;1;2;\r\n"
+        "Zo\xC3\xA9;;;;;;;;;;;;;;;;fichier illisible : c'est un lien symbolique, qu'OrthoVal ne suit pas par "
         "s\xC3\xA9" "curit\xC3\xA9.\r\n";
     QCOMPARE(f.inst.lire(u"classe.csv"_s), attendu);
     QCOMPARE(f.p.messages.demandes.last().titre, u"Exporter le suivi de la classe"_s);
@@ -264,7 +274,7 @@ void TestSuivi::imprimerClasse()
                 return l.simplified();
         return QString();
     };
-    QVERIFY2(ligneDe(u"Dupont; Tom"_s).contains(u"03/12/2026 1 2 1 0 0 0 1 0 0 1 1 1"_s), qPrintable(texte));
+    QVERIFY2(ligneDe(u"Dupont; Tom"_s).contains(u"03/12/2026 1 2 1 0 0 0 1 0 0 1 1 1 1 2"_s), qPrintable(texte));
     QVERIFY2(ligneDe(u"=Max"_s).contains(u"0 0 0 0 0 0 0 0 0 0 4 1"_s), qPrintable(texte));
     QVERIFY2(texte.contains(u"⚠ =Max : jamais venu"_s), qPrintable(texte));
     QVERIFY2(texte.simplified().contains(u"⚠ Zoé : fichier illisible : c'est un lien symbolique"_s), qPrintable(texte));
@@ -304,6 +314,11 @@ void TestSuivi::ouvrirDepuisEnseignant()
     niveau->setCurrentIndex(niveau->findText(u"Sans niveau"_s));
     QCOMPARE(eleve->motsAffiches(), 1);
     QCOMPARE(eleve->findChild<QTableView *>(u"tblMots"_s)->model()->index(0, 0).data().toString(), u"zoo"_s);
+    // His mistakes, newest first, in their own tab.
+    const BilanErreurs &erreurs = eleve->findChild<PanneauErreurs *>(u"panneauErreurs"_s)->bilan();
+    QCOMPARE(erreurs.erreurs, 3);
+    QCOMPARE(erreurs.recentes.first().tapee, u"sole"_s);
+    QCOMPARE(erreurs.recentes.first().sorte, SorteErreur::FinaleMuette);
 
     // The child's own report, as his window prints it.
     QTest::mouseClick(eleve->findChild<QPushButton *>(u"cmdImprimerBilan"_s), Qt::LeftButton);
