@@ -8,6 +8,7 @@
 #include "textessuivi.h"
 
 #include <QDir>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -104,6 +105,41 @@ FrmSuivi::FrmSuivi(const QString &dossierInstallation, const ListeMots &liste, P
     connect(cmdExporter, &QPushButton::clicked, this, &FrmSuivi::exporter);
     connect(cmdFermer, &QPushButton::clicked, this, &QDialog::accept);
     resize(1100, 600);
+
+    QStringList noms;
+    for (const SuiviEleve &e : classe_.eleves)
+        noms << e.nom;
+    connect(&erreurs_, &QFutureWatcherBase::finished, this, &FrmSuivi::ajouterErreursLues);
+    erreurs_.setFuture(QtConcurrent::run(resumerErreursClasse, dossierInstallation, noms));
+}
+
+FrmSuivi::~FrmSuivi()
+{
+    erreurs_.waitForFinished();
+}
+
+void FrmSuivi::attendreErreurs()
+{
+    erreurs_.waitForFinished();
+    ajouterErreursLues();
+}
+
+void FrmSuivi::ajouterErreursLues()
+{
+    if (erreursAjoutees_)
+        return;
+    erreursAjoutees_ = true;
+    ajouterErreurs(classe_, erreurs_.result());
+    modele_->actualiser();
+    afficherResume();
+}
+
+void FrmSuivi::afficherResume()
+{
+    lblResume_->setText(classe_.eleves.isEmpty() ? TextesSuivi::aucunEleve
+                                                 : TextesSuivi::resume.arg(classe_.eleves.size())
+                                                       .arg(texteDate(classe_.jour))
+                                                       .arg(modele_->nombreASurveiller()));
 }
 
 QWidget *FrmSuivi::construireClasse()
@@ -112,14 +148,10 @@ QWidget *FrmSuivi::construireClasse()
     auto *colonne = new QVBoxLayout(zone);
     modele_ = new ModeleClasse(classe_, zone);
 
-    auto *resume = new QLabel(zone);
-    resume->setObjectName(QStringLiteral("lblResume"));
-    resume->setText(classe_.eleves.isEmpty()
-                        ? TextesSuivi::aucunEleve
-                        : TextesSuivi::resume.arg(classe_.eleves.size())
-                              .arg(texteDate(classe_.jour))
-                              .arg(modele_->nombreASurveiller()));
-    colonne->addWidget(resume);
+    lblResume_ = new QLabel(zone);
+    lblResume_->setObjectName(QStringLiteral("lblResume"));
+    afficherResume();
+    colonne->addWidget(lblResume_);
     colonne->addWidget(new QLabel(TextesSuivi::consigne, zone));
 
     tblClasse_ = creerTable("tblClasse", modele_, zone);
@@ -157,6 +189,7 @@ void FrmSuivi::ouvrirEleve(int ligneAffichee)
     const QModelIndex source = tri_->mapToSource(tri_->index(ligneAffichee, 0));
     if (!source.isValid())
         return;
+    attendreErreurs();
     auto *fenetre = new FrmSuiviEleve(modele_->eleve(source.row()), plateforme_, this);
     fenetre->setAttribute(Qt::WA_DeleteOnClose);
     fenetre->open();
@@ -164,6 +197,7 @@ void FrmSuivi::ouvrirEleve(int ligneAffichee)
 
 void FrmSuivi::imprimer()
 {
+    attendreErreurs();
     QFont police = font();
     police.setPointSizeF(8);
     plateforme_.imprimante->imprimerHtml(this, htmlFeuilleClasse(classe_, motsDifficiles_), police, true);
@@ -180,6 +214,7 @@ void FrmSuivi::exporter()
                                                                                TextesSuivi::filtreExport, propose);
     if (chemin.isEmpty())
         return;
+    attendreErreurs();
     const ResultatEcriture resultat = exporterCsvClasse(chemin, classe_);
     if (!resultat.ok)
         plateforme_.messages->information(this, TextesSuivi::titreExportEchoue, resultat.message());

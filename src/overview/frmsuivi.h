@@ -3,12 +3,15 @@
 // per pupil with the counts of his words at each step and a bar drawing them;
 // the words the class finds hard; printing the class sheet and exporting the
 // table. Double-clicking a pupil opens his words one by one. Reads the
-// pupils' files once, when it opens; writes none of them.
+// pupils' files once, when it opens; writes none of them. The counts come
+// at once; the mistakes by kind follow a moment later, read in the background
+// (printing, exporting or opening a pupil waits for them).
 #include "data/listemots.h"
 #include "platform/plateforme.h"
 #include "suiviclasse.h"
 
 #include <QDialog>
+#include <QFutureWatcher>
 
 class ModeleClasse;
 class QLabel;
@@ -23,6 +26,7 @@ public:
     // liste: the word list as the teacher has it now (levels not yet saved included).
     FrmSuivi(const QString &dossierInstallation, const ListeMots &liste, Plateforme plateforme,
              QWidget *parent = nullptr);
+    ~FrmSuivi() override;
 
     const SuiviClasse &classe() const { return classe_; }
     // The tabs ("La classe", "Mots difficiles"), for views added later.
@@ -32,8 +36,13 @@ public:
     void ouvrirEleve(int ligneAffichee);
     void imprimer();
     void exporter();
+    // Returns once the pupils' mistakes are in the table.
+    void attendreErreurs();
 
 private:
+    void ajouterErreursLues();
+    void afficherResume();
+
     QWidget *construireClasse();
     QWidget *construireMotsDifficiles();
 
@@ -44,4 +53,7 @@ private:
     QSortFilterProxyModel *tri_ = nullptr;
     QTabWidget *onglets_ = nullptr;
     QTableView *tblClasse_ = nullptr;
+    QLabel *lblResume_ = nullptr;
+    QFutureWatcher<QList<BilanErreurs>> erreurs_;
+    bool erreursAjoutees_ = false;
 };

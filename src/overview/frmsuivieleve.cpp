@@ -151,10 +151,19 @@ FrmSuiviEleve::FrmSuiviEleve(const SuiviEleve &eleve, Plateforme plateforme, QWi
     onglets_ = new QTabWidget(this);
     onglets_->setObjectName(QStringLiteral("ongletsEleve"));
     onglets_->addTab(zone, TextesSuivi::ongletMotsEleve);
-    auto *erreurs = new PanneauErreurs(this);
-    erreurs->setObjectName(QStringLiteral("panneauErreurs"));
-    erreurs->AfficherBilan(eleve.nom, eleve.erreurs);
-    onglets_->addTab(erreurs, TextesSuivi::ongletErreurs);
+    // Built when first shown: thirty aligned answers cost more than the words.
+    auto *pageErreurs = new QWidget(this);
+    auto *zoneErreurs = new QVBoxLayout(pageErreurs);
+    zoneErreurs->setContentsMargins(0, 0, 0, 0);
+    onglets_->addTab(pageErreurs, TextesSuivi::ongletErreurs);
+    connect(onglets_, &QTabWidget::currentChanged, this, [this, pageErreurs, zoneErreurs](int) {
+        if (onglets_->currentWidget() != pageErreurs || zoneErreurs->count() > 0)
+            return;
+        auto *erreurs = new PanneauErreurs(pageErreurs);
+        erreurs->setObjectName(QStringLiteral("panneauErreurs"));
+        erreurs->AfficherBilan(eleve_.nom, eleve_.erreurs);
+        zoneErreurs->addWidget(erreurs);
+    });
     page->addWidget(onglets_, 1);
 
     auto *cmdImprimer = new QPushButton(TextesSuivi::imprimerBilan, this);

@@ -69,6 +69,14 @@ int ModeleClasse::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(colonnesSuivi().size());
 }
 
+void ModeleClasse::actualiser()
+{
+    for (qsizetype i = 0; i < classe_.eleves.size(); ++i)
+        attention_[size_t(i)] = !raisonsAttention(classe_.eleves[i], classe_.jour).isEmpty();
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
 int ModeleClasse::nombreASurveiller() const
 {
     return int(std::count(attention_.begin(), attention_.end(), true));

@@ -27,6 +27,8 @@ public:
     const SuiviEleve &eleve(int ligne) const { return classe_.eleves[ligne]; }
     // The pupils that stand out.
     int nombreASurveiller() const;
+    // After the pupils' mistakes were added to the class.
+    void actualiser();
 
 private:
     const SuiviClasse &classe_;

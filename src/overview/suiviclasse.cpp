@@ -102,7 +102,6 @@ SuiviEleve lireSuiviEleve(const QString &dossierInstallation, const QString &nom
 {
     SuiviEleve eleve;
     eleve.nom = nom;
-    eleve.erreurs = ResumerErreursEleve(dossierInstallation, nom, kErreursRecentes);
     const QFileInfo fichier(cheminBilan(dossierInstallation, nom));
     const ChargementBilan chargement = ChargerBilan(eleve.table, dossierInstallation, nom, aujourdhui);
     if (!chargement.lu) {
@@ -136,6 +135,20 @@ SuiviClasse lireSuiviClasse(const QString &dossierInstallation, const ListeMots 
         eleve = lireSuiviEleve(dossierInstallation, eleve.nom, liste, index, aujourdhui);
     });
     return classe;
+}
+
+QList<BilanErreurs> resumerErreursClasse(const QString &dossierInstallation, const QStringList &noms)
+{
+    QList<BilanErreurs> erreurs;
+    for (const QString &nom : noms)
+        erreurs.append(ResumerErreursEleve(dossierInstallation, nom, kErreursRecentes));
+    return erreurs;
+}
+
+void ajouterErreurs(SuiviClasse &classe, const QList<BilanErreurs> &erreurs)
+{
+    for (qsizetype i = 0; i < classe.eleves.size() && i < erreurs.size(); ++i)
+        classe.eleves[i].erreurs = erreurs[i];
 }
 
 QList<MotDifficile> compterMotsDifficiles(const SuiviClasse &classe)

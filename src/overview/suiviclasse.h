@@ -36,9 +36,9 @@ struct SuiviEleve {
     // a pupil whose file is still empty (never came).
     std::optional<QDateTime> derniereVisite;
 
-    // His mistakes by kind, from his answer journal, with the newest ones.
-    // Kept apart from the counts: the journal is read even when the progress
-    // file cannot be.
+    // His mistakes by kind, from his answer journal, with the newest ones;
+    // filled apart (resumerErreursClasse), since sorting them out asks the
+    // speech engine. The journal is read even when the progress file cannot be.
     BilanErreurs erreurs;
 
     // The table as the pupil window would have it now (reconciled with the list).
@@ -78,6 +78,10 @@ struct SuiviClasse {
     QDate jour;
     QList<SuiviEleve> eleves;   // by name
 };
+
+// Each pupil's mistakes, from his journal, in the order of the names.
+QList<BilanErreurs> resumerErreursClasse(const QString &dossierInstallation, const QStringList &noms);
+void ajouterErreurs(SuiviClasse &classe, const QList<BilanErreurs> &erreurs);
 
 // Every pupil of the folder, read on every core. liste: the word list as the
 // teacher has it now.

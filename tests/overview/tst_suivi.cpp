@@ -315,6 +315,7 @@ void TestSuivi::ouvrirDepuisEnseignant()
     QCOMPARE(eleve->motsAffiches(), 1);
     QCOMPARE(eleve->findChild<QTableView *>(u"tblMots"_s)->model()->index(0, 0).data().toString(), u"zoo"_s);
     // His mistakes, newest first, in their own tab.
+    eleve->onglets()->setCurrentIndex(1);
     const BilanErreurs &erreurs = eleve->findChild<PanneauErreurs *>(u"panneauErreurs"_s)->bilan();
     QCOMPARE(erreurs.erreurs, 3);
     QCOMPARE(erreurs.recentes.first().tapee, u"sole"_s);
