@@ -1,5 +1,6 @@
 #include "verrou.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -134,6 +135,17 @@ Verrou::~Verrou()
 bool Verrou::tenu() const
 {
     return verrou_->isLocked();
+}
+
+bool Verrou::perdu() const
+{
+    if (!verrou_->isLocked())
+        return false;
+    qint64 pid = 0;
+    QString ordinateur, programme;
+    if (!verrou_->getLockInfo(&pid, &ordinateur, &programme))
+        return true;
+    return pid != QCoreApplication::applicationPid() || ordinateur != QSysInfo::machineHostName();
 }
 
 void Verrou::liberer()

@@ -25,6 +25,11 @@ public:
     Verrou &operator=(const Verrou &) = delete;
 
     bool tenu() const;
+    // Held when taken, and its file no longer names this program: the folder
+    // changed under it (a network drive unmounted, leaving its empty mount
+    // point) or another computer took over a lock left unrefreshed. Saving
+    // then would split a pupil's work between two places, or overwrite it.
+    bool perdu() const;
     // Another program holds the lock, here or on another computer. A lock
     // that cannot be written at all (read-only folder) is not "occupe": the
     // save will tell what is wrong.

@@ -15,6 +15,8 @@
 #include "zonereponse.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -252,16 +254,24 @@ bool FrmEleve::enregistrerAvantDepart()
 {
     if (nomEleve_.isEmpty())
         return true;   // nobody identified: nothing to save
-    const ResultatEcriture resultat = EnregistrerBilan(fgEleve_, etat_.dossierInstallation, nomEleve_, garderCopie_);
-    if (resultat.ok) {
-        garderCopie_ = false;
-        echecEnregistrement_ = false;
-        return true;
+    // A folder that is gone is told by the save itself, naming the file.
+    QString echec;
+    if (verrou_ && QFileInfo(etat_.dossierInstallation).isDir() && verrou_->perdu()) {
+        echec = kVerrouPerdu.arg(nomEleve_, QDir::toNativeSeparators(etat_.dossierInstallation));
+    } else {
+        const ResultatEcriture resultat =
+            EnregistrerBilan(fgEleve_, etat_.dossierInstallation, nomEleve_, garderCopie_);
+        if (resultat.ok) {
+            garderCopie_ = false;
+            echecEnregistrement_ = false;
+            return true;
+        }
+        echec = resultat.message();
     }
     if (!echecEnregistrement_) {
         echecEnregistrement_ = true;
-        plateforme_.messages->information(this, kTitreEnregistrement, resultat.message() + kEnregistrementRate);
+        plateforme_.messages->information(this, kTitreEnregistrement, echec + kEnregistrementRate);
         return false;
     }
-    return plateforme_.messages->question(this, kTitreEnregistrement, resultat.message() + kQuitterSansEnregistrer);
+    return plateforme_.messages->question(this, kTitreEnregistrement, echec + kQuitterSansEnregistrer);
 }

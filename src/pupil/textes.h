@@ -38,6 +38,10 @@ inline const QString kTitreEnregistrement = QStringLiteral("Enregistrement impos
 inline const QString kEnregistrementRate = QStringLiteral(
     "\n\nLes progrès de cette séance sont encore en mémoire. "
     "Corrigez le problème (dossier protégé, disque plein...) puis cliquez de nouveau sur Quitter.");
+inline const QString kVerrouPerdu = QStringLiteral(
+    "Le travail de %1 n'a pas été enregistré : le dossier « %2 » n'est plus celui où la séance a "
+    "commencé (lecteur réseau déconnecté ?), ou un autre ordinateur a repris le travail de cet élève. "
+    "Rien n'a été écrit, pour ne pas partager ses progrès entre deux endroits.");
 inline const QString kQuitterSansEnregistrer = QStringLiteral(
     "\n\nQuitter sans enregistrer ? Les progrès de cette séance seront perdus.");
 

@@ -1,6 +1,7 @@
 // The school's shared drive dropping during a pupil's visit: the folder is
-// renamed away before Quitter, as when the network drive goes. The save fails
-// with a message, nothing is written anywhere else, the work stays in memory,
+// renamed away before Quitter, as when the network drive goes, or replaced by
+// an empty folder, as when it is unmounted and leaves its mount point. The
+// save fails with a message, nothing is written anywhere else, the work stays in memory,
 // and once the folder is back the next Quitter writes it all. Two computers
 // on one folder are the lock tests' business (tests/verrous).
 #include "pupil/pilote.h"
@@ -25,14 +26,18 @@ private slots:
     void partagePerdu_data()
     {
         QTest::addColumn<int>("essaisPendantLaCoupure");
-        QTest::newRow("one Quitter while the drive is gone") << 1;
+        QTest::addColumn<bool>("pointDeMontageVide");
+        QTest::newRow("one Quitter while the drive is gone") << 1 << false;
         // The second failure asks whether to leave without saving; the adult says no.
-        QTest::newRow("Quitter again while the drive is still gone") << 2;
+        QTest::newRow("Quitter again while the drive is still gone") << 2 << false;
+        // Writable, but not where the visit began: nothing may land there.
+        QTest::newRow("drive unmounted, its empty mount point left") << 2 << true;
     }
 
     void partagePerdu()
     {
         QFETCH(int, essaisPendantLaCoupure);
+        QFETCH(bool, pointDeMontageVide);
         const QStringList mots{u"chat"_s, u"lapin"_s, u"école"_s};
         Installation temoin, partage;
         temoin.preparer(mots);
@@ -48,10 +53,15 @@ private slots:
         travailler(p);
         const QString dossier = partage.dossier.path(), ailleurs = dossier + u".coupe"_s;
         QVERIFY(QDir().rename(dossier, ailleurs));
+        if (pointDeMontageVide)
+            QVERIFY(QDir().mkdir(dossier));
         for (int essai = 0; essai < essaisPendantLaCoupure; ++essai)
             p.quitter();
         const bool reste = p.fenetre->isVisible();
-        const bool rienEcritAilleurs = !QFileInfo::exists(dossier);
+        const bool rienEcritAilleurs = pointDeMontageVide ? QDir(dossier).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
+                                                          : !QFileInfo::exists(dossier);
+        if (pointDeMontageVide)
+            QDir(dossier).removeRecursively();
         QVERIFY(QDir().rename(ailleurs, dossier));
         QVERIFY2(reste, "the window closed and the work is gone");
         QVERIFY2(rienEcritAilleurs, "the save went to another folder");
