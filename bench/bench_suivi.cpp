@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -120,7 +121,8 @@ void BM_LireSuiviClasse(benchmark::State &state)
 }
 BENCHMARK(BM_LireSuiviClasse)->Unit(benchmark::kMillisecond);
 
-// One pupil's words and mistakes: the window built, shown and painted.
+// One pupil: the window built, shown and painted on his words (range 0), or
+// then turned to his mistakes tab (range 1), thirty answers letter by letter.
 void BM_OuvrirEleve(benchmark::State &state)
 {
     Classe &c = classe();
@@ -133,9 +135,13 @@ void BM_OuvrirEleve(benchmark::State &state)
         if (!QTest::qWaitForWindowExposed(&fenetre))
             state.SkipWithError("window not shown");
         benchmark::DoNotOptimize(fenetre.grab().width());
+        if (state.range(0) == 1) {
+            fenetre.onglets()->setCurrentIndex(1);
+            benchmark::DoNotOptimize(fenetre.grab().width());
+        }
     }
 }
-BENCHMARK(BM_OuvrirEleve)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OuvrirEleve)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
