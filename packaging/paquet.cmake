@@ -17,7 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Fonts for young readers, and French buttons in Qt's message boxes.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-comic-neue, fonts-sil-andika, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-comic-neue, fonts-sil-andika, fonts-opendyslexic, fonts-ecolier-court, fonts-ecolier-lignes-court, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "spelling trainer for children, in French")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "OrthoVal teaches children aged 6 to 11 to spell French words. A child
 picks his name, hears a word, types it and is told at once whether it is
