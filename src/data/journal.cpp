@@ -77,6 +77,19 @@ int ouvrirDossier(const QString &dossier)
     return ::open(chemin.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
 }
 
+// Opens the journal for appending, only as a plain file (never a link,
+// and a named pipe planted there must not hang the pupil window); -1 otherwise.
+int ouvrirFichier(int dossier, const QByteArray &nom, struct stat &etat)
+{
+    const int options = O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    const int fd = ::openat(dossier, nom.constData(), options, 0666);
+    if (fd >= 0 && (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 QByteArray lireTout(int fd)
 {
     QByteArray octets;
@@ -214,14 +227,8 @@ bool Journal::ecrire(const QByteArray &ligne, const QDate &aujourdhui)
         return false;
     const QByteArray nom = QFile::encodeName(eleve_ + QStringLiteral(".txt"));
     const QByteArray nomDrapeau = QFile::encodeName(eleve_ + QStringLiteral(".incomplet"));
-    // O_NONBLOCK: a named pipe planted in the place of the file must not hang the pupil window.
-    const int options = O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-    int fd = ::openat(dossier, nom.constData(), options, 0666);
     struct stat etat {};
-    if (fd >= 0 && (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode))) {
-        ::close(fd);
-        fd = -1;
-    }
+    int fd = ouvrirFichier(dossier, nom, etat);
     if (fd >= 0 && !rotationFaite_) {
         rotationFaite_ = true;
         char debut[kLongueurMoment];
@@ -236,11 +243,7 @@ bool Journal::ecrire(const QByteArray &ligne, const QDate &aujourdhui)
             const QByteArray gardees = garderRecentes(lireTout(fd), limite, plafond_);
             if (ecrireFichier(cheminJournal(dossier_, eleve_), gardees).ok) {
                 ::close(fd);
-                fd = ::openat(dossier, nom.constData(), options, 0666);
-                if (fd >= 0 && (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode))) {
-                    ::close(fd);
-                    fd = -1;
-                }
+                fd = ouvrirFichier(dossier, nom, etat);
             }
         }
     }

@@ -1,6 +1,7 @@
 #include "lignesmots.h"
 
 #include "encodage.h"
+#include "tableprogression.h"
 
 #include <QFile>
 #include <QHash>
@@ -60,7 +61,7 @@ LignesMots lire(const QList<Morceau> &morceaux, const QStringList &existants)
         QString niveau;
         separerNiveau(texte, mot, niveau);
         auto refuser = [&](const QString &raison) { resultat.refuses.append({m.ligne, texte, raison}); };
-        if (!niveau.isEmpty() && !(niveau.size() == 1 && niveau.at(0) >= u'1' && niveau.at(0) <= u'5')) {
+        if (!niveau.isEmpty() && !niveauValide(niveau)) {
             refuser(QStringLiteral("le niveau « %1 » n'existe pas : un niveau va de 1 à 5.").arg(niveau));
             continue;
         }

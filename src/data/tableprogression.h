@@ -14,6 +14,12 @@ inline constexpr int kColonneAcquis = 10;
 // The columns that can hold the word, in the order a row's word is looked for.
 inline constexpr std::array<int, 9> kColonnesMot = {0, 3, 4, 5, 6, 7, 8, 9, 10};
 
+// A level a new word can be proposed with: exactly one digit from 1 to 5.
+inline bool niveauValide(const QString &niveau)
+{
+    return niveau.size() == 1 && niveau[0] >= u'1' && niveau[0] <= u'5';
+}
+
 using LigneProgression = std::array<QString, kColonnes>;
 // Rows move as plain memory when the table grows or loses rows.
 Q_DECLARE_TYPEINFO(LigneProgression, Q_RELOCATABLE_TYPE);

@@ -45,9 +45,8 @@ public:
         for (int etape = kEtapeSansModele; etape >= kEtapeModele; --etape)
             if (!l[etape].isEmpty())
                 return kPassesAttente + kEtapeSansModele - etape;
-        // A new word's level must be exactly one digit from 1 to 5.
         const QString &niveau = l[kColonneNiveau];
-        if (!l[kEtapeNouveau].isEmpty() && niveau.size() == 1 && niveau[0] >= u'1' && niveau[0] <= u'5')
+        if (!l[kEtapeNouveau].isEmpty() && niveauValide(niveau))
             return kPasseNouveaux + (niveau[0].unicode() - u'1');
         return kAucunePasse;
     }

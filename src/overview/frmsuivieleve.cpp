@@ -49,8 +49,7 @@ protected:
         if (niveau.isEmpty())
             return true;
         const QString n = m->index(ligne, kNiveau, parent).data().toString();
-        const bool valide = n.size() == 1 && n[0] >= u'1' && n[0] <= u'5';
-        return niveau == kAucunNiveau ? !valide : n == niveau;
+        return niveau == kAucunNiveau ? !niveauValide(n) : n == niveau;
     }
 };
 

@@ -12,15 +12,6 @@
 #include <QHash>
 #include <algorithm>
 
-namespace {
-
-bool niveauValide(const QString &niveau)
-{
-    return niveau.size() == 1 && niveau[0] >= u'1' && niveau[0] <= u'5';
-}
-
-} // namespace
-
 int SuiviEleve::enCours() const
 {
     int n = 0;
@@ -73,16 +64,12 @@ void compterTable(SuiviEleve &eleve, const QDate &aujourdhui)
 {
     eleve.parEtape.fill(0);
     eleve.aRevoir = eleve.nonProposes = eleve.sansNiveau = 0;
-    for (const LigneProgression &ligne : eleve.table.lignes()) {
-        int etape = -1;
-        for (int c : kColonnesMot) {
-            if (!ligne[c].isEmpty()) {
-                etape = c;
-                break;
-            }
-        }
+    const TableProgression &table = eleve.table;
+    for (int r = 0; r < table.nombreLignes(); ++r) {
+        const int etape = table.etapeDeLigne(r);
         if (etape < 0)
             continue;   // a row with no word: never proposed, never listed
+        const LigneProgression &ligne = table.ligne(r);
         ++eleve.parEtape[etape];
         if (etape == kEtapeNouveau)
             ++(niveauValide(ligne[kColonneNiveau]) ? eleve.nonProposes : eleve.sansNiveau);
