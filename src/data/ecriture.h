@@ -51,6 +51,16 @@ ResultatEcriture ecrireFichierUtf8(const QString &chemin, const QString &texte);
 // Removes a file; a file that is already gone is a success.
 ResultatEcriture supprimerFichier(const QString &chemin);
 
+// The rights (permission bits) a new file gets in the folder open at the
+// descriptor dossier: those the folder grants, without execution, and
+// read-write for the group of a folder shared by a group (setgid and
+// group-writable), so that every account of a class can save it. Unix only.
+unsigned modeNouveauFichier(int dossier);
+
+// Gives a file just created by this account (a lock, an empty file) the
+// rights of its folder, as above. Links and special files are left alone.
+void donnerDroitsDuDossier(const QString &chemin);
+
 // Creates the file empty when it does not exist; an existing file is left
 // untouched. Returns false when it cannot be created.
 bool creerSiAbsent(const QString &chemin);

@@ -1,6 +1,7 @@
 #include "journal.h"
 
 #include "ecriture.h"
+#include "valeurs.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -70,11 +71,20 @@ int ouvrirDossier(const QString &dossier)
         // Shared like the data folder: every pupil account writes its journal here.
         struct stat donnees {};
         if (::stat(QFile::encodeName(dossier).constData(), &donnees) == 0)
-            ::chmod(chemin.constData(), donnees.st_mode & 0777);
+            ::chmod(chemin.constData(), donnees.st_mode & 02777);   // setgid too: its files take the group
     } else if (errno != EEXIST) {
         return -1;
     }
     return ::open(chemin.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+// A file this account created gets the rights of its folder (the umask
+// would keep the other accounts of a shared folder out).
+void partager(int fd, int dossier, const struct stat &etat)
+{
+    const mode_t voulu = (etat.st_mode & 0777) | modeNouveauFichier(dossier);
+    if (etat.st_uid == ::geteuid() && (etat.st_mode & 0777) != voulu)
+        ::fchmod(fd, voulu);
 }
 
 // Opens the journal for appending, only as a plain file (never a link,
@@ -82,11 +92,13 @@ int ouvrirDossier(const QString &dossier)
 int ouvrirFichier(int dossier, const QByteArray &nom, struct stat &etat)
 {
     const int options = O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-    const int fd = ::openat(dossier, nom.constData(), options, 0666);
+    const int fd = ::openat(dossier, nom.constData(), options, modeNouveauFichier(dossier));
     if (fd >= 0 && (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode))) {
         ::close(fd);
         return -1;
     }
+    if (fd >= 0)
+        partager(fd, dossier, etat);
     return fd;
 }
 
@@ -184,10 +196,9 @@ LectureJournal LireJournal(const QString &dossier, const QString &eleve)
 {
     const QString chemin = cheminJournal(dossier, eleve);
     LectureJournal lecture;
-    QFile fichier(chemin);
+    QFile fichier;
     // Only a plain file: a named pipe would never end reading.
-    const QFileInfo info(chemin);
-    if (!info.isSymLink() && info.isFile() && fichier.open(QIODevice::ReadOnly))
+    if (!QFileInfo(chemin).isSymLink() && ouvrirEnLecture(fichier, chemin) == OuvertureLecture::Ouvert)
         lecture = AnalyserJournal(fichier.readAll());
     if (QFileInfo::exists(cheminDrapeau(dossier, eleve)))
         lecture.incomplet = true;
@@ -212,7 +223,12 @@ bool Journal::AjouterReponse(const QDateTime &moment, const QString &mot, const 
     const int dossier = ouvrirDossier(dossier_);
     if (dossier >= 0) {
         const QByteArray nom = QFile::encodeName(eleve_ + QStringLiteral(".incomplet"));
-        const int drapeau = ::openat(dossier, nom.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+        // Non-blocking: a named pipe planted there must not hang the visit.
+        const int drapeau = ::openat(dossier, nom.constData(),
+                                     O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, modeNouveauFichier(dossier));
+        struct stat etat {};
+        if (drapeau >= 0 && ::fstat(drapeau, &etat) == 0 && S_ISREG(etat.st_mode))
+            partager(drapeau, dossier, etat);
         if (drapeau >= 0)
             ::close(drapeau);
         ::close(dossier);

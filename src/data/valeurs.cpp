@@ -5,6 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 inline bool estSeparateur(char16_t c)
@@ -69,6 +76,34 @@ void parcourirValeurs(const QString &texte, const std::function<void(QString &&)
     }
 }
 
+OuvertureLecture ouvrirEnLecture(QFile &fichier, const QString &chemin)
+{
+#ifdef Q_OS_UNIX
+    // Without O_NONBLOCK, opening a named pipe waits for a writer that never
+    // comes; then only a plain file is read (a device would never end).
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? OuvertureLecture::Absent : OuvertureLecture::Refusee;
+    struct stat etat {};
+    if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+        ::close(fd);
+        return OuvertureLecture::PasUnFichier;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    fichier.setFileName(chemin);
+    if (!fichier.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return OuvertureLecture::Refusee;
+    }
+    return OuvertureLecture::Ouvert;
+#else
+    fichier.setFileName(chemin);
+    if (fichier.open(QIODevice::ReadOnly))
+        return OuvertureLecture::Ouvert;
+    return QFileInfo::exists(chemin) ? OuvertureLecture::Refusee : OuvertureLecture::Absent;
+#endif
+}
+
 LectureFichier lireFichier(const QString &chemin)
 {
     LectureFichier lecture;
@@ -84,14 +119,17 @@ LectureFichier lireFichier(const QString &chemin)
         return lecture;
     if (info.isDir())
         return illisible(QStringLiteral("c'est un dossier."));
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        if (!QFileInfo::exists(chemin))
-            return lecture;   // removed in between
-        return illisible(fichier.error() == QFileDevice::OpenError || !info.isReadable()
-                             ? QStringLiteral("la lecture en est refusée (droits du fichier, ou fichier "
-                                              "bloqué par un autre programme).")
-                             : fichier.errorString());
+    QFile fichier;
+    switch (ouvrirEnLecture(fichier, chemin)) {
+    case OuvertureLecture::Ouvert:
+        break;
+    case OuvertureLecture::Absent:
+        return lecture;   // removed in between
+    case OuvertureLecture::PasUnFichier:
+        return illisible(QStringLiteral("ce n'est pas un fichier ordinaire (tube ou périphérique)."));
+    case OuvertureLecture::Refusee:
+        return illisible(QStringLiteral("la lecture en est refusée (droits du fichier, ou fichier "
+                                        "bloqué par un autre programme)."));
     }
     const QByteArray octets = fichier.readAll();
     if (fichier.error() != QFileDevice::NoError)

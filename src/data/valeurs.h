@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+class QFile;
+
 // Reads the values of decoded text. Rules:
 // - CR LF, a lone CR and a lone LF each end a value; so does a comma;
 // - a value "a" followed by text before the next separator keeps "a" and
@@ -33,6 +35,11 @@ struct LectureFichier {
     bool lu() const { return etat == Etat::Lu; }
     bool illisible() const { return etat == Etat::Illisible; }
 };
+
+// Opens a file for reading only when it is a plain file: a named pipe or a
+// device planted at a data file's name would hang or never end the reader.
+enum class OuvertureLecture { Ouvert, Absent, PasUnFichier, Refusee };
+OuvertureLecture ouvrirEnLecture(QFile &fichier, const QString &chemin);
 
 // Reads and decodes a whole file. A symbolic link is not followed: it is
 // Illisible, as is a folder, a file without read permission or a read error.

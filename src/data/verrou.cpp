@@ -1,6 +1,10 @@
 #include "verrou.h"
 
+#include "ecriture.h"
+#include "sauvegardes.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -9,8 +13,11 @@
 #include <QTimer>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace textes_verrou {
@@ -58,6 +65,20 @@ QString restaurationImpossible(const QString &nom, const Verrou &verrou)
                           "réessayez quand il aura quitté OrthoVal.")
         .arg(nom, ou(verrou));
 }
+QString verrouEleveAbime(const QString &nom)
+{
+    return QStringLiteral("Le travail de «\u00A0%1\u00A0» ne peut pas s'ouvrir : son verrou «\u00A0%2\u00A0» "
+                          "est abîmé (c'est un dossier).\n"
+                          "Demande à ton enseignant d'ouvrir le module Enseignant : il le mettra de côté.")
+        .arg(nom, QFileInfo(cheminVerrouEleve(QString(), nom)).fileName());
+}
+
+QString verrousEcartes(const QStringList &noms)
+{
+    return QStringLiteral("Des verrous abîmés (des dossiers à la place des fichiers de verrou) empêchaient de "
+                          "travailler ; ils ont été mis de côté dans le dossier «\u00A0Sauvegardes\u00A0» :\n%1")
+        .arg(noms.join(u'\n'));
+}
 } // namespace textes_verrou
 
 namespace {
@@ -84,13 +105,33 @@ bool estCetOrdinateur(const QString &nom)
 
 // The folder is writable by every pupil account: whatever sits at a lock's
 // name and is not a plain file (a planted link, a pipe that would block its
-// reader) is removed. Removing a link removes the link, never its target.
+// reader) is removed. Removing a link removes the link, never its target. An
+// empty folder goes too; one with something inside is left for the teacher
+// (see ecarterVerrousAbimes): nothing of anyone's is deleted.
 void deblayer(const QString &chemin)
 {
     const QFileInfo info(chemin);
     if (info.isSymLink() || (info.exists() && !info.isFile() && !info.isDir()))
         QFile::remove(chemin);
+    else if (info.isDir())
+        QDir().rmdir(chemin);
 }
+
+#ifdef Q_OS_UNIX
+// Whether the program that wrote a lock on this computer still runs: its
+// process exists (another account's answers EPERM) and bears the program's
+// name, since after a restart its number may have gone to anything else.
+bool programmeVivant(qint64 pid, const QString &programme)
+{
+    if (pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno != EPERM))
+        return false;
+    QFile nom(QStringLiteral("/proc/%1/comm").arg(pid));
+    if (programme.isEmpty() || !nom.open(QIODevice::ReadOnly))
+        return true;
+    // The kernel keeps the first 15 bytes of the name.
+    return programme.toLocal8Bit().left(15) == nom.readAll().trimmed();
+}
+#endif
 
 // Touches the lock itself, never through a link.
 void toucher([[maybe_unused]] const QByteArray &chemin)
@@ -113,8 +154,16 @@ Verrou::Verrou(const QString &chemin) : chemin_(chemin), verrou_(std::make_uniqu
     verrou_->setStaleLockTime(g_peremption);
     deblayer(chemin_);
     deblayer(chemin_ + QStringLiteral(".rmlock"));
+    if (QFileInfo(chemin_).isDir()) {
+        // Never taken for a lock held by someone: nobody could ever leave it.
+        abime_ = true;
+        return;
+    }
     // O_EXCL (CREATE_NEW on Windows) never creates through a link.
-    if (!occupeParUnAutreOrdinateur() && verrou_->tryLock(0ms)) {
+    if (!occupeParUnAutreOrdinateur() && (verrou_->tryLock(0ms) || (ecarterVerrouAbandonne() && verrou_->tryLock(0ms)))) {
+        // Another account of a shared folder must be able to take it over
+        // if this program dies.
+        donnerDroitsDuDossier(chemin_);
         rafraichir_ = std::make_unique<QTimer>();
         rafraichir_->setInterval(g_rafraichissement);
         QObject::connect(rafraichir_.get(), &QTimer::timeout,
@@ -154,6 +203,35 @@ void Verrou::liberer()
     verrou_->unlock();
 }
 
+// QLockFile clears an abandoned lock only when it can open it for writing:
+// one left by another account of a shared folder (its rights, from before
+// the folder's were given to locks) would keep everyone out for good. It is
+// judged here like any other, by what it says and its age, and removed (the
+// folder allows that) under the same guard against two removers.
+bool Verrou::ecarterVerrouAbandonne()
+{
+#ifdef Q_OS_UNIX
+    const QByteArray nom = QFile::encodeName(chemin_);
+    if (verrou_->error() != QLockFile::LockFailedError || ::access(nom.constData(), W_OK) == 0 || errno != EACCES)
+        return false;
+    const auto abandonne = [this] {
+        qint64 pid = 0;
+        QString ordinateur, programme;
+        const qint64 age = QFileInfo(chemin_).lastModified().msecsTo(QDateTime::currentDateTime());
+        if (std::chrono::milliseconds(qAbs(age)) >= g_peremption)
+            return true;   // a living program refreshes it every minute
+        return verrou_->getLockInfo(&pid, &ordinateur, &programme) && estCetOrdinateur(ordinateur)
+            && !programmeVivant(pid, programme);
+    };
+    if (!abandonne())
+        return false;
+    QLockFile garde(chemin_ + QStringLiteral(".rmlock"));
+    return garde.tryLock(0ms) && abandonne() && ::unlink(nom.constData()) == 0;
+#else
+    return false;
+#endif
+}
+
 // QLockFile decides "same computer" by the machine identifier, which cloned
 // classroom images share: a live lock of a computer with another name is
 // trusted while it is fresh, whatever that identifier says.
@@ -170,6 +248,29 @@ bool Verrou::occupeParUnAutreOrdinateur()
 QString cheminVerrouEleve(const QString &dossierInstallation, const QString &nom)
 {
     return dossierInstallation + u'/' + nom + QStringLiteral(".bil.verrou");
+}
+
+QStringList ecarterVerrousAbimes(const QString &dossierInstallation)
+{
+    QStringList ecartes;
+    QDir dossier(dossierInstallation);
+    const QString horodatage = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    for (const QFileInfo &entree : dossier.entryInfoList({QStringLiteral("*.verrou")}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        if (entree.isSymLink() || !entree.isDir())
+            continue;
+        if (QDir().rmdir(entree.filePath())) {
+            ecartes << entree.fileName();
+            continue;
+        }
+        // A rename moves the entry itself, never what a link inside points to;
+        // whatever it holds is kept for whoever put it there.
+        if (!dossier.exists(kDossierSauvegardes))
+            dossier.mkdir(kDossierSauvegardes);
+        const QString destination = kDossierSauvegardes + u'/' + entree.fileName() + u'-' + horodatage;
+        if (!QFileInfo(dossier.filePath(kDossierSauvegardes)).isSymLink() && dossier.rename(entree.fileName(), destination))
+            ecartes << entree.fileName();
+    }
+    return ecartes;
 }
 
 QString cheminVerrouEnseignant(const QString &dossierInstallation)

@@ -8,6 +8,7 @@
 // crash is cleared, the same name followed by ".rmlock". None ends in ".bil",
 // so none is ever listed as a pupil.
 #include <QString>
+#include <QStringList>
 #include <chrono>
 #include <memory>
 
@@ -34,6 +35,10 @@ public:
     // that cannot be written at all (read-only folder) is not "occupe": the
     // save will tell what is wrong.
     bool occupe() const { return occupe_; }
+    // Something that is not a lock file sits at the lock's name (a folder
+    // with something inside): nobody can work until the teacher module sets
+    // it aside (ecarterVerrousAbimes).
+    bool abime() const { return abime_; }
     // The holder's computer name as it wrote it (empty when unknown), and
     // whether it is this computer.
     const QString &ordinateur() const { return ordinateur_; }
@@ -48,11 +53,13 @@ public:
 
 private:
     bool occupeParUnAutreOrdinateur();
+    bool ecarterVerrouAbandonne();
 
     QString chemin_;
     std::unique_ptr<QLockFile> verrou_;
     std::unique_ptr<QTimer> rafraichir_;
     bool occupe_ = false;
+    bool abime_ = false;
     QString ordinateur_;
     bool surCetOrdinateur_ = false;
 };
@@ -60,12 +67,23 @@ private:
 QString cheminVerrouEleve(const QString &dossierInstallation, const QString &nom);
 QString cheminVerrouEnseignant(const QString &dossierInstallation);
 
+// Sets aside every folder standing at a lock's name in the data folder (an
+// empty one is removed, another moved into Sauvegardes with the date and
+// time), so that the pupils it kept out can work again. Returns their names.
+QStringList ecarterVerrousAbimes(const QString &dossierInstallation);
+
 // What the windows say when the lock is held elsewhere.
 namespace textes_verrou {
 inline const QString kTitreEleveOccupe = QStringLiteral("Élève déjà au travail");
 inline const QString kTitreEnseignantOccupe = QStringLiteral("Module Enseignant déjà ouvert");
 inline const QString kTitreSuppressionImpossible = QStringLiteral("Suppression impossible");
 inline const QString kTitreRestaurationImpossible = QStringLiteral("Restauration impossible");
+inline const QString kTitreVerrouAbime = QStringLiteral("Verrou abîmé");
+
+// To the child at "Qui es-tu ?" when his lock is damaged.
+QString verrouEleveAbime(const QString &nom);
+// To the teacher, once the damaged locks have been set aside.
+QString verrousEcartes(const QStringList &noms);
 
 // To the child at "Qui es-tu ?".
 QString eleveOccupe(const QString &nom, const Verrou &verrou);

@@ -172,8 +172,9 @@ private slots:
         QTest::addColumn<QString>("raison"); // %1: the installation folder; the tag: situation, file saved
         // Versions 0 and 1 of Mots.dat differ in their levels: a copy is kept first.
         const QString copie = QStringLiteral("la copie de sauvegarde à faire avant de le remplacer a échoué : ");
-        QTest::newRow("disque plein, bilan") << "l'écriture a échoué ; le disque est peut-être plein.";
-        QTest::newRow("disque plein, mots") << copie + "l'écriture a échoué ; le disque est peut-être plein.";
+        const QString taille = QStringLiteral("le fichier dépasse la taille permise ; l'ancien fichier est resté tel qu'il était.");
+        QTest::newRow("disque plein, bilan") << taille;
+        QTest::newRow("disque plein, mots") << copie + taille;
         QTest::newRow("dossier remplacé par un fichier, mots") << "« %1 » n'est pas un dossier.";
         QTest::newRow("clé retirée, bilan") << "le dossier « %1 » est introuvable (clé ou disque retiré ?).";
         QTest::newRow("dossier immuable, mots") << copie + "le fichier ou son dossier est protégé en écriture.";
