@@ -64,7 +64,13 @@ ResultatEcriture creerEleve(const QString &dossierInstallation, const QString &n
         return ResultatEcriture::echec(chemin, raison, ResultatEcriture::Action::Creer);
     QFile fichier(chemin);
     // NewOnly: an existing pupil keeps his file as it is.
-    if (fichier.open(QIODevice::WriteOnly | QIODevice::NewOnly) || QFileInfo(chemin).isFile())
+    if (fichier.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        fichier.close();
+        // The pupil's own account must be able to save it on a shared folder.
+        donnerDroitsDuDossier(chemin);
+        return ResultatEcriture::reussite(chemin);
+    }
+    if (QFileInfo(chemin).isFile())
         return ResultatEcriture::reussite(chemin);
     return ResultatEcriture::echec(chemin, fichier.errorString(), ResultatEcriture::Action::Creer);
 }

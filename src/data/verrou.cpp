@@ -1,7 +1,6 @@
 #include "verrou.h"
 
 #include "ecriture.h"
-#include "sauvegardes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QScopeGuard>
 #include <QSysInfo>
 #include <QTimer>
 
@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -76,7 +77,8 @@ QString verrouEleveAbime(const QString &nom)
 QString verrousEcartes(const QStringList &noms)
 {
     return QStringLiteral("Des verrous abîmés (des dossiers à la place des fichiers de verrou) empêchaient de "
-                          "travailler ; ils ont été mis de côté dans le dossier «\u00A0Sauvegardes\u00A0» :\n%1")
+                          "travailler ; ils ont été mis de côté (renommés «\u00A0…-abime-<date>\u00A0», ou supprimés "
+                          "s'ils étaient vides) :\n%1")
         .arg(noms.join(u'\n'));
 }
 } // namespace textes_verrou
@@ -117,21 +119,6 @@ void deblayer(const QString &chemin)
         QDir().rmdir(chemin);
 }
 
-#ifdef Q_OS_UNIX
-// Whether the program that wrote a lock on this computer still runs: its
-// process exists (another account's answers EPERM) and bears the program's
-// name, since after a restart its number may have gone to anything else.
-bool programmeVivant(qint64 pid, const QString &programme)
-{
-    if (pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno != EPERM))
-        return false;
-    QFile nom(QStringLiteral("/proc/%1/comm").arg(pid));
-    if (programme.isEmpty() || !nom.open(QIODevice::ReadOnly))
-        return true;
-    // The kernel keeps the first 15 bytes of the name.
-    return programme.toLocal8Bit().left(15) == nom.readAll().trimmed();
-}
-#endif
 
 // Touches the lock itself, never through a link.
 void toucher([[maybe_unused]] const QByteArray &chemin)
@@ -214,19 +201,23 @@ bool Verrou::ecarterVerrouAbandonne()
     const QByteArray nom = QFile::encodeName(chemin_);
     if (verrou_->error() != QLockFile::LockFailedError || ::access(nom.constData(), W_OK) == 0 || errno != EACCES)
         return false;
-    const auto abandonne = [this] {
-        qint64 pid = 0;
-        QString ordinateur, programme;
-        const qint64 age = QFileInfo(chemin_).lastModified().msecsTo(QDateTime::currentDateTime());
-        if (std::chrono::milliseconds(qAbs(age)) >= g_peremption)
-            return true;   // a living program refreshes it every minute
-        return verrou_->getLockInfo(&pid, &ordinateur, &programme) && estCetOrdinateur(ordinateur)
-            && !programmeVivant(pid, programme);
-    };
-    if (!abandonne())
+    // Its program holds a lock of the system on it while it lives (on this
+    // computer, and on most shares): taken here, it cannot be taken away
+    // from a living program. Reading is enough to take it.
+    const int fd = ::open(nom.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return false;
+    const auto fermer = qScopeGuard([fd] { ::close(fd); });
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        return false;
+    qint64 pid = 0;
+    QString ordinateur;
+    const qint64 age = QFileInfo(chemin_).lastModified().msecsTo(QDateTime::currentDateTime());
+    const bool abandonne = std::chrono::milliseconds(qAbs(age)) >= g_peremption   // refreshed every minute while held
+        || (verrou_->getLockInfo(&pid, &ordinateur, nullptr) && estCetOrdinateur(ordinateur) && pid > 0
+            && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH);
     QLockFile garde(chemin_ + QStringLiteral(".rmlock"));
-    return garde.tryLock(0ms) && abandonne() && ::unlink(nom.constData()) == 0;
+    return abandonne && garde.tryLock(0ms) && ::unlink(nom.constData()) == 0;
 #else
     return false;
 #endif
@@ -258,16 +249,12 @@ QStringList ecarterVerrousAbimes(const QString &dossierInstallation)
     for (const QFileInfo &entree : dossier.entryInfoList({QStringLiteral("*.verrou")}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
         if (entree.isSymLink() || !entree.isDir())
             continue;
-        if (QDir().rmdir(entree.filePath())) {
-            ecartes << entree.fileName();
-            continue;
-        }
-        // A rename moves the entry itself, never what a link inside points to;
-        // whatever it holds is kept for whoever put it there.
-        if (!dossier.exists(kDossierSauvegardes))
-            dossier.mkdir(kDossierSauvegardes);
-        const QString destination = kDossierSauvegardes + u'/' + entree.fileName() + u'-' + horodatage;
-        if (!QFileInfo(dossier.filePath(kDossierSauvegardes)).isSymLink() && dossier.rename(entree.fileName(), destination))
+        // Renamed in place: a rename moves the entry itself, never what a
+        // link inside points to, and a folder of another account can be
+        // renamed in its folder (not moved to another one). What it holds is
+        // kept for whoever put it there.
+        if (QDir().rmdir(entree.filePath())
+            || dossier.rename(entree.fileName(), entree.fileName() + QStringLiteral("-abime-") + horodatage))
             ecartes << entree.fileName();
     }
     return ecartes;

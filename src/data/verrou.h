@@ -68,8 +68,8 @@ QString cheminVerrouEleve(const QString &dossierInstallation, const QString &nom
 QString cheminVerrouEnseignant(const QString &dossierInstallation);
 
 // Sets aside every folder standing at a lock's name in the data folder (an
-// empty one is removed, another moved into Sauvegardes with the date and
-// time), so that the pupils it kept out can work again. Returns their names.
+// empty one is removed, another renamed "<name>-abime-<date-time>"), so that
+// the pupils it kept out can work again. Returns their names.
 QStringList ecarterVerrousAbimes(const QString &dossierInstallation);
 
 // What the windows say when the lock is held elsewhere.
