@@ -81,6 +81,12 @@ QString verrousEcartes(const QStringList &noms)
                           "s'ils étaient vides) :\n%1")
         .arg(noms.join(u'\n'));
 }
+QString verrouNonEcarte(const QString &chemin)
+{
+    return QStringLiteral("«\u00A0%1\u00A0» est un dossier à la place d'un fichier de verrou, et OrthoVal n'a pas pu "
+                          "le mettre de côté.\nSupprimez-le ou renommez-le avec le gestionnaire de fichiers.")
+        .arg(QDir::toNativeSeparators(chemin));
+}
 } // namespace textes_verrou
 
 namespace {

@@ -84,6 +84,8 @@ inline const QString kTitreVerrouAbime = QStringLiteral("Verrou abîmé");
 QString verrouEleveAbime(const QString &nom);
 // To the teacher, once the damaged locks have been set aside.
 QString verrousEcartes(const QStringList &noms);
+// To the teacher, when a damaged lock could not be set aside.
+QString verrouNonEcarte(const QString &chemin);
 
 // To the child at "Qui es-tu ?".
 QString eleveOccupe(const QString &nom, const Verrou &verrou);

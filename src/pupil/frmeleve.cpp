@@ -184,6 +184,10 @@ void FrmEleve::identifier()
         return;
     // Taken before the file is read: another computer may be working on it.
     auto verrou = std::make_unique<Verrou>(cheminVerrouEleve(etat_.dossierInstallation, nom));
+    if (verrou->abime()) {
+        plateforme_.messages->information(this, textes_verrou::kTitreVerrouAbime, textes_verrou::verrouEleveAbime(nom));
+        return;
+    }
     if (verrou->occupe()) {
         plateforme_.messages->information(this, textes_verrou::kTitreEleveOccupe,
                                           textes_verrou::eleveOccupe(nom, *verrou));

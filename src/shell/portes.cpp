@@ -41,8 +41,16 @@ void passerPorteEnseignant(EtatProgramme &etat, Plateforme plateforme, QWidget *
     if (etat.accessGranted) {
         // One teacher module at a time: two would each save their own word
         // list and font over the other's.
+        // Folders planted at locks' names keep pupils (or this door) out for
+        // good: the teacher, past the code, sets them aside.
+        const QStringList ecartes = ecarterVerrousAbimes(etat.dossierInstallation);
+        if (!ecartes.isEmpty())
+            plateforme.messages->information(parent, textes_verrou::kTitreVerrouAbime, textes_verrou::verrousEcartes(ecartes));
         const Verrou verrou(cheminVerrouEnseignant(etat.dossierInstallation));
-        if (verrou.occupe())
+        if (verrou.abime())
+            plateforme.messages->information(parent, textes_verrou::kTitreVerrouAbime,
+                                             textes_verrou::verrouNonEcarte(cheminVerrouEnseignant(etat.dossierInstallation)));
+        else if (verrou.occupe())
             plateforme.messages->information(parent, textes_verrou::kTitreEnseignantOccupe,
                                              textes_verrou::enseignantOccupe(verrou));
         else

@@ -5,10 +5,12 @@
 // told.
 #include "pupil/pilote.h"
 #include "shell/frmorthoval.h"
+#include "shell/portes.h"
 #include "teacher/frmcode.h"
 #include "teacher/frmenseignant.h"
 
 #include "data/journal.h"
+#include "data/verrou.h"
 
 #include <atomic>
 #include <cerrno>
@@ -220,6 +222,38 @@ private slots:
         struct stat etatTube {};
         QVERIFY(::lstat(QFile::encodeName(inst.chemin(tube)).constData(), &etatTube) == 0 && S_ISFIFO(etatTube.st_mode));
         }
+    }
+
+    // A folder at Paul's lock name (with something in it, so nothing may just
+    // remove it) keeps him out, and he is told to fetch the teacher; the
+    // teacher's door sets it aside, keeping what it holds, and Paul gets in.
+    void verrouEnDossier()
+    {
+        Installation inst;
+        inst.preparer({u"chat"_s});
+        QVERIFY(QDir(inst.dossier.path()).mkpath(u"Paul.bil.verrou/dedans"_s));
+        {
+            Pilote p(inst, u"Paul"_s, kJour);
+            QCOMPARE(p.plateforme.messages.titres(), QStringList{textes_verrou::kTitreVerrouAbime});
+            QVERIFY(p.plateforme.messages.demandes[0].texte.contains(u"Demande à ton enseignant"_s));
+        }
+        PlateformeFactice plateforme;
+        EtatProgramme etat{inst.dossier.path()};
+        FenetresModales fenetres;
+        fenetres.code = [](EtatProgramme &e, Plateforme, QWidget *) { e.accessGranted = true; };
+        bool ouvert = false;
+        fenetres.enseignant = [&](EtatProgramme &, Plateforme, QWidget *) { ouvert = true; };
+        passerPorteEnseignant(etat, plateforme.services(), nullptr, fenetres);
+        QVERIFY(ouvert);
+        QCOMPARE(plateforme.messages.titres(), QStringList{textes_verrou::kTitreVerrouAbime});
+        QVERIFY(plateforme.messages.demandes[0].texte.contains(u"Paul.bil.verrou"_s));
+        const QStringList ecartes = QDir(inst.dossier.path()).entryList({u"Paul.bil.verrou-abime-*"_s}, QDir::Dirs);
+        QCOMPARE(ecartes.size(), 1);
+        QVERIFY(QFileInfo(inst.chemin(ecartes[0] + u"/dedans"_s)).isDir());
+
+        Pilote p(inst, u"Paul"_s, kJour);
+        QCOMPARE(p.plateforme.messages.titres(), QStringList());
+        QCOMPARE(p.fenetre->motCourant(), u"chat"_s);
     }
 };
 
