@@ -77,7 +77,7 @@ void BM_Import300(benchmark::State &state)
 
         horloge.start();
         tic.start();
-        dialogue->importer(liste);
+        dialogue->importer(lireMotsFichier(liste, {}));
         while (!fini)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 

@@ -50,6 +50,31 @@ bool demarrer()
 }
 }  // namespace
 
+MotParle synthetiserMot(const QString &mot)
+{
+    MotParle parle;
+    if (!demarrer()) {
+        parle.erreur = kMoteurAbsent;
+        return parle;
+    }
+    std::vector<short> &echantillons = parle.echantillons;
+    echantillons.assign(size_t(frequence) * kSilenceMs / 1000, 0);
+    const size_t silence = echantillons.size();
+    captes = &echantillons;
+    const QByteArray texte = mot.toUtf8();
+    const espeak_ERROR erreur = espeak_Synth(texte.constData(), size_t(texte.size()) + 1, 0, POS_CHARACTER, 0,
+                                             espeakCHARS_UTF8, nullptr, nullptr);
+    captes = nullptr;
+    if (erreur != EE_OK || echantillons.size() == silence) {
+        echantillons.clear();
+        parle.erreur = QStringLiteral("la synthèse vocale n'a produit aucun son pour ce mot.");
+        return parle;
+    }
+    echantillons.insert(echantillons.end(), silence, 0);
+    parle.frequence = frequence;
+    return parle;
+}
+
 QString ecrireMotParle(const QString &dossierSons, const QString &mot)
 {
     if (!demarrer())
@@ -58,16 +83,10 @@ QString ecrireMotParle(const QString &dossierSons, const QString &mot)
     if (QFileInfo::exists(cible) || QFileInfo(cible).isSymLink())
         return QStringLiteral("un enregistrement de ce mot existe déjà.");
 
-    std::vector<short> echantillons(size_t(frequence) * kSilenceMs / 1000, 0);
-    const size_t silence = echantillons.size();
-    captes = &echantillons;
-    const QByteArray texte = mot.toUtf8();
-    const espeak_ERROR erreur = espeak_Synth(texte.constData(), size_t(texte.size()) + 1, 0, POS_CHARACTER, 0,
-                                             espeakCHARS_UTF8, nullptr, nullptr);
-    captes = nullptr;
-    if (erreur != EE_OK || echantillons.size() == silence)
-        return QStringLiteral("la synthèse vocale n'a produit aucun son pour ce mot.");
-    echantillons.insert(echantillons.end(), silence, 0);
+    const MotParle parle = synthetiserMot(mot);
+    if (!parle.erreur.isEmpty())
+        return parle.erreur;
+    const std::vector<short> &echantillons = parle.echantillons;
 
     QTemporaryFile temporaire(dossierSons + QStringLiteral("/.mot-XXXXXX.tmp"));
     if (!temporaire.open())
@@ -203,6 +222,14 @@ std::future<QString> ServiceSynthese::parler(const QString &dossierSons, const Q
     auto promesse = std::make_shared<std::promise<QString>>();
     std::future<QString> resultat = promesse->get_future();
     executer([promesse, dossierSons, mot] { promesse->set_value(ecrireMotParle(dossierSons, mot)); });
+    return resultat;
+}
+
+std::future<MotParle> ServiceSynthese::prononcer(const QString &mot)
+{
+    auto promesse = std::make_shared<std::promise<MotParle>>();
+    std::future<MotParle> resultat = promesse->get_future();
+    executer([promesse, mot] { promesse->set_value(synthetiserMot(mot)); });
     return resultat;
 }
 

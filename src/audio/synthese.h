@@ -15,6 +15,15 @@
 #include <future>
 #include <mutex>
 #include <thread>
+#include <vector>
+
+// A word spoken into memory: its samples (16-bit mono) at frequence samples a
+// second, or why there are none (in French).
+struct MotParle {
+    QString erreur;
+    std::vector<short> echantillons;
+    int frequence = 0;
+};
 
 class ServiceSynthese {
 public:
@@ -32,6 +41,9 @@ public:
     // dossierSons/<mot>.wav was written, else why not (in French).
     std::future<QString> parler(const QString &dossierSons, const QString &mot);
 
+    // Queues one word spoken into memory, written nowhere.
+    std::future<MotParle> prononcer(const QString &mot);
+
     // Queues the conversion of a word to its phonemes (see phonemesMot).
     std::future<QString> phonemes(const QString &mot);
 
@@ -48,6 +60,10 @@ private:
     std::thread fil_;
     bool arret_ = false;
 };
+
+// Speaks the word into memory, with a short silence before and after. Only
+// from the synthesis thread.
+MotParle synthetiserMot(const QString &mot);
 
 // Speaks the word and writes dossierSons/<mot>.wav through a temporary file
 // in the same folder and a rename; never replaces an existing file. Empty

@@ -109,7 +109,7 @@ sf_count_t position(void *donnees)
 
 } // namespace
 
-ResultatEcriture ecrireWav(const QString &chemin, std::span<const qint16> echantillons, int frequence)
+QByteArray encoderWav(std::span<const qint16> echantillons, int frequence)
 {
     SF_VIRTUAL_IO io{taille, deplacer, lire, ecrire, position};
     Memoire memoire;
@@ -119,10 +119,18 @@ ResultatEcriture ecrireWav(const QString &chemin, std::span<const qint16> echant
     format.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
     SNDFILE *fichier = sf_open_virtual(&io, SFM_WRITE, &format, &memoire);
     if (!fichier)
-        return ResultatEcriture::echec(chemin, QString::fromUtf8(sf_strerror(nullptr)));
+        return {};
     const auto ecrits = sf_write_short(fichier, echantillons.data(), sf_count_t(echantillons.size()));
     sf_close(fichier);
     if (ecrits != sf_count_t(echantillons.size()))
+        return {};
+    return memoire.octets;
+}
+
+ResultatEcriture ecrireWav(const QString &chemin, std::span<const qint16> echantillons, int frequence)
+{
+    const QByteArray octets = encoderWav(echantillons, frequence);
+    if (octets.isEmpty())
         return ResultatEcriture::echec(chemin, QStringLiteral("l'enregistrement n'a pas pu être préparé."));
-    return ecrireFichier(chemin, memoire.octets);
+    return ecrireFichier(chemin, octets);
 }

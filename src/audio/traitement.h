@@ -4,6 +4,7 @@
 // is written as a WAV file the pupil side plays like any other.
 #include "data/ecriture.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 #include <span>
 #include <vector>
@@ -43,6 +44,10 @@ void normaliserVolume(std::vector<qint16> &echantillons);
 
 // Trims then normalises: what is kept of a take.
 std::vector<qint16> preparerEnregistrement(std::span<const qint16> echantillons, int frequence);
+
+// The bytes of a 16-bit PCM mono WAV file holding the samples; empty when
+// they cannot be encoded.
+QByteArray encoderWav(std::span<const qint16> echantillons, int frequence);
 
 // Writes the samples as a 16-bit PCM mono WAV file, whole, through a
 // temporary file and a rename; refused for a symbolic link.

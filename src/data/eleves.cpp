@@ -2,6 +2,8 @@
 
 #include "bilan.h"
 #include "encodage.h"
+#include "journal.h"
+#include "sauvegardes.h"
 #include "trinoms.h"
 
 #include <QDir>
@@ -10,7 +12,10 @@
 
 namespace {
 
-constexpr int kLongueurNomMax = 200;
+// A name a child reads in a list and a teacher types; longer ones made file
+// names too long for the lock beside the pupil's file. A file already there
+// with a longer name still opens: the limit is checked at creation only.
+constexpr int kLongueurNomMax = 40;
 constexpr int kOctetsNomFichierMax = 255;
 const QString kInterdits = QStringLiteral("/\\:*?\"<>|");
 
@@ -75,12 +80,43 @@ ResultatEcriture creerEleve(const QString &dossierInstallation, const QString &n
     return ResultatEcriture::echec(chemin, fichier.errorString(), ResultatEcriture::Action::Creer);
 }
 
-ResultatEcriture supprimerEleve(const QString &dossierInstallation, const QString &nom)
+ResultatEcriture supprimerEleve(const QString &dossierInstallation, const QString &nom, QString *journalRange)
 {
+    if (journalRange)
+        journalRange->clear();
     const QString chemin = cheminBilan(dossierInstallation, nom);
     // Names come from the folder listing; a separator would reach another folder.
     if (nom.isEmpty() || nom.contains(u'/') || nom.contains(u'\\'))
         return ResultatEcriture::echec(chemin, QStringLiteral("nom d'élève invalide."),
                                        ResultatEcriture::Action::Supprimer);
-    return supprimerFichier(chemin);
+    // The journal leaves with the pupil, so that a new pupil of the same name
+    // starts clean; it is kept, as his backups are, not destroyed. A Journal
+    // folder that is a link is not the program's: nothing is taken from it.
+    const QString journal = cheminJournal(dossierInstallation, nom);
+    const QString dossierJournal = QFileInfo(journal).path();
+    QString range;
+    if (!QFileInfo(dossierJournal).isSymLink()) {
+        QString base = QStringLiteral("Journal de %1").arg(nom);
+        if (QFile::encodeName(base).size() > kOctetsNomFichierMax - 40)
+            base = QStringLiteral("Journal");
+        const ResultatEcriture rangement = rangerDansSauvegardes(dossierInstallation, journal, base, &range);
+        if (!rangement.ok)
+            return ResultatEcriture::echec(
+                chemin,
+                QStringLiteral("son journal des réponses n'a pas pu être rangé dans « %1 » : %2")
+                    .arg(kDossierSauvegardes, rangement.detail),
+                ResultatEcriture::Action::Supprimer);
+    }
+    const ResultatEcriture suppression = supprimerFichier(chemin);
+    const QString journalDeplace = QDir(dossierInstallation).filePath(kDossierSauvegardes + u'/' + range);
+    if (!suppression.ok) {
+        if (!range.isEmpty())
+            QFile::rename(journalDeplace, journal);   // the pupil stays, with his journal
+        return suppression;
+    }
+    if (!QFileInfo(dossierJournal).isSymLink())
+        QFile::remove(dossierJournal + u'/' + nom + QStringLiteral(".incomplet"));
+    if (journalRange)
+        *journalRange = range;
+    return suppression;
 }

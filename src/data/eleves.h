@@ -20,5 +20,10 @@ QString raisonNomEleveRefuse(const QString &nom);
 // content).
 ResultatEcriture creerEleve(const QString &dossierInstallation, const QString &nom);
 
-// Deletes the pupil's file; a file already gone is a success.
-ResultatEcriture supprimerEleve(const QString &dossierInstallation, const QString &nom);
+// Deletes the pupil's file; a file already gone is a success. His answer
+// journal (Journal/<nom>.txt) is moved first into Sauvegardes, as "Journal de
+// <nom> (date).txt": a new pupil of the same name starts clean. journalRange
+// receives that name within Sauvegardes (empty when there was no journal).
+// When the journal cannot be moved, nothing is deleted.
+ResultatEcriture supprimerEleve(const QString &dossierInstallation, const QString &nom,
+                                QString *journalRange = nullptr);

@@ -160,3 +160,92 @@ bool texteAbime(const QString &texte)
 {
     return texte.contains(QChar(u'\0')) || texte.contains(QChar::ReplacementCharacter);
 }
+
+namespace {
+
+enum class GenreLigne { Ascii, Utf8Windows, Utf8Autre, Windows1252 };
+
+GenreLigne classerLigne(QByteArrayView ligne, QString &utf8)
+{
+    bool ascii = true;
+    for (char o : ligne)
+        ascii = ascii && uchar(o) < 0x80;
+    if (ascii)
+        return GenreLigne::Ascii;
+    // Qt's decoder refuses overlong forms, surrogates and anything above U+10FFFF.
+    QStringDecoder decodeur(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    utf8 = decodeur.decode(ligne);
+    if (decodeur.hasError())
+        return GenreLigne::Windows1252;
+    return representableEnWindows1252(utf8) ? GenreLigne::Utf8Windows : GenreLigne::Utf8Autre;
+}
+
+} // namespace
+
+QStringList decoderLignesFichier(const QByteArray &octets)
+{
+    QStringList lignes;
+    if (octets.startsWith("\xFF\xFE") || octets.startsWith("\xFE\xFF")) {
+        lignes = decoderTexteFichier(octets).split(u'\n');
+        for (QString &ligne : lignes)
+            if (ligne.endsWith(u'\r'))
+                ligne.chop(1);
+        return lignes;
+    }
+    const bool marqueUtf8 = octets.startsWith("\xEF\xBB\xBF");
+    QByteArrayView reste(octets);
+    if (marqueUtf8)
+        reste = reste.sliced(3);
+
+    struct Ligne {
+        QByteArrayView octets;
+        GenreLigne genre;
+        QString utf8;
+    };
+    QList<Ligne> decoupees;
+    qsizetype enUtf8 = marqueUtf8 ? 1 : 0;
+    qsizetype enWindows = 0;
+    while (true) {
+        const qsizetype fin = reste.indexOf('\n');
+        QByteArrayView ligne = fin < 0 ? reste : reste.first(fin);
+        if (ligne.endsWith('\r'))
+            ligne.chop(1);
+        Ligne l{ligne, GenreLigne::Ascii, QString()};
+        l.genre = classerLigne(ligne, l.utf8);
+        enUtf8 += l.genre == GenreLigne::Utf8Windows;
+        enWindows += l.genre == GenreLigne::Windows1252;
+        decoupees.append(std::move(l));
+        if (fin < 0)
+            break;
+        reste = reste.sliced(fin + 1);
+    }
+    const bool fichierWindows = enWindows > enUtf8;
+    lignes.reserve(decoupees.size());
+    for (const Ligne &l : std::as_const(decoupees)) {
+        switch (l.genre) {
+        case GenreLigne::Ascii:
+            lignes.append(QString::fromLatin1(l.octets));
+            break;
+        case GenreLigne::Utf8Windows:
+            lignes.append(l.utf8);
+            break;
+        case GenreLigne::Utf8Autre:
+            lignes.append(fichierWindows ? decoderWindows1252(l.octets.toByteArray()) : l.utf8);
+            break;
+        case GenreLigne::Windows1252:
+            lignes.append(decoderWindows1252(l.octets.toByteArray()));
+            break;
+        }
+    }
+    return lignes;
+}
+
+qsizetype positionHorsTexte(const QString &ligne)
+{
+    for (qsizetype i = 0; i < ligne.size(); ++i) {
+        const char16_t c = ligne[i].unicode();
+        if ((c < 0x20 && c != u'\t') || (c >= 0x7F && c < 0xA0) || c == 0xFFFD)
+            return i;
+    }
+    return -1;
+}

@@ -4,6 +4,7 @@
 // that accented words survive.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Decodes file bytes: UTF-16 (little- or big-endian) after its byte-order
@@ -33,3 +34,19 @@ qsizetype positionNonRepresentable(const QString &texte);
 // The character at that position for a message: « ☺ » (U+263A), or U+0007
 // alone for an invisible one.
 QString decrireCaractere(const QString &texte, qsizetype position);
+
+// Decodes a text file line by line, for lists written by hand where one line
+// may come from another editor than the rest. After a UTF-16 byte-order mark
+// the whole file is decoded as above. Otherwise each line (split at LF, a CR
+// before it dropped) is UTF-8 when it is valid UTF-8 holding only characters
+// Windows-1252 has too; Windows-1252 when it is not valid UTF-8; and a valid
+// UTF-8 line with other characters follows the file: UTF-8, unless its other
+// lines are mostly Windows-1252 (then such bytes are Windows-1252 text that
+// happens to pair up, "Ý" then "Ž" for U+074E). A UTF-8 byte-order mark is
+// dropped and counts for UTF-8.
+QStringList decoderLignesFichier(const QByteArray &octets);
+
+// The first character of a decoded line that no text line holds: a control
+// character other than TAB (NUL included), DEL, a C1 control, or the
+// replacement character of a failed decoding. -1 when there is none.
+qsizetype positionHorsTexte(const QString &ligne);

@@ -3,7 +3,15 @@
 #include "listemots.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -37,4 +45,172 @@ QString cheminEnregistrement(const QString &dossierInstallation, const QString &
             trouve = nom;
     }
     return trouve.isEmpty() ? QString() : sons + trouve;
+}
+
+namespace {
+
+const QString kSonsLien = QStringLiteral(
+    "« Sons » est un lien symbolique ou n'est pas un dossier ; par sécurité, OrthoVal n'y écrit pas. "
+    "Remplacez-le par un vrai dossier.");
+const QString kProvisoireRemplace = QStringLiteral(
+    "le fichier provisoire a été remplacé par un autre pendant l'écriture ; l'enregistrement n'est pas "
+    "gardé. Recommencez.");
+const QString kCibleRemplacee = QStringLiteral(
+    "l'enregistrement a été remplacé par un autre fichier aussitôt écrit ; vérifiez le dossier Sons.");
+
+// What a school computer usually answers, in French; the system's words otherwise.
+QString expliquerErreur(int erreur)
+{
+    switch (erreur) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return QStringLiteral("le disque est plein.");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QStringLiteral("le dossier Sons est protégé en écriture.");
+    case ENOENT:
+        return QStringLiteral("le dossier des données est introuvable (clé ou disque retiré ?).");
+    case ELOOP:
+    case ENOTDIR:
+        return kSonsLien;
+    case EISDIR:
+        return QStringLiteral("c'est un dossier.");
+    default:
+        return QString::fromLocal8Bit(std::strerror(erreur));
+    }
+}
+
+bool memeFichier(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// True when the name, within the folder, is the file open as fd (a link or
+// anything put in its place is not).
+bool nomDuFichier(int dossier, const QByteArray &nom, int fd)
+{
+    struct stat ouvert {};
+    struct stat nomme {};
+    return ::fstat(fd, &ouvert) == 0 && ::fstatat(dossier, nom.constData(), &nomme, AT_SYMLINK_NOFOLLOW) == 0
+        && S_ISREG(nomme.st_mode) && memeFichier(ouvert, nomme);
+}
+
+bool ecrireTout(int fd, const QByteArray &octets)
+{
+    const char *p = octets.constData();
+    qsizetype reste = octets.size();
+    while (reste > 0) {
+        const ssize_t n = ::write(fd, p, size_t(reste));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        reste -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+EnregistrementProvisoire::EnregistrementProvisoire(const QString &dossierInstallation, const QByteArray &octets)
+    : sons_(dossierInstallation + u'/' + kDossierSons)
+{
+    ecriture_ = ecrire(dossierInstallation, octets);
+}
+
+ResultatEcriture EnregistrementProvisoire::ecrire(const QString &dossierInstallation, const QByteArray &octets)
+{
+    const auto echec = [this](int erreur) { return ResultatEcriture::echec(sons_, expliquerErreur(erreur)); };
+    // The installation folder is the one the program was given (it may be
+    // reached through a link the technician made); Sons inside it is not.
+    const int installation =
+        ::open(QFile::encodeName(dossierInstallation).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (installation < 0)
+        return echec(errno);
+    const QByteArray nomSons = QFile::encodeName(kDossierSons);
+    int erreur = ::mkdirat(installation, nomSons.constData(), 0777) == 0 ? 0 : errno;
+    if (erreur == 0 || erreur == EEXIST) {
+        dossier_ = ::openat(installation, nomSons.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        erreur = errno;
+    }
+    ::close(installation);
+    if (dossier_ < 0)
+        return echec(erreur);
+
+    // A name nobody can have prepared: created here, or the next one is tried.
+    for (int essai = 0; essai < 50 && fichier_ < 0; ++essai) {
+        nomProvisoire_ = QByteArrayLiteral(".enregistrement-")
+                       + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + QByteArrayLiteral(".tmp");
+        fichier_ = ::openat(dossier_, nomProvisoire_.constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fichier_ < 0 && errno != EEXIST)
+            return echec(errno);
+    }
+    if (fichier_ < 0)
+        return echec(EEXIST);
+    struct stat ecrit {};
+    errno = 0;
+    if (!ecrireTout(fichier_, octets) || ::fsync(fichier_) != 0 || ::fstat(fichier_, &ecrit) != 0
+        || ecrit.st_size != octets.size()) {
+        erreur = errno ? errno : EIO;
+        retirer();
+        return echec(erreur);
+    }
+    return ResultatEcriture::reussite(sons_);
+}
+
+EnregistrementProvisoire::~EnregistrementProvisoire()
+{
+    retirer();
+    if (dossier_ >= 0)
+        ::close(dossier_);
+}
+
+void EnregistrementProvisoire::retirer()
+{
+    if (fichier_ < 0)
+        return;
+    // unlinkat never follows a link nor removes a folder; and the name is
+    // removed only while it is still the file created above.
+    if (nomDuFichier(dossier_, nomProvisoire_, fichier_))
+        ::unlinkat(dossier_, nomProvisoire_.constData(), 0);
+    ::close(fichier_);
+    fichier_ = -1;
+}
+
+ResultatEcriture EnregistrementProvisoire::placer(const QString &nomFichier)
+{
+    const QString chemin = sons_ + u'/' + nomFichier;
+    if (!ecriture_.ok)
+        return ResultatEcriture::echec(chemin, ecriture_.detail);
+    if (fichier_ < 0 || !motSansDetour(nomFichier))
+        return ResultatEcriture::echec(chemin, QStringLiteral("nom de fichier refusé."));
+    if (!nomDuFichier(dossier_, nomProvisoire_, fichier_)) {
+        ::close(fichier_);   // someone else's now: left where it is
+        fichier_ = -1;
+        return ResultatEcriture::echec(chemin, kProvisoireRemplace);
+    }
+    const QByteArray nom = QFile::encodeName(nomFichier);
+    if (::renameat(dossier_, nomProvisoire_.constData(), dossier_, nom.constData()) != 0) {
+        const int erreur = errno;
+        retirer();
+        return ResultatEcriture::echec(chemin, expliquerErreur(erreur));
+    }
+    const bool place = nomDuFichier(dossier_, nom, fichier_);
+    ::fsync(dossier_);   // the rename itself survives a power cut
+    ::close(fichier_);
+    fichier_ = -1;
+    if (!place)
+        return ResultatEcriture::echec(chemin, kCibleRemplacee);
+    return ResultatEcriture::reussite(chemin);
+}
+
+ResultatEcriture ecrireEnregistrement(const QString &dossierInstallation, const QString &nomFichier,
+                                      const QByteArray &octets)
+{
+    EnregistrementProvisoire provisoire(dossierInstallation, octets);
+    return provisoire.placer(nomFichier);
 }

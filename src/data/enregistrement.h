@@ -3,6 +3,9 @@
 // word followed by ".wav". The word part is matched exactly, as the word list
 // does; the extension in any case, so that a recording copied from Windows as
 // "Chat.WAV" is heard as the word "Chat".
+#include "ecriture.h"
+
+#include <QByteArray>
 #include <QString>
 
 // The path "<installation>/Sons/<word>.<ext>" of the word's recording: the
@@ -10,3 +13,41 @@
 // in name order when several). Empty when there is none, and for a word that
 // could lead out of Sons (empty, ".", "..", a slash, a backslash, a NUL).
 QString cheminEnregistrement(const QString &dossierInstallation, const QString &mot);
+
+// A new recording written beside the one it replaces, in the Sons folder that
+// every pupil account can write to. Sons is opened without following a link
+// (created when missing), the bytes go into a new hidden file created there
+// and nowhere else (never an existing name, never through a link), synced,
+// then renamed over the recording's name. Nothing is ever removed but that
+// file, by name within the folder opened, and only while it still is the
+// file written: a name swapped meanwhile for a link or a folder is left alone
+// and the writing reported as failed.
+class EnregistrementProvisoire {
+public:
+    EnregistrementProvisoire(const QString &dossierInstallation, const QByteArray &octets);
+    // Removes the hidden file when it was not placed.
+    ~EnregistrementProvisoire();
+    EnregistrementProvisoire(const EnregistrementProvisoire &) = delete;
+    EnregistrementProvisoire &operator=(const EnregistrementProvisoire &) = delete;
+
+    // Whether the bytes were written whole; why not otherwise.
+    const ResultatEcriture &ecriture() const { return ecriture_; }
+
+    // Renames the file over Sons/<nomFichier> (an existing recording of that
+    // name is replaced at once, never half). Once only.
+    ResultatEcriture placer(const QString &nomFichier);
+
+private:
+    ResultatEcriture ecrire(const QString &dossierInstallation, const QByteArray &octets);
+    void retirer();
+
+    QString sons_;
+    int dossier_ = -1;           // Sons, opened without following a link
+    int fichier_ = -1;           // the hidden file, as created
+    QByteArray nomProvisoire_;
+    ResultatEcriture ecriture_;
+};
+
+// Writes the bytes as Sons/<nomFichier> through an EnregistrementProvisoire.
+ResultatEcriture ecrireEnregistrement(const QString &dossierInstallation, const QString &nomFichier,
+                                      const QByteArray &octets);

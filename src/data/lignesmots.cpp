@@ -7,11 +7,17 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 // The characters Windows refuses in a file name (besides the separators).
 const QString kInterdits = QStringLiteral(":*?\"<>|");
 constexpr int kOctetsNomFichierMax = 255;
 const QString kExtension = QStringLiteral(".wav");
+// How much of a line that is not text the report shows.
+constexpr int kApercuLigne = 40;
+// A few NUL bytes are a damaged line; more are not a text file.
+constexpr qsizetype kNulsTolere = 8;
 
 struct Morceau {
     int ligne;
@@ -138,12 +144,43 @@ LignesMots lireMotsTapes(const QString &texte, const QStringList &existants)
 LignesMots lireMotsFichier(const QByteArray &octets, const QStringList &existants)
 {
     QList<Morceau> morceaux;
-    const QStringList lignes = decoderTexteFichier(octets).split(u'\n');
+    QList<MotRefuse> horsTexte;
+    qsizetype nonVides = 0;
+    const QStringList lignes = decoderLignesFichier(octets);
     for (int i = 0; i < lignes.size(); ++i) {
-        QString ligne = lignes.at(i);
-        if (ligne.endsWith(u'\r'))
-            ligne.chop(1);
-        morceaux.append({i + 1, ligne});
+        const QString &ligne = lignes.at(i);
+        if (ligne.trimmed().isEmpty())
+            continue;
+        ++nonVides;
+        const qsizetype position = positionHorsTexte(ligne);
+        if (position < 0) {
+            morceaux.append({i + 1, ligne});
+            continue;
+        }
+        // Shown to the teacher: the bytes that are not text are not.
+        QString lisible = ligne.left(kApercuLigne);
+        for (QChar &c : lisible)
+            if (positionHorsTexte(QString(c)) == 0)
+                c = QChar::ReplacementCharacter;
+        if (ligne.size() > kApercuLigne)
+            lisible += u'…';
+        horsTexte.append({i + 1, lisible.trimmed(),
+                          QStringLiteral("cette ligne n'est pas du texte (caractère %1) : elle est ignorée.")
+                              .arg(decrireCaractere(ligne, position))});
     }
-    return lire(morceaux, existants);
+    LignesMots resultat;
+    // No text file holds NUL bytes (a UTF-16 one is read as such); and a
+    // list whose lines are mostly not text is something else with a few
+    // letters in it, not a list with a few bad lines.
+    const qsizetype nuls = octets.startsWith("\xFF\xFE") || octets.startsWith("\xFE\xFF") ? 0 : octets.count('\0');
+    if (nuls > std::max<qsizetype>(kNulsTolere, octets.size() / 100) || horsTexte.size() * 2 > nonVides) {
+        resultat.pasDuTexte = true;
+        return resultat;
+    }
+    resultat = lire(morceaux, existants);
+    // In line order, with the others.
+    resultat.refuses.append(horsTexte);
+    std::stable_sort(resultat.refuses.begin(), resultat.refuses.end(),
+                     [](const MotRefuse &a, const MotRefuse &b) { return a.ligne < b.ligne; });
+    return resultat;
 }

@@ -21,6 +21,10 @@ struct MotRefuse {
 struct LignesMots {
     ListeMots acceptes;          // in the order written, each word once
     QList<MotRefuse> refuses;
+    // An imported file that is not a text file (a picture, a program, a
+    // word-processor document): many NUL bytes, or most lines not text.
+    // Nothing of it is to be taken.
+    bool pasDuTexte = false;
 };
 
 // Why this word cannot become Sons/<mot>.wav and a record of Mots.dat, in
@@ -28,7 +32,9 @@ struct LignesMots {
 QString raisonMotRefuse(const QString &mot);
 
 // Reads typed text (lines and commas) or the bytes of an imported list
-// (UTF-8 or Windows-1252, one word a line). existants: the words already in
+// (one word a line, each line UTF-8 or Windows-1252, see
+// decoderLignesFichier; a line holding what no text holds, a NUL or another
+// control character, is refused as a whole). existants: the words already in
 // the list; a word that is one of them in another case is refused, as is a
 // second spelling of the same word in another case within the text. A word
 // written twice is taken once and reported once.

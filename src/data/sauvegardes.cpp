@@ -51,6 +51,10 @@ QString lireOctets(const QString &chemin, QByteArray &octets)
     return QString();
 }
 
+// The copy of sauvegarderCopie; elaguer: then remove the oldest copies
+// beyond kSauvegardesGardees.
+ResultatEcriture copier(const QString &chemin, const QDateTime &moment, bool elaguer);
+
 } // namespace
 
 QStringList listerSauvegardes(const QString &dossierDonnees, const QString &nomFichier)
@@ -73,6 +77,13 @@ QStringList listerSauvegardes(const QString &dossierDonnees, const QString &nomF
 }
 
 ResultatEcriture sauvegarderCopie(const QString &chemin, const QDateTime &moment)
+{
+    return copier(chemin, moment, true);
+}
+
+namespace {
+
+ResultatEcriture copier(const QString &chemin, const QDateTime &moment, bool elaguer)
 {
     const QFileInfo info(chemin);
     if (!info.exists() && !info.isSymLink())
@@ -106,11 +117,15 @@ ResultatEcriture sauvegarderCopie(const QString &chemin, const QDateTime &moment
         return refus(copie.detail);
     }
 
+    if (!elaguer)
+        return ResultatEcriture::reussite(chemin);
     const QStringList copies = listerSauvegardes(dossierDonnees, info.fileName());
     for (qsizetype i = kSauvegardesGardees; i < copies.size(); ++i)
         QFile::remove(QDir(dossier).filePath(copies[i]));
     return ResultatEcriture::reussite(chemin);
 }
+
+} // namespace
 
 QDateTime momentSauvegarde(const QString &nomCopie)
 {
@@ -131,8 +146,39 @@ ResultatEcriture restaurerSauvegarde(const QString &dossierDonnees, const QStrin
     const QString raison = lireOctets(QDir(dossierCopies(dossierDonnees)).filePath(nomCopie), octets);
     if (!raison.isEmpty())
         return ResultatEcriture::echec(chemin, raison);
-    const ResultatEcriture avant = sauvegarderCopie(chemin);
+    // The copy chosen may be the only one holding what the teacher wants
+    // back, and the oldest: restoring removes none.
+    const ResultatEcriture avant = copier(chemin, QDateTime::currentDateTime(), false);
     if (!avant.ok)
         return avant;
     return ecrireFichier(chemin, octets);
+}
+
+ResultatEcriture rangerDansSauvegardes(const QString &dossierDonnees, const QString &chemin, const QString &base,
+                                       QString *nomRange, const QDateTime &moment)
+{
+    if (nomRange)
+        nomRange->clear();
+    const QFileInfo info(chemin);
+    if (!info.exists() && !info.isSymLink())
+        return ResultatEcriture::reussite(chemin);
+    const QString dossier = dossierCopies(dossierDonnees);
+    if (QFileInfo(dossier).isSymLink())
+        return ResultatEcriture::echec(chemin, QStringLiteral("« %1 » est un lien symbolique.").arg(kDossierSauvegardes));
+    if (!QFileInfo(dossier).isDir() && !QDir(dossierDonnees).mkdir(kDossierSauvegardes))
+        return ResultatEcriture::echec(
+            chemin, expliquerEchecEcriture(dossier, true,
+                                           QStringLiteral("le dossier « %1 » ne peut pas être créé.").arg(kDossierSauvegardes)));
+    const QString extension = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
+    const QString date = moment.toString(QStringLiteral("yyyy-MM-dd HH'h'mm'm'ss"));
+    QString nom = QStringLiteral("%1 (%2)%3").arg(base, date, extension);
+    for (int n = 2; occupe(QDir(dossier).filePath(nom)); ++n)
+        nom = QStringLiteral("%1 (%2 %3)%4").arg(base, date).arg(n).arg(extension);
+    // Same disk: a rename, which moves a link as a link and never replaces a name.
+    QFile fichier(chemin);
+    if (!fichier.rename(QDir(dossier).filePath(nom)))
+        return ResultatEcriture::echec(chemin, expliquerEchecEcriture(chemin, false, fichier.errorString()));
+    if (nomRange)
+        *nomRange = nom;
+    return ResultatEcriture::reussite(chemin);
 }

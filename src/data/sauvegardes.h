@@ -26,7 +26,15 @@ QStringList listerSauvegardes(const QString &dossierDonnees, const QString &nomF
 // 09h41m05).bil"); invalid for another name.
 QDateTime momentSauvegarde(const QString &nomCopie);
 
-// Puts a copy back in place of the file (through sauvegarderCopie first, so
-// the file being replaced is not lost either).
+// Puts a copy back in place of the file. The file being replaced is copied
+// into Sauvegardes first, beside the others: restoring never removes a copy.
 ResultatEcriture restaurerSauvegarde(const QString &dossierDonnees, const QString &nomFichier,
                                      const QString &nomCopie);
+
+// Moves a file of the data folder into Sauvegardes as "<base> (yyyy-MM-dd
+// HHhmmmss).<its extension>", a number added when that name is taken; such a
+// file is never removed to make room for copies. nomRange receives the name
+// given within Sauvegardes. A missing file needs no move (success, nomRange
+// empty). Refused for a Sauvegardes that is a symbolic link.
+ResultatEcriture rangerDansSauvegardes(const QString &dossierDonnees, const QString &chemin, const QString &base,
+                                       QString *nomRange, const QDateTime &moment = QDateTime::currentDateTime());

@@ -17,7 +17,9 @@ constexpr int kMotsDifficilesImprimes = 20;
 QString valeurCsv(const QString &texte)
 {
     QString v = texte;
-    if (!v.isEmpty() && QStringLiteral("=+-@").contains(v.front()))
+    // A spreadsheet takes these first characters for a formula (TAB and CR
+    // too, before one): the quote makes the cell plain text.
+    if (!v.isEmpty() && QStringLiteral("=+-@\t\r").contains(v.front()))
         v.prepend(u'\'');
     const bool citer = v.contains(u';') || v.contains(u'"') || v.contains(u'\n') || v.contains(u'\r')
                        || (!v.isEmpty() && (v.front().isSpace() || v.back().isSpace()));

@@ -150,10 +150,10 @@ void DialogueAjoutMots::enregistrerLigne()
     lblEtat_->setText(TextesAjoutMots::microGarde.arg(entree.mot));
 }
 
-void DialogueAjoutMots::importer(const QByteArray &octets)
+void DialogueAjoutMots::importer(const LignesMots &lignes)
 {
     if (!enCours())
-        lancer(lireMotsFichier(octets, existants_));
+        lancer(lignes);
 }
 
 void DialogueAjoutMots::lancer(const LignesMots &lignes)

@@ -32,8 +32,9 @@ public:
     // its recording was kept. While unset, no microphone button shows.
     void setEnregistreur(std::function<bool(const QString &mot)> enregistrer);
 
-    // Runs the words of an imported file, as "Ajouter" does for typed text.
-    void importer(const QByteArray &octets);
+    // Runs the words read from an imported file (lireMotsFichier), as
+    // "Ajouter" does for typed text.
+    void importer(const LignesMots &lignes);
 
     bool enCours() const { return total_ > 0; }
     // What the last run did, as shown.

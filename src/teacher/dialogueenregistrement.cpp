@@ -1,9 +1,9 @@
 #include "dialogueenregistrement.h"
 
 #include "audio/traitement.h"
+#include "data/enregistrement.h"
 #include "data/listemots.h"
 
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -26,6 +26,7 @@ const QString echecDemarrage = QStringLiteral("Le micro n'a pas pu être mis en 
 const QString sansMicro = QStringLiteral("Cet ordinateur n'offre aucun micro au programme.");
 const QString motRefuse = QStringLiteral(
     "Le mot « %1 » ne peut pas servir de nom de fichier : il ne peut pas être enregistré.");
+const QString wavImpossible = QStringLiteral("l'enregistrement n'a pas pu être préparé.");
 const QString enregistrer = QStringLiteral("&Enregistrer");
 const QString arreter = QStringLiteral("A&rrêter");
 const QString ecouter = QStringLiteral("É&couter");
@@ -179,17 +180,20 @@ void DialogueEnregistrement::garderPrise()
     }
     if (plateforme_.son)
         plateforme_.son->arreter();
-    const QString sons = QDir(dossierInstallation_).filePath(kDossierSons);
-    QDir().mkpath(sons);
-    const QString chemin = QDir(sons).filePath(mot_ + QStringLiteral(".wav"));
-    // Written whole under a temporary name first: an earlier recording of the
-    // word is replaced only by a complete one.
-    const ResultatEcriture resultat = ecrireWav(chemin, prise_, kFrequenceEnregistrement);
+    const QString nom = mot_ + QStringLiteral(".wav");
+    // Written whole under a new hidden name in Sons first: an earlier
+    // recording of the word is replaced only by a complete one, and never
+    // through a link a pupil account planted.
+    const QByteArray octets = encoderWav(prise_, kFrequenceEnregistrement);
+    const ResultatEcriture resultat =
+        octets.isEmpty() ? ResultatEcriture::echec(nom, Textes::wavImpossible)
+                         : ecrireEnregistrement(dossierInstallation_, nom, octets);
     if (!resultat.ok) {
         if (plateforme_.messages)
             plateforme_.messages->information(this, windowTitle(), resultat.message());
         return;
     }
+    const QString chemin = resultat.chemin;
     cheminEcrit_ = chemin;
     accept();
 }

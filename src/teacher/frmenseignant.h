@@ -27,6 +27,8 @@ class QPushButton;
 class QScrollBar;
 class QToolButton;
 
+struct LignesMots;
+
 class FrmEnseignant : public QDialog {
     Q_OBJECT
 public:
@@ -100,7 +102,7 @@ private:
     bool enregistrer();
 
     void construireBoutonsMots(QHBoxLayout *boutons);
-    void ouvrirAjoutMots(const QByteArray *fichier);
+    void ouvrirAjoutMots(const LignesMots *fichier);
     void importerListe();
 
     EtatProgramme &etat_;

@@ -1,6 +1,7 @@
 // What the teacher does with one word of the list: hear it, have its
 // recording replaced, remove it (its recording goes to Corbeille).
 #include "audio/synthese.h"
+#include "audio/traitement.h"
 #include "data/enregistrement.h"
 #include "dialogueenregistrement.h"
 #include "frmenseignant.h"
@@ -13,7 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
 namespace {
 inline const QString kDossierCorbeille = QStringLiteral("Corbeille");
@@ -128,14 +128,24 @@ void FrmEnseignant::remplacerEnregistrement(const QString &mot)
         if (!ancien.isEmpty() && ancien != enregistrement.cheminEnregistrement())
             echec = mettreALaCorbeille(dossier, ancien);
     } else {
-        // Spoken beside Sons first, so that a failure leaves the old one.
-        QTemporaryDir provisoire(QDir(dossier).filePath(QStringLiteral(".remplacement-XXXXXX")));
-        echec = provisoire.isValid() ? ServiceSynthese::instance().parler(provisoire.path(), mot).get()
-                                     : TextesEnseignant::deplacementRefuse;
-        if (echec.isEmpty() && !ancien.isEmpty())
-            echec = mettreALaCorbeille(dossier, ancien);
-        if (echec.isEmpty() && !QFile::rename(QDir(provisoire.path()).filePath(mot + QStringLiteral(".wav")), nouveau))
-            echec = TextesEnseignant::deplacementRefuse;
+        // Spoken into memory, then written as one new file beside the old
+        // recording and renamed over it: a failure leaves the old one, and
+        // nothing in the folder every pupil can write to is ever removed but
+        // that file.
+        const MotParle parle = ServiceSynthese::instance().prononcer(mot).get();
+        echec = parle.erreur;
+        if (echec.isEmpty()) {
+            const QByteArray octets = encoderWav(parle.echantillons, parle.frequence);
+            EnregistrementProvisoire provisoire(dossier, octets);
+            if (octets.isEmpty())
+                echec = TextesEnseignant::wavImpossible;
+            else if (!provisoire.ecriture().ok)
+                echec = provisoire.ecriture().detail;
+            if (echec.isEmpty() && !ancien.isEmpty())
+                echec = mettreALaCorbeille(dossier, ancien);
+            if (echec.isEmpty())
+                echec = provisoire.placer(QFileInfo(nouveau).fileName()).detail;
+        }
     }
     plateforme_.messages->information(this, TextesEnseignant::titreRemplacer,
                                       echec.isEmpty() ? TextesEnseignant::remplace.arg(mot)

@@ -6,6 +6,7 @@
 #include "textesenseignant.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -162,9 +163,13 @@ void PanneauEleves::supprimer()
         signaler(textes_verrou::kTitreSuppressionImpossible, textes_verrou::suppressionImpossible(nom, verrou));
         return;
     }
-    const ResultatEcriture resultat = supprimerEleve(dossier_, nom);
+    QString journal;
+    const ResultatEcriture resultat = supprimerEleve(dossier_, nom, &journal);
     if (!resultat.ok)
         signaler(TextesEleves::titreFichier, resultat.message());
+    else if (!journal.isEmpty())
+        signaler(TextesEleves::titreSupprime,
+                 TextesEleves::journalRange.arg(nom, QDir::toNativeSeparators(QDir(dossier_).filePath(kDossierSauvegardes)), journal));
     remplirListe();
 }
 

@@ -125,6 +125,7 @@ inline const QString choixRemplacer = QStringLiteral(
 inline const QString parLaVoix = QStringLiteral("Par la voix de l'ordinateur");
 inline const QString parLeMicro = QStringLiteral("Avec le micro");
 inline const QString remplace = QStringLiteral("Le nouvel enregistrement de « %1 » est en place ; l'ancien est dans « Corbeille ».");
+inline const QString wavImpossible = QStringLiteral("l'enregistrement n'a pas pu être préparé.");
 inline const QString remplacementRate = QStringLiteral("« %1 » n'a pas pu être enregistré de nouveau : %2");
 inline const QString fermerQuandMeme =
     QStringLiteral("Fermer quand même sans enregistrer ?");
@@ -157,5 +158,9 @@ inline const QString choisirCopie = QStringLiteral(
     "Choisissez la copie du travail de « %1 » à remettre en place.\n"
     "Le fichier actuel sera lui-même gardé dans « Sauvegardes ».");
 inline const QString copieDu = QStringLiteral("Copie du %1 à %2");
+inline const QString titreSupprime = QStringLiteral("Élève supprimé");
+inline const QString journalRange = QStringLiteral(
+    "L'élève « %1 » est supprimé.\nSon journal des réponses est gardé dans le dossier « %2 », sous le nom "
+    "« %3 » ; un nouvel élève du même nom commencera sans erreurs passées.");
 inline const QString copieRestauree = QStringLiteral("Le travail de « %1 » est revenu à la %2.");
 }  // namespace TextesEleves

@@ -3,6 +3,7 @@
 #include "data/bilan.h"
 #include "data/eleves.h"
 #include "data/encodage.h"
+#include "data/enregistrement.h"
 #include "data/reglages.h"
 #include "data/valeurs.h"
 #include "oracles.h"
@@ -409,6 +410,69 @@ private slots:
         QVERIFY(!supprimerEleve(dossier.path(), "../Mots").ok);
         QVERIFY(supprimerEleve(dossier.path(), "Élodie M").ok && supprimerEleve(dossier.path(), "Élodie M").ok); // gone is fine
         QCOMPARE(lire(dossier.filePath("Élodie M.bil")), kAbsent);
+    }
+
+    // A pupil account swaps the hidden file a new recording is written to, or
+    // the recording's name, between writing and renaming: nothing outside
+    // Sons is written or removed, the swapped thing is left alone, and the
+    // writing is reported as failed.
+    void enregistrementDetourne_data()
+    {
+        QTest::addColumn<QString>("piege");
+        QTest::addColumn<QString>("raison");
+        QTest::newRow("provisoire remplacé par un lien vers un dossier") << "lien dossier" << "remplacé par un autre";
+        QTest::newRow("provisoire remplacé par un lien vers un fichier") << "lien fichier" << "remplacé par un autre";
+        QTest::newRow("provisoire remplacé par un dossier") << "dossier" << "remplacé par un autre";
+        QTest::newRow("le mot est devenu un dossier") << "cible" << "dossier";
+        QTest::newRow("rien") << "" << "";
+    }
+    void enregistrementDetourne()
+    {
+        QFETCH(QString, piege);
+        QFETCH(QString, raison);
+        QTemporaryDir installation;
+        QTemporaryDir victime;
+        QVERIFY(ecrire(victime.filePath("sous-dossier/notes.txt"), "notes"));
+        QVERIFY(ecrire(installation.filePath("Sons/chat.wav"), "ancien"));
+        {
+            EnregistrementProvisoire provisoire(installation.path(), "RIFF nouveau");
+            QVERIFY(provisoire.ecriture().ok);
+            const QStringList caches = QDir(installation.filePath("Sons")).entryList({".*"}, QDir::Files | QDir::Hidden);
+            QCOMPARE(caches.size(), 1);
+            const QString cache = installation.filePath("Sons/" + caches.first());
+            QCOMPARE(lire(cache), QByteArray("RIFF nouveau"));
+            if (!piege.isEmpty() && piege != "cible")
+                QVERIFY(QFile::remove(cache));
+            if (piege == "lien dossier")
+                QVERIFY(QFile::link(victime.path(), cache));
+            if (piege == "lien fichier")
+                QVERIFY(QFile::link(victime.filePath("sous-dossier/notes.txt"), cache));
+            if (piege == "dossier")
+                QVERIFY(ecrire(cache + "/dedans.txt", "dedans"));
+            if (piege == "cible")
+                QVERIFY(QFile::remove(installation.filePath("Sons/chat.wav"))
+                        && ecrire(installation.filePath("Sons/chat.wav/dedans.txt"), "dedans"));
+            const ResultatEcriture place = provisoire.placer("chat.wav");
+            QCOMPARE(place.ok, raison.isEmpty());
+            QVERIFY2(place.detail.contains(raison), qPrintable(place.detail));
+            QCOMPARE(place.chemin, installation.filePath("Sons/chat.wav"));
+            if (piege.startsWith("lien"))
+                QVERIFY(QFileInfo(cache).isSymLink());
+            if (piege == "dossier")
+                QCOMPARE(lire(cache + "/dedans.txt"), QByteArray("dedans"));
+        }
+        QCOMPARE(lire(victime.filePath("sous-dossier/notes.txt")), QByteArray("notes"));
+        QCOMPARE(QDir(victime.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"sous-dossier"});
+        if (piege.isEmpty())
+            QCOMPARE(lire(installation.filePath("Sons/chat.wav")), QByteArray("RIFF nouveau"));
+        else if (piege == "cible")
+            QCOMPARE(lire(installation.filePath("Sons/chat.wav/dedans.txt")), QByteArray("dedans"));
+        else
+            QCOMPARE(lire(installation.filePath("Sons/chat.wav")), QByteArray("ancien"));
+        // Only what the program made is gone: its own hidden file.
+        if (piege.isEmpty() || piege == "cible")
+            QCOMPARE(QDir(installation.filePath("Sons")).entryList({".*"}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList());
     }
 };
 

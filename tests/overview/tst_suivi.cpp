@@ -76,6 +76,10 @@ private slots:
     void ouvrirDepuisEnseignant();
     void trierClasse_data();
     void trierClasse();
+    void exporterCellulesFormules_data();
+    void exporterCellulesFormules();
+    void nouvelEleveSansPasse_data();
+    void nouvelEleveSansPasse();
 };
 
 // Counts: 0 new with a level, 3..9, 10, then due, without level.
@@ -204,6 +208,21 @@ FrmSuivi *ouvrirSuivi(Fenetre &f)
     return f.f->findChild<FrmSuivi *>();
 }
 
+// The class overview opened afresh and exported: the bytes of the CSV file.
+QByteArray exporter(Fenetre &f)
+{
+    delete f.f->findChild<FrmSuivi *>();
+    FrmSuivi *suivi = ouvrirSuivi(f);
+    if (!suivi)
+        return {};
+    f.p.messages.reponseFichier = f.inst.fichier(u"classe.csv"_s);
+    QTest::mouseClick(suivi->findChild<QPushButton *>(u"cmdExporter"_s), Qt::LeftButton);
+    const QByteArray csv = f.inst.lire(u"classe.csv"_s);
+    delete suivi;
+    QFile::remove(f.inst.fichier(u"classe.csv"_s));
+    return csv;
+}
+
 } // namespace
 
 void TestSuivi::exporterClasse()
@@ -330,6 +349,81 @@ void TestSuivi::ouvrirDepuisEnseignant()
     // Read only: no pupil file changed, no lock left, nothing new in the folder.
     QCOMPARE(f.inst.lire(u"Dupont; Tom.bil"_s), tomAvant);
     QCOMPARE(QDir(f.inst.dossier.path()).entryList(QDir::Files | QDir::System), fichiersAvant);
+}
+
+// A cell a spreadsheet would take for a formula, even behind a TAB or a CR,
+// is written as plain text.
+void TestSuivi::exporterCellulesFormules_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QByteArray>("cellule");   // as written in the file
+    QTest::newRow("égal") << u"=1+1"_s << QByteArray("'=1+1;");
+    QTest::newRow("arobase") << u"@SOMME(A1)"_s << QByteArray("'@SOMME(A1);");
+    QTest::newRow("tabulation") << u"\t=1+1"_s << QByteArray("'\t=1+1;");
+    QTest::newRow("retour chariot") << u"\r=1+1"_s << QByteArray("\"'\r=1+1\";");
+    QTest::newRow("tabulation seule devant un nom") << u"\tPaul"_s << QByteArray("'\tPaul;");
+    QTest::newRow("nom ordinaire") << u"Paul"_s << QByteArray("\r\nPaul;");
+}
+
+void TestSuivi::exporterCellulesFormules()
+{
+    QFETCH(QString, nom);
+    QFETCH(QByteArray, cellule);
+    // Hand-made files: the program refuses such names at creation.
+    Fenetre f(kSons, {nom});
+    FrmSuivi *suivi = ouvrirSuivi(f);
+    QVERIFY(suivi);
+    f.p.messages.reponseFichier = f.inst.fichier(u"classe.csv"_s);
+    QTest::mouseClick(suivi->findChild<QPushButton *>(u"cmdExporter"_s), Qt::LeftButton);
+    const QByteArray csv = f.inst.lire(u"classe.csv"_s);
+    QVERIFY2(csv.contains(cellule), csv.constData());
+}
+
+// A pupil deleted and a new one of the same name: the new one starts without
+// the old one's mistakes, and the old journal is kept in Sauvegardes.
+void TestSuivi::nouvelEleveSansPasse_data()
+{
+    QTest::addColumn<bool>("incomplet");
+    QTest::newRow("journal") << false;
+    QTest::newRow("journal et réponses manquantes") << true;
+}
+
+void TestSuivi::nouvelEleveSansPasse()
+{
+    QFETCH(bool, incomplet);
+    Fenetre f(kSons, {u"Anne"_s, u"Paul"_s});
+    {
+        Journal journal(f.inst.dossier.path(), u"Paul"_s);
+        const QDateTime moment(QDate(2026, 12, 3), QTime(9, 30));
+        for (const auto &[mot, tapee] : {std::pair{u"lune"_s, u"lume"_s}, {u"mur"_s, u"mure"_s}})
+            QVERIFY(journal.AjouterReponse(moment, mot, tapee, false, 3));
+    }
+    if (incomplet)
+        f.inst.ecrire(u"Journal/Paul.incomplet"_s, {});
+    const QByteArray journal = f.inst.lire(u"Journal/Paul.txt"_s);
+    QVERIFY(!exporter(f).contains("\r\nPaul;;0;0;0;0;0;0;0;0;0;0;0;5;;;jamais venu\r\n"));
+
+    f.clic(u"cmdEleves"_s);
+    auto *eleves = f.w<QComboBox>(u"cmbEleves"_s);
+    eleves->setCurrentIndex(eleves->findText(u"Paul"_s));
+    f.p.messages.reponseQuestion = true;
+    f.clic(u"cmdSupprimer"_s);
+    const QStringList ranges = QDir(f.inst.fichier(u"Sauvegardes"_s)).entryList({u"Journal de Paul (*).txt"_s}, QDir::Files);
+    QCOMPARE(ranges.size(), 1);
+    QCOMPARE(f.inst.lire(u"Sauvegardes/"_s + ranges.first()), journal);
+    QCOMPARE(QDir(f.inst.fichier(u"Journal"_s)).entryList(QDir::Files), QStringList());
+    // The teacher is told where it went.
+    const MessageDemande &dit = f.p.messages.demandes.last();
+    QCOMPARE(dit.titre, u"Élève supprimé"_s);
+    QVERIFY2(dit.texte.contains(u"« "_s + ranges.first() + u" »"_s) && dit.texte.contains(u"Sauvegardes"_s), qPrintable(dit.texte));
+
+    f.ajouter(u"Paul"_s);
+    QCOMPARE(f.liste(), (QStringList{u"Anne"_s, u"Paul"_s}));
+    f.clic(u"cmdTermine"_s);
+    // Paul's row is now that of Anne, who never answered anything.
+    const QByteArray csv = exporter(f);
+    QVERIFY2(csv.contains("\r\nAnne;;0;0;0;0;0;0;0;0;0;0;0;5;;;jamais venu\r\n"
+                          "Paul;;0;0;0;0;0;0;0;0;0;0;0;5;;;jamais venu\r\n"), csv.constData());
 }
 
 void TestSuivi::trierClasse_data()

@@ -224,7 +224,7 @@ private slots:
         ligne("nom : séparateur", "../Paul", {}, "Le nom de l'élève ne peut pas contenir le caractère « / ».");
         ligne("nom : ..", "..", {}, "Le nom « .. » ne peut pas servir de nom de fichier.");
         ligne("nom : réservé", "Léo:2", {}, "Le nom de l'élève ne peut pas contenir le caractère « : ».");
-        ligne("nom : 300 caractères", QString(300, u'a'), {}, "Le nom de l'élève est trop long (200 caractères au plus).");
+        ligne("nom : 300 caractères", QString(300, u'a'), {}, "Le nom de l'élève est trop long (40 caractères au plus).");
         ligne("nom : blancs seuls", "   ", {}, "Le nom de l'élève est vide.");
         ligne("nom : contrôle", "Léa\tMartin", {}, "Le nom de l'élève ne peut pas contenir de caractère de contrôle.");
         ligne("nom : existant", "Paul", {}, "créé ; élèves : Paul"); // Paul's progress is kept

@@ -221,6 +221,99 @@ private slots:
         QVERIFY2(lignesRapport(dialogue).contains(u"Ajout annulé. Mots non ajoutés : %1."_s.arg(mots.size() - sons.size())),
                  qPrintable(dialogue->rapport()));
     }
+
+    // Lists from other editors and files that are not lists: each line read
+    // in its own encoding, lines that are not text refused with their
+    // numbers, a file that is not text or too big refused whole, and the
+    // teacher asked before more than 500 new words.
+    void importerFichier_data()
+    {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<QStringList>("mots");        // the recordings made
+        QTest::addColumn<QStringList>("refus");       // starts of the refused lines in the report
+        QTest::addColumn<QString>("message");         // a words of the message shown instead; empty: none
+
+        auto utf16 = [](const QString &texte) {
+            QByteArray o("\xFF\xFE");
+            for (QChar c : texte)
+                o += char(c.unicode() & 0xFF), o += char(c.unicode() >> 8);
+            return o;
+        };
+        QRandomGenerator hasard(17);
+        QByteArray binaire(300 * 1024, Qt::Uninitialized);
+        QByteArray binaireSansNul(300 * 1024, Qt::Uninitialized);
+        for (qsizetype k = 0; k < binaire.size(); ++k) {
+            binaire[k] = char(hasard.bounded(256));
+            binaireSansNul[k] = char(1 + hasard.bounded(255));
+        }
+        QByteArray cinqCentUn;
+        for (int n = 0; n < 501; ++n)
+            cinqCentUn += "mot" + QByteArray(1, char('a' + n / 26 / 26)) + char('a' + n / 26 % 26) + char('a' + n % 26) + "\r\n";
+
+        QTest::newRow("UTF-8 avec une ligne Windows-1252")
+            << QByteArray("h\xC3\xA9risson\r\n\xE9" "cole 2\r\nch\xC3\xA2teau\r\n")
+            << QStringList{u"château"_s, u"hérisson"_s, u"école"_s} << QStringList{} << QString();
+        QTest::newRow("Windows-1252 avec une ligne UTF-8")
+            << QByteArray("v\xE9lo\r\n\xE9" "cole\r\nh\xC3\xA9risson\r\n")
+            << QStringList{u"hérisson"_s, u"vélo"_s, u"école"_s} << QStringList{} << QString();
+        // Bytes valid as UTF-8 whose characters Windows-1252 lacks: read as the rest of the file is.
+        QTest::newRow("Windows-1252 où deux lettres forment de l'UTF-8")
+            << QByteArray("v\xE9lo\r\n\xE9" "cole\r\nab\xDD\x8E\r\n")
+            << QStringList{u"abÝŽ"_s, u"vélo"_s, u"école"_s} << QStringList{} << QString();
+        QTest::newRow("UTF-8 avec un caractère hors Windows-1252")
+            << QByteArray("h\xC3\xA9risson\r\nsoleil \xE2\x98\xBA\r\n")
+            << QStringList{u"hérisson"_s} << QStringList{u"  ligne 2, « soleil ☺ » :"_s} << QString();
+        QTest::newRow("UTF-16 avec sa marque") << utf16(u"hibou\r\nélan 3\r\n"_s)
+            << QStringList{u"hibou"_s, u"élan"_s} << QStringList{} << QString();
+        QTest::newRow("lignes qui ne sont pas du texte")
+            << QByteArrayLiteral("chat\r\nab\0cd\r\nlune\r\nx\x01y 2\r\nmur\r\n")
+            << QStringList{u"chat"_s, u"lune"_s, u"mur"_s}
+            << QStringList{u"  ligne 2, « ab�cd » : cette ligne n'est pas du texte (caractère U+0000)"_s,
+                           u"  ligne 4, « x�y 2 » : cette ligne n'est pas du texte (caractère U+0001)"_s}
+            << QString();
+        QTest::newRow("fichier binaire") << binaire << QStringList{} << QStringList{} << u"n'est pas une liste de mots"_s;
+        QTest::newRow("fichier binaire sans octet nul") << binaireSansNul << QStringList{} << QStringList{}
+                                                        << u"n'est pas une liste de mots"_s;
+        QTest::newRow("fichier trop gros") << QByteArray("chat 9\r\n").repeated(400000) << QStringList{}
+                                           << QStringList{} << u"trop gros"_s;
+        QTest::newRow("501 mots, ajout refusé") << cinqCentUn << QStringList{} << QStringList{}
+                                                << u"ajoute 501 mots nouveaux"_s;
+    }
+    void importerFichier()
+    {
+        QFETCH(QByteArray, octets);
+        QFETCH(QStringList, mots);
+        QFETCH(QStringList, refus);
+        QFETCH(QString, message);
+        Fenetre fen({});
+        fen.inst.ecrire(u"liste.txt"_s, octets);
+        fen.p.messages.reponseFichier = fen.inst.fichier(u"liste.txt"_s);
+        fen.p.messages.reponseQuestion = false;
+        const QByteArray motsDat = fen.inst.lire(u"Mots.dat"_s);
+        fen.clic(u"cmdImporter"_s);
+
+        if (!message.isEmpty()) {
+            QCOMPARE(fen.p.messages.titres(), (QStringList{u"Importer une liste de mots"_s, u"Importer une liste de mots"_s}));
+            QVERIFY2(fen.p.messages.demandes.last().texte.contains(message), qPrintable(fen.p.messages.demandes.last().texte));
+            QVERIFY(!fen.f->findChild<DialogueAjoutMots *>());
+            QCOMPARE(sons(fen.inst), QStringList());
+            QCOMPARE(fen.inst.lire(u"Mots.dat"_s), motsDat);
+            return;
+        }
+        DialogueAjoutMots *dialogue = attendreAjout(fen);
+        QVERIFY(dialogue);
+        QStringList attendus;
+        for (const QString &mot : mots)
+            attendus << mot + u".wav"_s;
+        QCOMPARE(sons(fen.inst), attendus);
+        const QStringList rapport = lignesRapport(dialogue);
+        const qsizetype titre = rapport.indexOf(u"Mots refusés :"_s);
+        const QStringList lus = titre < 0 ? QStringList() : rapport.mid(titre + 1);
+        QCOMPARE(lus.size(), refus.size());
+        for (qsizetype k = 0; k < refus.size(); ++k)
+            QVERIFY2(lus[k].startsWith(refus[k]), qPrintable(lus[k]));
+        QCOMPARE(fen.p.messages.titres(), QStringList{u"Importer une liste de mots"_s});   // the file chooser only
+    }
 };
 
 QTEST_MAIN(TestAjoutMots)

@@ -186,6 +186,51 @@ private slots:
         QCOMPARE(mots.readAll(), QByteArray("\"*\",\"hibou\",\"2\"\r\n"));
     }
 
+    // Sons replaced by a link (to a folder of the teacher's) or a recording
+    // replaced by a folder: "Garder" writes nothing elsewhere, says why, and
+    // the dialog stays open with its take.
+    void garderSansDetour_data()
+    {
+        QTest::addColumn<QString>("piege");
+        QTest::addColumn<QString>("raison");
+        QTest::newRow("Sons est un lien") << u"Sons"_s << u"lien symbolique"_s;
+        QTest::newRow("le mot est un dossier") << u"Sons/chien.wav"_s << u"dossier"_s;
+    }
+    void garderSansDetour()
+    {
+        QFETCH(QString, piege);
+        QFETCH(QString, raison);
+        QTemporaryDir installation;
+        QTemporaryDir victime;
+        QVERIFY(QDir(installation.path()).mkdir(u"Sons"_s));
+        QFile bulletin(victime.filePath(u"bulletins.odt"_s));
+        QVERIFY(bulletin.open(QIODevice::WriteOnly) && bulletin.write("bulletins") == 9);
+        bulletin.close();
+        if (piege == u"Sons")
+            QVERIFY(QDir(installation.filePath(u"Sons"_s)).removeRecursively()
+                    && QFile::link(victime.path(), installation.filePath(u"Sons"_s)));
+        else
+            QVERIFY(QDir(installation.path()).mkpath(piege + u"/dedans"_s));
+
+        DialogueEnregistrement dialogue(installation.path(), u"chien"_s, services());
+        dialogue.show();
+        bouton(&dialogue, "cmdEnregistrer")->click();
+        micro().fournir(prise(200, 500, 200, 5000));
+        bouton(&dialogue, "cmdArreter")->click();
+        bouton(&dialogue, "cmdGarder")->click();
+
+        QCOMPARE(QDir(victime.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{u"bulletins.odt"_s});
+        QVERIFY(dialogue.isVisible());
+        QVERIFY(dialogue.cheminEnregistrement().isEmpty());
+        QCOMPARE(factice.messages.demandes.size(), 1);
+        QVERIFY2(factice.messages.demandes.first().texte.contains(raison), qPrintable(factice.messages.demandes.first().texte));
+        if (piege != u"Sons") {
+            QVERIFY(QFileInfo(installation.filePath(piege + u"/dedans"_s)).isDir());
+            QCOMPARE(QDir(installation.filePath(u"Sons"_s)).entryList(QDir::Files | QDir::Hidden), QStringList());
+        }
+    }
+
     void sansMicro_data()
     {
         QTest::addColumn<bool>("service");

@@ -321,6 +321,77 @@ private slots:
         QVERIFY(t.f->close());
         QCOMPARE(t.inst.lire(u"Mots.dat"_s), ligneMots("chat", "") + ligneMots("chien", "2"));
     }
+
+    // A name is limited at creation, where the teacher can shorten it; a
+    // pupil file already there with a longer name stays in the list.
+    void nomLong_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<bool>("accepte");
+        QTest::newRow("40 caractères") << u"DURAND-LEFÈVRE Marie-Charlotte Élisabeth"_s << true;
+        QTest::newRow("41 caractères") << u"DURAND-LEFÈVRE Marie-Charlotte Élisabeths"_s << false;
+        QTest::newRow("196 caractères") << u"Élodie "_s.repeated(28).trimmed() + u"xx"_s << false;
+    }
+    void nomLong()
+    {
+        QFETCH(QString, nom);
+        QFETCH(bool, accepte);
+        const QString ancien = u"MARTIN-DESCHAMPS Anne-Sophie Marguerite Eugénie"_s;   // 47
+        Fenetre t({"chat"}, {ancien});
+        t.clic(u"cmdEleves"_s);
+        QCOMPARE(t.liste(), QStringList{ancien});
+        t.ajouter(nom);
+        QCOMPARE(QFileInfo::exists(t.inst.fichier(nom + u".bil"_s)), accepte);
+        if (accepte) {
+            QCOMPARE(t.liste(), (QStringList{nom, ancien}));
+            QVERIFY(t.p.messages.demandes.isEmpty());
+            return;
+        }
+        QCOMPARE(t.p.messages.titres(), QStringList{u"Nom d'élève refusé"_s});
+        QCOMPARE(t.p.messages.demandes.first().texte, u"Le nom de l'élève est trop long (40 caractères au plus)."_s);
+        QCOMPARE(t.w<QLineEdit>(u"txtEleve"_s)->text(), nom);
+        QCOMPARE(t.liste(), QStringList{ancien});
+    }
+
+    // Restoring a copy keeps every copy, the oldest too (it may be the only
+    // one holding an acquired word), and adds the replaced file beside them.
+    void restaurerGardeLesCopies_data()
+    {
+        QTest::addColumn<int>("choix");   // 0: the newest copy
+        QTest::newRow("la plus récente") << 0;
+        QTest::newRow("la plus ancienne") << 4;
+    }
+    void restaurerGardeLesCopies()
+    {
+        QFETCH(int, choix);
+        Fenetre t({"chat"}, {"Anne"});
+        const QByteArray actuel = "\"\"\r\n\"1\"\r\n\"01/03/2026\"\r\n";
+        t.inst.ecrire(u"Paul.bil"_s, actuel);
+        QDir(t.inst.dossier.path()).mkdir(u"Sauvegardes"_s);
+        QMap<QString, QByteArray> copies;
+        for (int jour = 1; jour <= 5; ++jour) {
+            const QString nom = u"Paul (2020-01-0%1 10h00m00).bil"_s.arg(jour);
+            copies.insert(nom, jour == 1 ? QByteArray("\"chat\" acquis") : "copie " + QByteArray::number(jour));
+            t.inst.ecrire(u"Sauvegardes/"_s + nom, copies.value(nom));
+        }
+        t.clic(u"cmdEleves"_s);
+        auto *eleves = t.w<QComboBox>(u"cmbEleves"_s);
+        eleves->setCurrentIndex(eleves->findText(u"Paul"_s));
+        t.p.messages.reponseChoix = choix;
+        t.clic(u"cmdRestaurer"_s);
+        QCOMPARE(t.p.messages.choixProposes.size(), 5);
+        QCOMPARE(t.inst.lire(u"Paul.bil"_s), copies.value(u"Paul (2020-01-0%1 10h00m00).bil"_s.arg(5 - choix)));
+
+        const QDir sauvegardes(t.inst.fichier(u"Sauvegardes"_s));
+        QStringList dans = sauvegardes.entryList(QDir::Files);
+        QCOMPARE(dans.size(), 6);
+        for (auto c = copies.cbegin(); c != copies.cend(); ++c) {
+            QCOMPARE(t.inst.lire(u"Sauvegardes/"_s + c.key()), c.value());
+            dans.removeOne(c.key());
+        }
+        QCOMPARE(t.inst.lire(u"Sauvegardes/"_s + dans.value(0)), actuel);
+        QCOMPARE(t.p.messages.demandes.last().titre, u"Restaurer le travail d'un élève"_s);
+    }
 };
 
 QTEST_MAIN(TestEnseignant)

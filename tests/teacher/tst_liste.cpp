@@ -1,6 +1,13 @@
 // Tests of the teacher window's word list: the filters, one level for every
 // word shown, hearing a word, removing it, the replacement hook, the rows.
+#include "audio/synthese.h"
 #include "outils.h"
+#include "teacher/textesenseignant.h"
+
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <thread>
 
 namespace {
 
@@ -32,6 +39,41 @@ int ligne(const Fenetre &t, const QString &mot)
 }
 
 QAction *action(const Fenetre &t, const QString &nom) { return t.f->findChild<QAction *>(nom); }
+
+// Every file under the folder, sub-folders included, with its bytes.
+QMap<QString, QByteArray> contenu(const QString &dossier)
+{
+    QMap<QString, QByteArray> fichiers;
+    QDirIterator it(dossier, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        fichiers.insert(QDir(dossier).relativeFilePath(f.fileName()), f.open(QIODevice::ReadOnly) ? f.readAll() : "?");
+    }
+    return fichiers;
+}
+
+// What a pupil account does to a hidden name the teacher's program has just
+// made in the shared folder: takes it away and puts a link to the victim in
+// its place. True when it did.
+bool detourner(const QString &chemin, const QString &victime)
+{
+    const QFileInfo info(chemin);
+    if (info.isSymLink())
+        return false;
+    if (info.isDir() ? !QDir().rmdir(chemin) : !QFile::rename(chemin, chemin + u".pris"_s))
+        return false;
+    return QFile::link(victime, chemin);
+}
+
+// The hidden entries of a folder, links excluded.
+QStringList caches(const QString &dossier)
+{
+    QStringList noms;
+    for (const QFileInfo &i : QDir(dossier).entryInfoList({u".*"_s}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        if (!i.isSymLink() && !i.fileName().endsWith(u".pris"_s))
+            noms << i.absoluteFilePath();
+    return noms;
+}
 
 } // namespace
 
@@ -210,6 +252,93 @@ private slots:
         QVERIFY2(nouveau.startsWith("RIFF") && nouveau.size() > 10000, qPrintable(QString::number(nouveau.size())));
         QCOMPARE(QDir(t.inst.dossier.path()).entryList({u".remplacement*"_s}, QDir::Dirs | QDir::Hidden), QStringList());
         QVERIFY(t.p.messages.demandes.last().texte.contains(u"Corbeille"_s));
+    }
+
+    // A pupil account can write in the installation folder and in Sons: what
+    // it swaps or plants there while the teacher replaces a recording never
+    // makes the teacher's program delete or write anything elsewhere, and a
+    // replacement is reported done only when the new recording is in place.
+    void remplacerSansDetour_data()
+    {
+        QTest::addColumn<QString>("piege");
+        QTest::addColumn<bool>("refuse");   // the replacement must fail; else it may, when caught
+        QTest::newRow("travail provisoire remplacé par un lien") << u"provisoire"_s << false;
+        QTest::newRow("Sons est un lien") << u"Sons"_s << true;
+    }
+    void remplacerSansDetour()
+    {
+        QFETCH(QString, piege);
+        QFETCH(bool, refuse);
+        QTemporaryDir prof;
+        const QString victime = prof.filePath(u"victime"_s);
+        QVERIFY(QDir().mkpath(victime + u"/sous-dossier"_s));
+        for (const auto &[nom, octets] : {std::pair{u"bulletins.odt"_s, QByteArray("bulletins du trimestre")},
+                                         std::pair{u"sous-dossier/notes.txt"_s, QByteArray("notes")}}) {
+            QFile f(victime + u'/' + nom);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size());
+        }
+        const QMap<QString, QByteArray> avant = contenu(victime);
+
+        Fenetre t({"chat", "chien"});
+        const QString dossier = t.inst.dossier.path();
+        const QString sons = t.inst.fichier(u"Sons"_s);
+        if (piege == u"Sons") {
+            QVERIFY(QDir(sons).removeRecursively() && QFile::link(victime, sons));
+        }
+        // The pupil account watches both folders from the moment the teacher
+        // picks the computer's voice. The synthesizer is held until the hidden
+        // folder of a replacement, if any, has been swapped (the worst moment:
+        // everything is then written through the link and removed through it);
+        // afterwards every hidden file that shows up in Sons is swapped too.
+        std::promise<void> libere;
+        std::shared_future<void> libre = libere.get_future().share();
+        std::atomic_bool fini = false;
+        std::atomic_int detournes = 0;
+        std::thread espion;
+        t.p.messages.pendantMessage = [&] {
+            if (espion.joinable())
+                return;
+            ServiceSynthese::instance().executer([libre] { libre.wait_for(std::chrono::seconds(5)); });
+            espion = std::thread([&] {
+                const auto debut = std::chrono::steady_clock::now();
+                bool tenu = true;
+                while (!fini && std::chrono::steady_clock::now() - debut < std::chrono::seconds(20)) {
+                    for (const QString &c : caches(dossier) + caches(sons))
+                        if (c.contains(u"/.remplacement-"_s) || c.startsWith(sons + u"/."_s))
+                            detournes += detourner(c, victime);
+                    if (tenu && (detournes > 0 || std::chrono::steady_clock::now() - debut > std::chrono::seconds(1))) {
+                        tenu = false;
+                        libere.set_value();
+                    }
+                }
+                if (tenu)
+                    libere.set_value();
+            });
+        };
+        const int k = ligne(t, u"chien"_s);
+        QVERIFY(action(t, u"actRemplacer_%1"_s.arg(k)));
+        action(t, u"actRemplacer_%1"_s.arg(k))->trigger();
+        fini = true;
+        espion.join();
+        t.p.messages.pendantMessage = nullptr;
+
+        QCOMPARE(contenu(victime), avant);
+        QCOMPARE(t.p.messages.titres(), (QStringList{u"Remplacer l'enregistrement"_s, u"Remplacer l'enregistrement"_s}));
+        const QString message = t.p.messages.demandes.last().texte;
+        const bool reussi = message == TextesEnseignant::remplace.arg(u"chien"_s);
+        if (refuse) {
+            QVERIFY2(!reussi && message.contains(u"lien"_s), qPrintable(message));
+            return;
+        }
+        if (!reussi) {   // the pupil's swap was caught in time: said, not hidden
+            QVERIFY2(detournes > 0 && message.startsWith(u"« chien » n'a pas pu"_s), qPrintable(message));
+            return;
+        }
+        // Done only when the new recording really is Sons/chien.wav.
+        const QFileInfo nouveau(t.inst.fichier(u"Sons/chien.wav"_s));
+        QVERIFY(nouveau.isFile() && !nouveau.isSymLink());
+        QVERIFY(t.inst.lire(u"Sons/chien.wav"_s).startsWith("RIFF") && nouveau.size() > 10000);
+        QCOMPARE(t.inst.lire(u"Corbeille/chien.wav"_s), QByteArray("RIFF"));
     }
 
     // The rows fill the height: at least ten, more in a taller window, each
