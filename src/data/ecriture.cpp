@@ -248,7 +248,27 @@ ResultatEcriture ecrireFichier(const QString &chemin, const QByteArray &octets)
     ::fsync(dossier);
     return ResultatEcriture::reussite(chemin);
 }
+bool creerDossierPartage(const QString &chemin)
+{
+    const QByteArray nom = QFile::encodeName(chemin);
+    if (::mkdir(nom.constData(), 0700) == 0) {
+        // mkdir's mode passes through the umask, and a chmod without the setgid
+        // bit would clear it: the parent's bits, setgid with them.
+        struct stat parent {};
+        if (::stat(QFile::encodeName(QFileInfo(chemin).absolutePath()).constData(), &parent) == 0)
+            ::chmod(nom.constData(), parent.st_mode & 02777);
+    } else if (errno != EEXIST) {
+        return false;
+    }
+    struct stat etat {};
+    return ::lstat(nom.constData(), &etat) == 0 && S_ISDIR(etat.st_mode);
+}
 #else
+bool creerDossierPartage(const QString &chemin)
+{
+    return QDir().mkdir(chemin) || (QFileInfo(chemin).isDir() && !QFileInfo(chemin).isSymLink());
+}
+
 unsigned modeNouveauFichier(int)
 {
     return 0644;

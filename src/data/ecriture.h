@@ -61,6 +61,12 @@ unsigned modeNouveauFichier(int dossier);
 // rights of its folder, as above. Links and special files are left alone.
 void donnerDroitsDuDossier(const QString &chemin);
 
+// Creates the folder (its parent must exist) with its parent's rights,
+// setgid included, so that a folder the class shares (Journal, Sauvegardes)
+// stays writable by every account that may write its parent. True when the
+// folder exists afterwards, made here or before, and is not a link.
+bool creerDossierPartage(const QString &chemin);
+
 // Creates the file empty when it does not exist; an existing file is left
 // untouched. Returns false when it cannot be created.
 bool creerSiAbsent(const QString &chemin);

@@ -1,5 +1,7 @@
 #include "enregistrement.h"
 
+#include "ecriture.h"
+
 #include "listemots.h"
 
 #include <QDirIterator>
@@ -151,6 +153,7 @@ ResultatEcriture EnregistrementProvisoire::ecrire(const QString &dossierInstalla
     }
     if (fichier_ < 0)
         return echec(EEXIST);
+    ::fchmod(fichier_, modeNouveauFichier(dossier_));   // the folder's rights, not the umask's
     struct stat ecrit {};
     errno = 0;
     if (!ecrireTout(fichier_, octets) || ::fsync(fichier_) != 0 || ::fstat(fichier_, &ecrit) != 0

@@ -66,16 +66,11 @@ QByteArray texteMoment(const QDateTime &moment)
 // Opens Journal/ (created when missing) without following a link.
 int ouvrirDossier(const QString &dossier)
 {
-    const QByteArray chemin = QFile::encodeName(dossier + u'/' + kDossierJournal);
-    if (::mkdir(chemin.constData(), 0777) == 0) {
-        // Shared like the data folder: every pupil account writes its journal here.
-        struct stat donnees {};
-        if (::stat(QFile::encodeName(dossier).constData(), &donnees) == 0)
-            ::chmod(chemin.constData(), donnees.st_mode & 02777);   // setgid too: its files take the group
-    } else if (errno != EEXIST) {
+    // Shared like the data folder: every pupil account writes its journal here.
+    const QString chemin = dossier + u'/' + kDossierJournal;
+    if (!creerDossierPartage(chemin))
         return -1;
-    }
-    return ::open(chemin.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    return ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
 }
 
 // A file this account created gets the rights of its folder (the umask

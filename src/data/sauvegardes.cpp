@@ -101,7 +101,7 @@ ResultatEcriture copier(const QString &chemin, const QDateTime &moment, bool ela
     if (QFileInfo(dossier).isSymLink())
         return refus(QStringLiteral("« %1 » est un lien symbolique.").arg(kDossierSauvegardes));
     const bool nouveau = !QFileInfo(dossier).isDir();
-    if (nouveau && !QDir(dossierDonnees).mkdir(kDossierSauvegardes))
+    if (nouveau && !creerDossierPartage(dossier))
         return refus(expliquerEchecEcriture(dossier, true,
                                             QStringLiteral("le dossier « %1 » ne peut pas être créé.").arg(kDossierSauvegardes)));
 
@@ -165,7 +165,7 @@ ResultatEcriture rangerDansSauvegardes(const QString &dossierDonnees, const QStr
     const QString dossier = dossierCopies(dossierDonnees);
     if (QFileInfo(dossier).isSymLink())
         return ResultatEcriture::echec(chemin, QStringLiteral("« %1 » est un lien symbolique.").arg(kDossierSauvegardes));
-    if (!QFileInfo(dossier).isDir() && !QDir(dossierDonnees).mkdir(kDossierSauvegardes))
+    if (!QFileInfo(dossier).isDir() && !creerDossierPartage(dossier))
         return ResultatEcriture::echec(
             chemin, expliquerEchecEcriture(dossier, true,
                                            QStringLiteral("le dossier « %1 » ne peut pas être créé.").arg(kDossierSauvegardes)));

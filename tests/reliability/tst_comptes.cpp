@@ -27,7 +27,7 @@ const QStringList kComptes{u"orthoval-prof"_s, u"orthoval-eleve1"_s, u"orthoval-
 // Child: "--compte ACTION FOLDER PUPIL" does one thing as the account it was
 // started as and prints what came of it.
 //   creer: the teacher creates the pupil; enregistrer: the pupil's file is
-//   saved with one word; journal: one answer is added to his journal;
+//   saved with one word (enregistrer-copie: a copy of the old one kept first); journal: one answer is added to his journal;
 //   ecarter: the teacher sets damaged locks aside;
 //   verrou: his lock is taken and given back; verrou-mort: taken, then the
 //   program dies holding it; verrou-tenu: taken and held until the input closes.
@@ -42,14 +42,14 @@ int enfant(int argc, char **argv)
     const auto dire = [](const QString &texte) { std::puts(qUtf8Printable(texte)); std::fflush(stdout); };
     if (action == "creer") {
         dire(creerEleve(dossier, eleve).ok ? u"ok"_s : creerEleve(dossier, eleve).message());
-    } else if (action == "enregistrer") {
+    } else if (action == "enregistrer" || action == "enregistrer-copie") {
         TableProgression table;
         LigneProgression ligne{};
         ligne[kColonnesMot[0]] = u"chat"_s;
         ligne[kColonneNiveau] = u"1"_s;
         ligne[kColonneDate] = u"05/12/2026"_s;
         table.ajouterLigne(ligne);
-        const ResultatEcriture resultat = EnregistrerBilan(table, dossier, eleve, false);
+        const ResultatEcriture resultat = EnregistrerBilan(table, dossier, eleve, action == "enregistrer-copie");
         dire(resultat.ok ? u"ok"_s : resultat.message());
     } else if (action == "journal") {
         dire(Journal(dossier, eleve).AjouterReponse(QDateTime(QDate(2026, 12, 5), QTime(9, 0)), u"chat"_s, u"cha"_s, false, 0)
@@ -152,6 +152,10 @@ private slots:
         // The second account saves after the first: both are the class's.
         QTest::newRow("bilan enregistré par deux comptes")
             << QStringList{"orthoval-eleve1:enregistrer", "orthoval-eleve2:enregistrer", "orthoval-prof:enregistrer"} << "ok";
+        // So is the folder of copies made by the first account that needed it.
+        QTest::newRow("copie après un autre compte")
+            << QStringList{"orthoval-eleve2:enregistrer:Lea", "orthoval-eleve2:enregistrer-copie:Lea",
+                           "orthoval-eleve1:enregistrer", "orthoval-eleve1:enregistrer-copie"} << "ok";
         // The journal folder made by one account takes the others' journals.
         QTest::newRow("journal après un autre compte")
             << QStringList{"orthoval-eleve2:journal:Lea", "orthoval-eleve1:journal", "orthoval-eleve2:journal"} << "ok";
