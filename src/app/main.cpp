@@ -77,8 +77,10 @@ int main(int argc, char *argv[])
     if (!preparation.avertissement.isEmpty())
         plateforme.services().messages->information(nullptr, kTitreSansBibliotheque, preparation.avertissement);
 
+    plateforme.protegerDossierDonnees(choix.dossier);
     EtatProgramme etat;
     etat.dossierInstallation = choix.dossier;
+    etat.dossierProgramme = QCoreApplication::applicationDirPath();
     FrmOrthoval principal(etat, plateforme.services());
     principal.afficherDossierDonnees(decrireDossierDonnees(choix));
     principal.show();

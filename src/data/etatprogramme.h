@@ -14,4 +14,9 @@ struct EtatProgramme {
     QString dossierInstallation;
     ReglageFonte policeExercice = kPoliceExerciceParDefaut;
     bool accessGranted = false;
+    // The folder of the running program, where the installer Sons.exe lies.
+    // Never the data folder: every pupil account may write there, and a
+    // program planted in it would run under the teacher's account. Empty:
+    // no installer is started.
+    QString dossierProgramme{};
 };

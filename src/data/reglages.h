@@ -9,11 +9,27 @@
 inline const QString kFichierCode = QStringLiteral("Code.dat");
 inline const QString kFichierFonte = QStringLiteral("Fonte.dat");
 
-// The stored code: the last value of Code.dat; empty when the file is missing,
-// empty or unreadable.
+// A code the access-code dialog can store and a teacher can type back: 1 to 6
+// printable characters with a Windows-1252 byte, no double quote, no blank
+// around.
+bool codeAccesValable(const QString &code);
+
+// What Code.dat holds. Blank values are skipped; the last value is the code.
+// A file that exists but cannot be read, or holds a value that is no
+// possible code (a PDF printed over it, binary bytes, a long text), gives no
+// code and a reason: it must open nothing, and above all not pass for a first
+// use, which would let anyone choose a new code.
+struct LectureCode {
+    QString code;       // empty: no code chosen yet (missing or empty file), or a reason below
+    QString probleme;   // French, for the teacher; empty when the file can be used
+    bool premiereUtilisation() const { return code.isEmpty() && probleme.isEmpty(); }
+};
+LectureCode lireFichierCode(const QString &dossierInstallation);
+
+// The stored code alone: empty when there is none or the file cannot be used.
 QString lireCodeAcces(const QString &dossierInstallation);
-// Writes Code.dat as one quoted line. A code holding a double quote is refused
-// (it could not be read back).
+// Writes Code.dat as one quoted line. A code that codeAccesValable refuses is
+// not written (it could not be read back, or typed).
 ResultatEcriture enregistrerCodeAcces(const QString &dossierInstallation, const QString &code);
 
 struct ReglageFonte {

@@ -1,9 +1,22 @@
 #include "impression.h"
 #include "plateformeqt.h"
+#include "sortieimpression.h"
 
+#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
+
+namespace {
+
+const QString kTitreRefus = QStringLiteral("Impression");
+// %1: why the file was refused; %2: the Documents folder.
+const QString kTexteRefus = QStringLiteral(
+    "%1\n\nChoisissez un autre emplacement, par exemple votre dossier Documents (« %2 »), "
+    "ou cliquez sur « Annuler ».");
+const QString kNomParDefaut = QStringLiteral("OrthoVal.pdf");
+
+}  // namespace
 
 bool imprimerTexte(QPrinter &imprimante, const QString &texte, const QFont &police)
 {
@@ -23,15 +36,39 @@ bool imprimerHtml(QPrinter &imprimante, const QString &html, const QFont &police
     return imprimante.printerState() != QPrinter::Error;
 }
 
+// Qt would offer a file in the current folder, which may be the data folder:
+// the file offered is in Documents. The format is put back, so that a real
+// printer stays the one chosen when there is one.
+bool ImprimanteQt::choisirSortie(QPrinter &imprimante, QWidget *parent)
+{
+    if (imprimante.outputFileName().isEmpty()) {
+        const QPrinter::OutputFormat format = imprimante.outputFormat();
+        imprimante.setOutputFileName(QDir(dossierImpressionPropose()).filePath(kNomParDefaut));
+        imprimante.setOutputFormat(format);
+    }
+    for (;;) {
+        QPrintDialog dialogue(&imprimante, parent);
+        dialogue.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dialogue.setOption(QAbstractPrintDialog::PrintSelection, false);
+        if (dialogue.exec() != QDialog::Accepted)
+            return false;
+        if (imprimante.outputFormat() != QPrinter::PdfFormat || imprimante.outputFileName().isEmpty())
+            return true;
+        const QString refus = refusFichierImpression(imprimante.outputFileName(), dossierDonnees_);
+        if (refus.isEmpty())
+            return true;
+        messages_.information(parent, kTitreRefus,
+                              kTexteRefus.arg(refus, QDir::toNativeSeparators(dossierImpressionPropose())));
+        imprimante.setOutputFileName(fichierImpressionPropose(imprimante.outputFileName(), kNomParDefaut));
+    }
+}
+
 bool ImprimanteQt::imprimerHtml(QWidget *parent, const QString &html, const QFont &police, bool paysage)
 {
     QPrinter imprimante(QPrinter::HighResolution);
     if (paysage)
         imprimante.setPageOrientation(QPageLayout::Landscape);
-    QPrintDialog dialogue(&imprimante, parent);
-    dialogue.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialogue.setOption(QAbstractPrintDialog::PrintSelection, false);
-    if (dialogue.exec() != QDialog::Accepted)
+    if (!choisirSortie(imprimante, parent))
         return false;
     return ::imprimerHtml(imprimante, html, police);
 }
@@ -39,10 +76,7 @@ bool ImprimanteQt::imprimerHtml(QWidget *parent, const QString &html, const QFon
 bool ImprimanteQt::imprimer(QWidget *parent, const QString &texte, const QFont &police)
 {
     QPrinter imprimante(QPrinter::HighResolution);
-    QPrintDialog dialogue(&imprimante, parent);
-    dialogue.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialogue.setOption(QAbstractPrintDialog::PrintSelection, false);
-    if (dialogue.exec() != QDialog::Accepted)
+    if (!choisirSortie(imprimante, parent))
         return false;
     return imprimerTexte(imprimante, texte, police);
 }

@@ -3,13 +3,12 @@
 #include <QFileInfo>
 #include <QProcess>
 
-bool LanceurQt::lancer(const QString &chemin, bool cache)
+bool LanceurQt::lancer(const QString &chemin, const QStringList &arguments)
 {
-    if (!QFileInfo(chemin).isExecutable())
+    const QFileInfo programme(chemin);
+    if (!programme.isFile() || !programme.isExecutable())
         return false;
-    // The installer works without a window when asked to stay hidden.
-    const QStringList arguments = cache ? QStringList{QStringLiteral("--cache")} : QStringList{};
-    return QProcess::startDetached(chemin, arguments, QFileInfo(chemin).absolutePath());
+    return QProcess::startDetached(chemin, arguments, programme.absolutePath());
 }
 
 QDate HorlogeQt::aujourdhui()

@@ -75,8 +75,9 @@ public:
 class Lanceur {
 public:
     virtual ~Lanceur() = default;
-    // Starts a program without waiting; false when it cannot be started.
-    virtual bool lancer(const QString &chemin, bool cache) = 0;
+    // Starts a program with these arguments, without waiting; false when it
+    // cannot be started.
+    virtual bool lancer(const QString &chemin, const QStringList &arguments) = 0;
 };
 
 class Horloge {

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class QPrinter;
+
 class MessagesQt : public Messages {
 public:
     void information(QWidget *parent, const QString &titre, const QString &texte) override;
@@ -73,15 +75,29 @@ private:
     bool moduleCharge_ = false;
 };
 
+// The print dialog; printing to a file obeys refusFichierImpression
+// (sortieimpression.h): a refused file is told through messages and the
+// dialog opens again on the Documents folder, until a good file, a printer or
+// "Annuler".
 class ImprimanteQt : public Imprimante {
 public:
+    explicit ImprimanteQt(Messages &messages) : messages_(messages) {}
+    // The data folder no printed file may go into; set once it is decided.
+    void protegerDossier(const QString &dossierDonnees) { dossierDonnees_ = dossierDonnees; }
+
     bool imprimer(QWidget *parent, const QString &texte, const QFont &police) override;
     bool imprimerHtml(QWidget *parent, const QString &html, const QFont &police, bool paysage) override;
+
+private:
+    bool choisirSortie(QPrinter &imprimante, QWidget *parent);
+
+    Messages &messages_;
+    QString dossierDonnees_;
 };
 
 class LanceurQt : public Lanceur {
 public:
-    bool lancer(const QString &chemin, bool cache) override;
+    bool lancer(const QString &chemin, const QStringList &arguments) override;
 };
 
 class HorlogeQt : public Horloge {
@@ -93,13 +109,15 @@ public:
 class PlateformeQt {
 public:
     Plateforme services();
+    // Once the data folder is decided: no printed file may go into it.
+    void protegerDossierDonnees(const QString &dossier) { imprimante_.protegerDossier(dossier); }
 
 private:
     MessagesQt messages_;
     PolicesQt polices_;
     EcranQt ecran_;
     SonQt son_;
-    ImprimanteQt imprimante_;
+    ImprimanteQt imprimante_{messages_};
     LanceurQt lanceur_;
     HorlogeQt horloge_;
     MicroQt micro_;

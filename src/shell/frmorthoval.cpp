@@ -51,10 +51,11 @@ const QString kTexteSansEleve = QStringLiteral(
     "en ouvrant le module Enseignant.\n");
 
 const QString kTitreSansSons = QStringLiteral("Bibliothèque sonore absente");
+// %1: the program's folder, where Sons.exe must be; %2: the data folder.
 const QString kTexteSansSons = QStringLiteral(
     "Le dossier \"Sons\" de la bibliothèque sonore est absent et n'a pas pu être installé.\n"
-    "Vérifiez que le programme \"Sons.exe\" se trouve dans le dossier d'OrthoVal\n"
-    "et que ce dossier n'est pas protégé en écriture.\n");
+    "Vérifiez que le programme \"Sons.exe\" se trouve à côté du programme OrthoVal (dossier \"%1\")\n"
+    "et que le dossier des données (\"%2\") n'est pas protégé en écriture.\n");
 
 QLabel *creerTexte(const QString &nom, const QString &texte, QWidget *parent)
 {
@@ -169,7 +170,7 @@ void FrmOrthoval::demarrer()
 {
     const QString &dossier = etat_.dossierInstallation;
     eleves_ = listerEleves(dossier);
-    installerSonsAuDemarrage(dossier, *plateforme_.lanceur);
+    installerSonsAuDemarrage(dossier, etat_.dossierProgramme, *plateforme_.lanceur);
     etat_.policeExercice = lirePoliceExercice(dossier);
     afficherPolice();
 }
@@ -230,8 +231,11 @@ void FrmOrthoval::cliquerEleve()
 void FrmOrthoval::cliquerMaitre()
 {
     cmdMaitre_->setCursor(Qt::WaitCursor);
-    if (!installerSonsPourEnseignant(etat_.dossierInstallation, *plateforme_.lanceur))
-        plateforme_.messages->information(this, kTitreSansSons, kTexteSansSons);
+    if (!installerSonsPourEnseignant(etat_.dossierInstallation, etat_.dossierProgramme, *plateforme_.lanceur))
+        plateforme_.messages->information(
+            this, kTitreSansSons,
+            kTexteSansSons.arg(QDir::toNativeSeparators(etat_.dossierProgramme),
+                               QDir::toNativeSeparators(etat_.dossierInstallation)));
     ouvrirPorteEnseignant();
 }
 

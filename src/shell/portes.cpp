@@ -16,20 +16,53 @@ ReglageFonte lirePoliceExercice(const QString &dossierInstallation)
     return lireFonte(dossierInstallation).value_or(kPoliceExerciceParDefaut);
 }
 
-void installerSonsAuDemarrage(const QString &dossierInstallation, Lanceur &lanceur)
+namespace {
+
+const QString kOptionCache = QStringLiteral("--cache");
+const QString kOptionDonnees = QStringLiteral("--donnees");
+
+// One of the program's own files; empty when the program's folder is unknown
+// (a relative name would be looked up in the current folder, which may well
+// be the data folder).
+QString fichierProgramme(const QString &dossierProgramme, const QString &nom)
 {
-    if (!sonsPresents(dossierInstallation))
-        lanceur.lancer(QDir(dossierInstallation).filePath(QStringLiteral("Sons.exe")), true);
+    if (dossierProgramme.isEmpty() || QDir::isRelativePath(dossierProgramme))
+        return {};
+    return QDir(dossierProgramme).filePath(nom);
 }
 
-bool installerSonsPourEnseignant(const QString &dossierInstallation, Lanceur &lanceur)
+bool lancerInstallateur(const QString &nom, const QString &dossierInstallation, const QString &dossierProgramme,
+                        bool cache, Lanceur &lanceur)
+{
+    const QString programme = fichierProgramme(dossierProgramme, nom);
+    if (programme.isEmpty())
+        return false;
+    QStringList arguments;
+    if (cache)
+        arguments << kOptionCache;   // the installer then works without a window
+    arguments << kOptionDonnees << QDir::toNativeSeparators(dossierInstallation);
+    return lanceur.lancer(programme, arguments);
+}
+
+}  // namespace
+
+void installerSonsAuDemarrage(const QString &dossierInstallation, const QString &dossierProgramme,
+                              Lanceur &lanceur)
+{
+    if (!sonsPresents(dossierInstallation))
+        lancerInstallateur(QStringLiteral("Sons.exe"), dossierInstallation, dossierProgramme, true, lanceur);
+}
+
+bool installerSonsPourEnseignant(const QString &dossierInstallation, const QString &dossierProgramme,
+                                 Lanceur &lanceur)
 {
     if (sonsPresents(dossierInstallation))
         return true;
-    const bool lance = lanceur.lancer(QDir(dossierInstallation).filePath(QStringLiteral("sons.exe")), false)
-                       || lanceur.lancer(QDir(dossierInstallation).filePath(QStringLiteral("Sons.exe")), false);
-    // The installer writes the folder beside the program: in a read-only
-    // folder it starts but can never succeed.
+    const bool lance =
+        lancerInstallateur(QStringLiteral("sons.exe"), dossierInstallation, dossierProgramme, false, lanceur)
+        || lancerInstallateur(QStringLiteral("Sons.exe"), dossierInstallation, dossierProgramme, false, lanceur);
+    // The installer writes into the data folder: a read-only one lets it
+    // start but never succeed.
     return lance && QFileInfo(dossierInstallation).isWritable();
 }
 

@@ -34,15 +34,23 @@ bool sonsPresents(const QString &dossierInstallation);
 // or damaged.
 ReglageFonte lirePoliceExercice(const QString &dossierInstallation);
 
-// At start-up: starts the installer hidden when the sound library is missing.
-// A missing installer is no error; nothing is shown.
-void installerSonsAuDemarrage(const QString &dossierInstallation, Lanceur &lanceur);
+// The installer is always taken from dossierProgramme, the folder of the
+// running program, and told the data folder ("--donnees DOSSIER"); never from
+// the data folder, where any pupil account may plant a program that would
+// then run under the teacher's account. An empty dossierProgramme starts
+// nothing.
+
+// At start-up: starts the installer hidden ("--cache") when the sound library
+// is missing. A missing installer is no error; nothing is shown.
+void installerSonsAuDemarrage(const QString &dossierInstallation, const QString &dossierProgramme,
+                              Lanceur &lanceur);
 
 // From the teacher button: starts the installer in a window when the sound
 // library is missing, under "sons.exe" first and then "Sons.exe" (file names
 // differ by case outside Windows). False when the library is missing and
-// cannot come: no installer could be started, or the folder is read-only.
-bool installerSonsPourEnseignant(const QString &dossierInstallation, Lanceur &lanceur);
+// cannot come: no installer could be started, or the data folder is read-only.
+bool installerSonsPourEnseignant(const QString &dossierInstallation, const QString &dossierProgramme,
+                                 Lanceur &lanceur);
 
 // The access code, then the teacher window when the code was accepted; the
 // access flag is down again afterwards whatever happened.

@@ -3,7 +3,6 @@
 #include "codeacces.h"
 #include "data/ecriture.h"
 #include "data/reglages.h"
-#include "data/valeurs.h"
 #include "textesenseignant.h"
 
 #include <QDir>
@@ -97,12 +96,14 @@ FrmCode::FrmCode(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
     // A Code.dat that cannot be created shows up at the first "O&k", when the
     // chosen code cannot be written.
     creerSiAbsent(QDir(etat_.dossierInstallation).filePath(kFichierCode));
-    // A code that cannot be read is not "no code yet": taken for a first use,
-    // any code typed would replace the teacher's.
-    codeIllisible_ = lireFichier(QDir(etat_.dossierInstallation).filePath(kFichierCode)).raison;
-    codeStocke_ = lireCodeAcces(etat_.dossierInstallation);
+    // A code that cannot be read, or a file that holds no possible code, is
+    // not "no code yet": taken for a first use, any code typed would replace
+    // the teacher's.
+    const LectureCode lecture = lireFichierCode(etat_.dossierInstallation);
+    codeStocke_ = lecture.code;
+    codeInutilisable_ = lecture.probleme;
     // Once a code is chosen, the advice for the first use only confuses.
-    bas->setVisible(codeStocke_.isEmpty() && codeIllisible_.isEmpty());
+    bas->setVisible(lecture.premiereUtilisation());
     txtCode_->setFocus();
 }
 
@@ -115,8 +116,8 @@ void FrmCode::recommencerSaisie(const QString &consigne)
 
 void FrmCode::valider()
 {
-    if (!codeIllisible_.isEmpty()) {
-        plateforme_.messages->information(this, TextesCode::titreEchec, TextesCode::codeIllisible.arg(codeIllisible_));
+    if (!codeInutilisable_.isEmpty()) {
+        plateforme_.messages->information(this, TextesCode::titreEchec, codeInutilisable_);
         reject();
         return;
     }

@@ -18,7 +18,8 @@ class QPushButton;
 class FrmCode : public QDialog {
     Q_OBJECT
 public:
-    // Creates Code.dat empty when it is missing and reads the stored code.
+    // Creates Code.dat empty when it is missing and reads the stored code. A
+    // Code.dat that cannot be read or is damaged opens nothing: "O&k" says so.
     // A wrong code is told and may be typed again; at first use the code is
     // asked twice and stored only when both match.
     FrmCode(EtatProgramme &etat, Plateforme plateforme, QWidget *parent = nullptr);
@@ -33,7 +34,7 @@ private:
     EtatProgramme &etat_;
     Plateforme plateforme_;
     QString codeStocke_;
-    QString codeIllisible_;    // why Code.dat cannot be read; empty when it can
+    QString codeInutilisable_; // why Code.dat cannot be used (unreadable, damaged); empty when it can
     QString codeAConfirmer_;   // first use: the code typed once, to be typed again
     QLabel *lblConsigne_;
     QLineEdit *txtCode_;

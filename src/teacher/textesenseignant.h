@@ -15,9 +15,6 @@ inline const QString annuler = QStringLiteral("&Annuler");
 inline const QString titreEchec = QStringLiteral("Code d'accès");
 inline const QString confirmer =
     QStringLiteral("Tapez ce code une seconde fois, pour être sûr de ne pas vous tromper.");
-inline const QString codeIllisible = QStringLiteral(
-    "Le fichier « Code.dat », qui garde le code d'accès, ne peut pas être lu : %1\n"
-    "Le module Enseignant reste fermé tant que ce fichier ne peut pas être lu.");
 inline const QString incorrect = QStringLiteral(
     "Code incorrect.\nVérifiez les majuscules et les minuscules, puis tapez-le de nouveau.");
 inline const QString differents = QStringLiteral(

@@ -338,7 +338,7 @@ private slots:
         QCOMPARE(ouverture.enregistrementsRefuses, (QStringList{"*.wav", "a\"b.wav", "☺.wav", "日本.wav"}));
     }
 
-    // Code.dat: its last value; Fonte.dat: its last complete pair, the size
+    // Code.dat: its last value (empty: none, or a damaged file); Fonte.dat: its last complete pair, the size
     // clamped ("name size" below; empty: no font).
     void reglages_data()
     {
@@ -346,6 +346,8 @@ private slots:
         QTest::addColumn<QByteArray>("octets");
         QTest::addColumn<QString>("attendu");
         QTest::newRow("code: la derniere valeur") << kFichierCode << QByteArray("\"abc\"\r\n\"x\",\"Zz9\"\r\n") << "Zz9";
+        QTest::newRow("code: une valeur de 7 caracteres") << kFichierCode << QByteArray("\"abc\"\r\n\"abcdefg\"\r\n") << "";
+        QTest::newRow("code: blancs autour") << kFichierCode << QByteArray("\" abc\"\r\n") << "";
         QTest::newRow("fonte: la derniere paire") << kFichierFonte << QByteArray("\"Arial\"\r\n12\r\n\"Andika\"\r\n13.5\r\n\"Noto\"\r\n")
                                                   << "Andika 13.5";
         QTest::newRow("virgule decimale") << kFichierFonte << QByteArray("\"Arial\",\"13,5\"") << "Arial 13.5";
@@ -373,6 +375,8 @@ private slots:
         QVERIFY(enregistrerCodeAcces(dossier.path(), "a,b é").ok);
         QCOMPARE(lire(dossier.filePath(kFichierCode)), QByteArray("\"a,b \xE9\"\r\n"));
         QVERIFY(!enregistrerCodeAcces(dossier.path(), "ab\"c").ok); // could not be read back
+        for (const char *impossible : {"", "abcdefg", " abc", "a\tb"})   // could not be typed back
+            QVERIFY2(!enregistrerCodeAcces(dossier.path(), QString::fromUtf8(impossible)).ok, impossible);
         QCOMPARE(lireCodeAcces(dossier.path()), QStringLiteral("a,b é"));
         QVERIFY(enregistrerFonte(dossier.path(), {"Comic Sans MS", 15.75}).ok);
         QCOMPARE(lire(dossier.filePath(kFichierFonte)), QByteArray("\"Comic Sans MS\"\r\n15.75\r\n"));

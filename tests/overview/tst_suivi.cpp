@@ -6,6 +6,8 @@
 #include "overview/panneauerreurs.h"
 #include "overview/suiviclasse.h"
 #include "platform/impression.h"
+#include "platform/plateformeqt.h"
+#include "support/utilisateurimpression.h"
 #include "teacher/outils.h"
 
 #include <QPrinter>
@@ -73,6 +75,8 @@ private slots:
     void compterEtapes();
     void exporterClasse();
     void imprimerClasse();
+    void imprimerDansLesDonnees_data();
+    void imprimerDansLesDonnees();
     void ouvrirDepuisEnseignant();
     void trierClasse_data();
     void trierClasse();
@@ -250,6 +254,43 @@ void TestSuivi::exporterClasse()
     f.p.messages.reponseFichier = f.inst.fichier(u"dossier.csv"_s);
     QTest::mouseClick(suivi->findChild<QPushButton *>(u"cmdExporter"_s), Qt::LeftButton);
     QCOMPARE(f.p.messages.demandes.last().titre, u"Exportation impossible"_s);
+}
+
+// The class sheet and one pupil's report go through the real print dialog
+// and its rule: a PDF never lands on Code.dat.
+void TestSuivi::imprimerDansLesDonnees_data()
+{
+    QTest::addColumn<QString>("bouton");
+    QTest::newRow("Imprimer…") << u"cmdImprimer"_s;
+    QTest::newRow("Imprimer son bilan…") << u"cmdImprimerBilan"_s;
+}
+
+void TestSuivi::imprimerDansLesDonnees()
+{
+    QFETCH(QString, bouton);
+    Fenetre f(kSons, {}, preparerClasse);
+    const QByteArray code = "\"1234\"\r\n";
+    f.inst.ecrire(u"Code.dat"_s, code);
+    ImprimanteQt imprimante(f.p.messages);
+    imprimante.protegerDossier(f.inst.dossier.path());
+    Plateforme services = f.p.services();
+    services.imprimante = &imprimante;
+    FrmSuivi suivi(f.inst.dossier.path(), f.f->tableur(), services);
+    suivi.show();
+    QWidget *fenetre = &suivi;
+    if (bouton == u"cmdImprimerBilan"_s) {
+        auto *table = suivi.findChild<QTableView *>(u"tblClasse"_s);
+        const QRect cellule = table->visualRect(table->model()->index(0, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellule.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cellule.center());
+        fenetre = suivi.findChild<FrmSuiviEleve *>();
+        QVERIFY(fenetre);
+    }
+    UtilisateurImpression utilisateur({f.inst.fichier(u"Code.dat"_s)});
+    QTest::mouseClick(fenetre->findChild<QPushButton *>(bouton), Qt::LeftButton);
+    QCOMPARE(f.inst.lire(u"Code.dat"_s), code);
+    QCOMPARE(utilisateur.proposes.size(), 2);   // refused, then cancelled
+    QCOMPARE(f.p.messages.titres().count(u"Impression"_s), 1);
 }
 
 void TestSuivi::imprimerClasse()

@@ -4,8 +4,11 @@
 #include "engine/texte.h"
 #include "pilote.h"
 #include "platform/impression.h"
+#include "platform/plateformeqt.h"
+#include "platform/sortieimpression.h"
 #include "pupil/rapport.h"
 #include "pupil/zonereponse.h"
+#include "support/utilisateurimpression.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -94,6 +97,92 @@ private slots:
         QVERIFY(lecteur.waitForFinished(30000));
         const QString lu = QString::fromUtf8(lecteur.readAllStandardOutput());
         QVERIFY2(lu.contains(u"Élodie M"_s) && lu.contains(u"MOTS NON PROPOSES"_s), qPrintable(lu));
+    }
+
+    // "Imprimer dans un fichier (PDF)" from the pupil window, through the real
+    // print dialog: never into the data folder (Code.dat, a pupil's file, a
+    // new file in Sons, the same folder through a link), never over a file
+    // that is not a PDF; refused with a message, and the dialog comes back on
+    // Documents. Elsewhere the report is printed.
+    void imprimerDansUnFichier_data()
+    {
+        QTest::addColumn<QString>("cible");   // <donnees>/... or <dehors>/...
+        QTest::addColumn<QString>("refus");   // a part of the message; empty: printed
+        const QString donnees = u"dossier des données"_s, pasPdf = u"n'est pas un document PDF"_s;
+        QTest::newRow("Code.dat") << "<donnees>/Code.dat" << donnees;
+        QTest::newRow("bilan d'un élève") << "<donnees>/Lea.bil" << donnees;
+        QTest::newRow("nouveau fichier dans Sons") << "<donnees>/Sons/bilan.pdf" << donnees;
+        QTest::newRow("par un lien vers les données") << "<dehors>/lien/Code.dat" << donnees;
+        QTest::newRow("texte existant ailleurs") << "<dehors>/notes.txt" << pasPdf;
+        QTest::newRow("nouveau PDF ailleurs") << "<dehors>/bilan.pdf" << "";
+        QTest::newRow("ancien PDF ailleurs") << "<dehors>/ancien.pdf" << "";
+    }
+    void imprimerDansUnFichier()
+    {
+        QFETCH(QString, cible);
+        QFETCH(QString, refus);
+        // A home of its own, so that "Documents" is known.
+        QTemporaryDir maison, dehors;
+        const QByteArray ancienneMaison = qgetenv("HOME");
+        qputenv("HOME", maison.path().toUtf8());
+        const auto remettre = qScopeGuard([&] { qputenv("HOME", ancienneMaison); });
+        QVERIFY(QDir(maison.path()).mkdir(u"Documents"_s));
+        const QString documents = maison.path() + u"/Documents"_s;
+        QCOMPARE(dossierImpressionPropose(), documents);
+
+        Installation inst;
+        inst.preparer({u"chat"_s, u"lune"_s});
+        const QByteArray code = "\"1234\"\r\n", lea = octetsBilan({ligne("chat", 9, "1", "01/12/2026")});
+        inst.ecrire(u"Code.dat"_s, code);
+        inst.ecrire(u"Lea.bil"_s, lea);
+        QVERIFY(QFile::link(inst.dossier.path(), dehors.filePath(u"lien"_s)));
+        QFile texte(dehors.filePath(u"notes.txt"_s)), ancien(dehors.filePath(u"ancien.pdf"_s));
+        QVERIFY(texte.open(QIODevice::WriteOnly) && texte.write("notes de classe\n") > 0);
+        QVERIFY(ancien.open(QIODevice::WriteOnly) && ancien.write("%PDF-1.4\n%%EOF\n") > 0);
+        texte.close();
+        ancien.close();
+        QString fichier = cible;
+        fichier.replace(u"<donnees>"_s, inst.dossier.path()).replace(u"<dehors>"_s, dehors.path());
+        QFile avant(fichier);
+        const QByteArray octetsAvant = avant.open(QIODevice::ReadOnly) ? avant.readAll() : QByteArray();
+        avant.close();
+
+        PlateformeFactice p;
+        ImprimanteQt imprimante(p.messages);
+        imprimante.protegerDossier(inst.dossier.path());
+        Plateforme services = p.services();
+        services.imprimante = &imprimante;
+        EtatProgramme etat;
+        etat.dossierInstallation = inst.dossier.path();
+        FrmEleve f(etat, services);
+        f.show();
+        auto *liste = f.findChild<QComboBox *>(u"cmbEleve"_s);
+        liste->setCurrentIndex(liste->findText(u"Paul"_s));
+        f.findChild<QPushButton *>(u"cmdIdentite"_s)->click();
+
+        UtilisateurImpression utilisateur({fichier});   // then "Annuler" when the dialog comes back
+        f.findChild<QAbstractButton *>(u"cmdImprimer"_s)->click();
+
+        // The dialog first offers a file in Documents, not in the current folder.
+        QCOMPARE(utilisateur.proposes.value(0), documents + u"/OrthoVal.pdf"_s);
+        QFile apres(fichier);
+        const QByteArray octetsApres = apres.open(QIODevice::ReadOnly) ? apres.readAll() : QByteArray();
+        if (refus.isEmpty()) {
+            QVERIFY(octetsApres.startsWith("%PDF-") && octetsApres.size() > 100);
+            QVERIFY(p.messages.demandes.isEmpty());
+            QCOMPARE(utilisateur.proposes.size(), 1);
+        } else {
+            QCOMPARE(octetsApres, octetsAvant);
+            QCOMPARE(p.messages.titres(), QStringList{u"Impression"_s});
+            const QString message = p.messages.demandes[0].texte;
+            QVERIFY2(message.contains(refus) && message.contains(documents), qPrintable(message));
+            QCOMPARE(utilisateur.proposes.size(), 2);
+            QCOMPARE(utilisateur.proposes[1], documents + u'/' + QFileInfo(fichier).completeBaseName() + u".pdf"_s);
+        }
+        QFile codeApres(inst.chemin(u"Code.dat"_s));
+        QVERIFY(codeApres.open(QIODevice::ReadOnly));
+        QCOMPARE(codeApres.readAll(), code);
+        QCOMPARE(inst.lireBilan(u"Lea"_s), lea);
     }
 
     void saisie_data()

@@ -1,8 +1,12 @@
 // The main window: start-up, activation, its doors and its background.
 #include "shell/frmorthoval.h"
+#include "platform/plateformeqt.h"
 #include "support/plateformefactice.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QDir>
 #include <QLayout>
 #include <QLineEdit>
@@ -11,6 +15,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+QByteArray lire(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+}
+
+// An executable shell script.
+void ecrireScript(const QString &chemin, const QString &commande)
+{
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(("#!/bin/sh\n" + commande + "\n").toUtf8()) > 0);
+    QVERIFY(f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser));
+}
 
 // A main window over a temporary installation folder, with fake services and
 // modal windows that note their opening instead of waiting for a click.
@@ -43,30 +61,160 @@ class TestPrincipal : public QObject {
     Q_OBJECT
 
 private slots:
-    // The sound library. At start-up: Sons.exe started hidden when the Sons
-    // folder is missing ("sons" is another folder outside Windows), nothing
-    // shown without an installer. From the teacher door: "sons.exe" then
-    // "Sons.exe" in a window, the teacher told when none starts, and the
-    // access code all the same.
+    // The sound library. At start-up: Sons.exe started hidden (--cache) when
+    // the Sons folder is missing ("sons" is another folder outside Windows),
+    // nothing shown without an installer. From the teacher door: "sons.exe"
+    // then "Sons.exe" in a window, the teacher told when none starts, and the
+    // access code all the same. Always from the program's folder, told where
+    // the data are; without a program folder, nothing is started.
+    void installateur_data()
+    {
+        QTest::addColumn<QString>("dossier");      // the folder in the data folder
+        QTest::addColumn<bool>("programme");       // whether the program's folder is known
+        QTest::addColumn<bool>("reussite");        // whether the installer starts
+        QTest::addColumn<QStringList>("lances");
+        const QString cache = "Sons.exe --cache --donnees <donnees>";
+        QTest::newRow("Sons présent") << "Sons" << true << true << QStringList{};
+        QTest::newRow("sons, autre dossier") << "sons" << true << true << QStringList{cache, "sons.exe --donnees <donnees>"};
+        QTest::newRow("installateur absent") << "Autre" << true << false
+                                             << QStringList{cache, "sons.exe --donnees <donnees>", "Sons.exe --donnees <donnees>"};
+        QTest::newRow("dossier du programme inconnu") << "Autre" << false << true << QStringList{};
+    }
     void installateur()
     {
-        // folder present, whether the installer starts, the programs started
-        const QList<std::tuple<QString, bool, QStringList>> cas = {{"Sons", true, {}},
-            {"sons", true, {"hidden Sons.exe", "sons.exe"}}, {"Autre", false, {"hidden Sons.exe", "sons.exe", "Sons.exe"}}};
-        for (const auto &[dossier, reussite, lances] : cas) {
-            Banc banc;
-            QDir(banc.dossier.path()).mkdir(dossier);
-            banc.plateforme.lanceur.reussite = reussite;
-            banc.demarrer();
-            QVERIFY(banc.plateforme.messages.demandes.isEmpty());
-            banc.cliquer("cmdMaitre");
-            QStringList demandes;
-            for (const auto &l : banc.plateforme.lanceur.lancements)
-                demandes << (l.cache ? "hidden " : "") + QDir(banc.dossier.path()).relativeFilePath(l.chemin);
-            QCOMPARE(demandes, lances);
-            QCOMPARE(banc.plateforme.messages.titres(), reussite ? QStringList() : QStringList{"Bibliothèque sonore absente"});
-            QCOMPARE(banc.journal, (QStringList{"code", "enseignant"}));
+        QFETCH(QString, dossier);
+        QFETCH(bool, programme);
+        QFETCH(bool, reussite);
+        QFETCH(QStringList, lances);
+        Banc banc;
+        QTemporaryDir dossierProgramme;
+        if (programme)
+            banc.etat.dossierProgramme = dossierProgramme.path();
+        QDir(banc.dossier.path()).mkdir(dossier);
+        banc.plateforme.lanceur.reussite = reussite;
+        banc.demarrer();
+        QVERIFY(banc.plateforme.messages.demandes.isEmpty());
+        banc.cliquer("cmdMaitre");
+        QStringList demandes;
+        for (const auto &l : banc.plateforme.lanceur.lancements) {
+            QCOMPARE(QFileInfo(l.chemin).path(), dossierProgramme.path());
+            demandes << QString(QFileInfo(l.chemin).fileName() + u' ' + l.arguments.join(u' '))
+                            .replace(QDir::toNativeSeparators(banc.dossier.path()), "<donnees>");
         }
+        QCOMPARE(demandes, lances);
+        const bool manque = dossier != "Sons" && (!reussite || !programme);
+        QCOMPARE(banc.plateforme.messages.titres(), manque ? QStringList{"Bibliothèque sonore absente"} : QStringList());
+        if (manque && programme)
+            QVERIFY(banc.plateforme.messages.demandes[0].texte.contains(QDir::toNativeSeparators(dossierProgramme.path())));
+        QCOMPARE(banc.journal, (QStringList{"code", "enseignant"}));
+    }
+
+    // A pupil account plants programs named like the installer in the data
+    // folder, with Sons missing or made a file. Neither the start-up nor the
+    // teacher door runs them: the installers of the program's folder run, told
+    // the data folder (through the real launcher).
+    void installateurPlante_data()
+    {
+        QTest::addColumn<bool>("sonsFichier");
+        QTest::newRow("Sons absent") << false;
+        QTest::newRow("Sons remplacé par un fichier") << true;
+    }
+    void installateurPlante()
+    {
+        QFETCH(bool, sonsFichier);
+        Banc banc;
+        QTemporaryDir programme;
+        const QString temoin = banc.dossier.filePath("pirate.txt");
+        for (const char *nom : {"Sons.exe", "sons.exe"}) {
+            ecrireScript(banc.dossier.filePath(nom), "touch '" + temoin + "'");
+            // The program's own installers say how they were started.
+            ecrireScript(programme.filePath(nom), "echo \"$@\" > '" + programme.filePath(QString(nom) + ".txt") + "'");
+        }
+        if (sonsFichier)
+            banc.creer("Sons", "pas un dossier");
+        banc.etat.dossierProgramme = programme.path();
+        LanceurQt lanceur;
+        Plateforme services = banc.plateforme.services();
+        services.lanceur = &lanceur;
+        banc.fenetre = std::make_unique<FrmOrthoval>(banc.etat, services);
+        FenetresModales f;
+        f.code = [&](EtatProgramme &, Plateforme, QWidget *) { banc.journal << "code"; };
+        banc.fenetre->remplacerFenetres(f);
+        banc.cliquer("cmdMaitre");
+
+        const QString donnees = QDir::toNativeSeparators(banc.dossier.path());
+        QTRY_COMPARE_WITH_TIMEOUT(lire(programme.filePath("Sons.exe.txt")), "--cache --donnees " + donnees + "\n", 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(lire(programme.filePath("sons.exe.txt")), "--donnees " + donnees + "\n", 10000);
+        QTest::qWait(300);   // time enough for a planted program to have run
+        QVERIFY(!QFile::exists(temoin));
+        QCOMPARE(banc.journal, QStringList{"code"});
+    }
+
+    // The real installer, in the program's folder beside its starter library,
+    // fills the data folder it is told, while the planted one never runs.
+    void installateurReel()
+    {
+        Banc banc;
+        QTemporaryDir programme;
+        const QString temoin = banc.dossier.filePath("pirate.txt");
+        ecrireScript(banc.dossier.filePath("Sons.exe"), "touch '" + temoin + "'");
+        QVERIFY(QFile::copy(ORTHOVAL_INSTALLATEUR, programme.filePath("Sons.exe")));
+        QVERIFY(QDir(programme.path()).mkpath("bibliotheque"));
+        QFile son(programme.filePath("bibliotheque/chat.wav")), liste(programme.filePath("bibliotheque/mots-depart.txt"));
+        QVERIFY(son.open(QIODevice::WriteOnly) && son.write("RIFF") == 4);
+        QVERIFY(liste.open(QIODevice::WriteOnly) && liste.write("2\tchat\n") > 0);
+        son.close();
+        liste.close();
+        banc.etat.dossierProgramme = programme.path();
+        LanceurQt lanceur;
+        Plateforme services = banc.plateforme.services();
+        services.lanceur = &lanceur;
+        FrmOrthoval fenetre(banc.etat, services);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(banc.dossier.filePath("Sons/chat.wav")), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(lire(banc.dossier.filePath("Mots.dat")).contains("chat"), 10000);
+        QVERIFY(!QFile::exists(temoin));
+    }
+
+    // Code.dat overwritten by a printed PDF: its last line, "%%EOF", does not
+    // open the teacher window, and the teacher is told the file is damaged
+    // (the real windows).
+    void porteEnseignant_codeImprime()
+    {
+        Banc banc;
+        QDir(banc.dossier.path()).mkdir("Sons");
+        QBuffer tampon;
+        tampon.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter ecrivain(&tampon);
+            QPainter peintre(&ecrivain);
+            peintre.drawText(100, 100, "Paul - 05/12/2026");
+        }
+        const QByteArray pdf = tampon.data();
+        banc.creer("Code.dat", pdf);
+        FrmOrthoval fenetre(banc.etat, banc.plateforme.services());
+        fenetre.show();
+        QStringList vues;
+        QPointer<QWidget> derniere;
+        QTimer utilisateur;
+        connect(&utilisateur, &QTimer::timeout, &fenetre, [&] {
+            QWidget *modale = QApplication::activeModalWidget();
+            if (!modale || modale == derniere)
+                return;
+            derniere = modale;
+            vues << modale->objectName();
+            if (auto *txtCode = modale->findChild<QLineEdit *>("txtCode")) {
+                txtCode->setText("%%EOF");
+                QTest::mouseClick(modale->findChild<QPushButton *>("cmdOk"), Qt::LeftButton);
+            }
+            QTimer::singleShot(0, modale, [modale] { modale->close(); });
+        });
+        utilisateur.start(10);
+        fenetre.findChild<QPushButton *>("cmdMaitre")->click();
+        QCOMPARE(vues, QStringList{"frmCode"});
+        QCOMPARE(banc.plateforme.messages.titres(), QStringList{"Code d'accès"});
+        QVERIFY(banc.plateforme.messages.demandes[0].texte.contains("est endommagé"));
+        QVERIFY(!banc.etat.accessGranted);
+        QCOMPARE(lire(banc.dossier.filePath("Code.dat")), pdf);
     }
 
     // Fonte.dat at start-up: missing, several pairs (the last wins), garbage, sizes clamped.

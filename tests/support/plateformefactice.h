@@ -124,13 +124,13 @@ class LanceurFactice : public Lanceur {
 public:
     struct Lancement {
         QString chemin;
-        bool cache;
+        QStringList arguments;
     };
     QList<Lancement> lancements;
     bool reussite = true;
-    bool lancer(const QString &chemin, bool cache) override
+    bool lancer(const QString &chemin, const QStringList &arguments) override
     {
-        lancements.append({chemin, cache});
+        lancements.append({chemin, arguments});
         return reussite;
     }
 };

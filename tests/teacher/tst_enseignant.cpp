@@ -4,6 +4,8 @@
 #include "platform/plateformeqt.h"
 #include "platform/policesjeunes.h"
 
+#include <QPdfWriter>
+
 namespace {
 
 // Opens the access-code dialog on the folder and types each entry, "O&k"
@@ -40,6 +42,20 @@ double tailleAttendue(Polices &polices, const QString &famille)
     return retenue;
 }
 
+// A real PDF, such as a print to a file leaves over Code.dat: its last line
+// is "%%EOF".
+QByteArray pdf()
+{
+    QBuffer tampon;
+    tampon.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter ecrivain(&tampon);
+        QPainter peintre(&ecrivain);
+        peintre.drawText(100, 100, u"Paul - 05/12/2026"_s);
+    }
+    return tampon.data();
+}
+
 QByteArray fonteDat(const QByteArray &nom, const QByteArray &taille) { return "\"" + nom + "\"\r\n" + taille + "\r\n"; }
 
 } // namespace
@@ -68,6 +84,23 @@ private slots:
         QTest::newRow("autre casse") << abc << QStringList{"ABC1"} << "cmdOk" << false << abc << "Code incorrect.";
         QTest::newRow("bon code annulé") << abc << QStringList{"Abc1"} << "cmdAnnule" << false << abc << "";
         QTest::newRow("ligne vide après le code") << ligneVide << QStringList{"xyz"} << "cmdOk" << false << ligneVide << "Code incorrect.";
+        // A Code.dat that holds no possible code opens nothing, and is no
+        // first use either: whoever damaged it would choose the code.
+        const QString endommage = u"Le fichier « <dossier>/Code.dat », qui garde le code d'accès, est endommagé : il ne "
+                                  "contient pas un code de 1 à 6 caractères (il a peut-être été remplacé par une "
+                                  "impression ou modifié à la main)."_s;
+        const QByteArray imprime = pdf();
+        QVERIFY(imprime.startsWith("%PDF-") && imprime.trimmed().endsWith("%%EOF"));
+        QTest::newRow("PDF, sa dernière ligne") << imprime << QStringList{"%%EOF"} << "cmdOk" << false << imprime << endommage;
+        QTest::newRow("PDF, un code choisi") << imprime << QStringList{"neuf"} << "cmdOk" << false << imprime << endommage;
+        QTest::newRow("sept caractères") << QByteArray("\"abcdefg\"\r\n") << QStringList{"abcdef"} << "cmdOk" << false
+                                         << QByteArray("\"abcdefg\"\r\n") << endommage;
+        QTest::newRow("caractère de contrôle") << QByteArray("\"ab\x01\"\r\n") << QStringList{"ab"} << "cmdOk" << false
+                                               << QByteArray("\"ab\x01\"\r\n") << endommage;
+        QTest::newRow("texte long, puis un code") << QByteArray("une ligne trop longue\r\n\"Abc1\"\r\n") << QStringList{"Abc1"}
+                                                  << "cmdOk" << false << QByteArray("une ligne trop longue\r\n\"Abc1\"\r\n") << endommage;
+        QTest::newRow("octet nul") << QByteArray("\"Abc1\"\r\n\0", 9) << QStringList{"Abc1"} << "cmdOk" << false
+                                   << QByteArray("\"Abc1\"\r\n\0", 9) << endommage;
     }
     void code()
     {
@@ -84,7 +117,8 @@ private slots:
         const auto [acces, premiereFois] = essayerCode(inst, p, saisies, bouton);
         QCOMPARE(acces, accorde);
         QCOMPARE(inst.lire(u"Code.dat"_s), apres);
-        QCOMPARE(p.messages.demandes.isEmpty() ? QString() : p.messages.demandes.last().texte.section(u'\n', 0, 0), message);
+        const QString dernier = p.messages.demandes.isEmpty() ? QString() : p.messages.demandes.last().texte.section(u'\n', 0, 0);
+        QCOMPARE(QString(dernier).replace(QDir::toNativeSeparators(inst.dossier.path()), u"<dossier>"_s), message);
         QCOMPARE(premiereFois, stocke.isNull());
     }
 
