@@ -1,12 +1,14 @@
 #include "bilan.h"
 
 #include "dates.h"
+#include "encodage.h"
 #include "reconciliation.h"
 #include "sauvegardes.h"
 #include "valeurs.h"
 
 #include <QDir>
 #include <QStringView>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <set>
@@ -378,6 +380,27 @@ QString texteBilan(const TableProgression &table)
     return texte;
 }
 
+std::optional<QByteArray> encoderBilan(const TableProgression &table)
+{
+    static constexpr char kFinCellule[] = "\"\r\n";
+    qsizetype taille = 0;
+    for (const LigneProgression &ligne : table.lignes())
+        for (const QString &cellule : ligne)
+            taille += cellule.size() + 4;
+    QByteArray octets(taille, Qt::Uninitialized);
+    char *sortie = octets.data();
+    for (const LigneProgression &ligne : table.lignes()) {
+        for (const QString &cellule : ligne) {
+            *sortie++ = '"';
+            if (!ecrireWindows1252(cellule, sortie))
+                return std::nullopt;
+            std::memcpy(sortie, kFinCellule, 3);
+            sortie += 3;
+        }
+    }
+    return octets;
+}
+
 ResultatEcriture EnregistrerBilan(const TableProgression &table, const QString &dossierInstallation,
                                   const QString &nomEleve, bool garderCopie)
 {
@@ -387,5 +410,11 @@ ResultatEcriture EnregistrerBilan(const TableProgression &table, const QString &
         if (!copie.ok)
             return copie;
     }
+    // Saved after every answer: the bytes are made once, in place, rather
+    // than a text first and its encoding after.
+    if (const std::optional<QByteArray> octets = encoderBilan(table))
+        return ecrireFichier(chemin, *octets);
+    // A character Windows-1252 lacks: refused, writing nothing, with the
+    // message that names it.
     return ecrireFichierTexte(chemin, texteBilan(table));
 }
