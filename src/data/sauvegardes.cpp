@@ -4,6 +4,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 #include <algorithm>
 #include <tuple>
 
@@ -51,6 +55,26 @@ QString lireOctets(const QString &chemin, QByteArray &octets)
     return QString();
 }
 
+// The copy as a second name for the same bytes: the file is about to be
+// replaced by a rename, never rewritten in place, so the old bytes stay, under
+// this name only, without being read, written and synced again (a pupil's
+// visit waited for that). Where the folder takes no hard link (some network
+// shares), the bytes are copied.
+ResultatEcriture copierOuLier(const QString &chemin, const QString &copie)
+{
+#ifdef Q_OS_UNIX
+    const QFileInfo info(chemin);
+    if (info.isFile() && info.isReadable()
+        && ::link(QFile::encodeName(chemin).constData(), QFile::encodeName(copie).constData()) == 0)
+        return ResultatEcriture::reussite(copie);
+#endif
+    QByteArray octets;
+    const QString raison = lireOctets(chemin, octets);
+    if (!raison.isEmpty())
+        return ResultatEcriture::echec(copie, raison);
+    return ecrireFichier(copie, octets);
+}
+
 } // namespace
 
 QStringList listerSauvegardes(const QString &dossierDonnees, const QString &nomFichier)
@@ -83,10 +107,8 @@ ResultatEcriture sauvegarderCopie(const QString &chemin, const QDateTime &moment
         return ResultatEcriture::echec(
             chemin, QStringLiteral("la copie de sauvegarde à faire avant de le remplacer a échoué : %1").arg(raison));
     };
-    QByteArray octets;
-    const QString raison = lireOctets(chemin, octets);
-    if (!raison.isEmpty())
-        return refus(raison);
+    if (info.isSymLink())
+        return refus(QStringLiteral("« %1 » est un lien symbolique.").arg(info.fileName()));
     if (QFileInfo(dossier).isSymLink())
         return refus(QStringLiteral("« %1 » est un lien symbolique.").arg(kDossierSauvegardes));
     const bool nouveau = !QFileInfo(dossier).isDir();
@@ -99,7 +121,7 @@ ResultatEcriture sauvegarderCopie(const QString &chemin, const QDateTime &moment
     QString nomCopie = QStringLiteral("%1 (%2)%3").arg(base, date, extension);
     for (int n = 2; occupe(QDir(dossier).filePath(nomCopie)); ++n)
         nomCopie = QStringLiteral("%1 (%2 %3)%4").arg(base, date).arg(n).arg(extension);
-    const ResultatEcriture copie = ecrireFichier(QDir(dossier).filePath(nomCopie), octets);
+    const ResultatEcriture copie = copierOuLier(chemin, QDir(dossier).filePath(nomCopie));
     if (!copie.ok) {
         if (nouveau)
             QDir(dossierDonnees).rmdir(kDossierSauvegardes);   // only when still empty
