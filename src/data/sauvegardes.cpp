@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -53,6 +54,23 @@ QString lireOctets(const QString &chemin, QByteArray &octets)
                                          : QStringLiteral("le fichier « %1 » a disparu.").arg(QFileInfo(chemin).fileName());
     octets = fichier.readAll();
     return QString();
+}
+
+// True when both names hold the same bytes: one file under two names, or
+// two files alike.
+bool memesOctets(const QString &chemin, const QString &autre)
+{
+    const QFileInfo a(chemin), b(autre);
+    if (!a.isFile() || !b.isFile() || a.isSymLink() || b.isSymLink() || a.size() != b.size())
+        return false;
+#ifdef Q_OS_UNIX
+    struct stat sa {}, sb {};
+    if (::stat(QFile::encodeName(chemin).constData(), &sa) == 0
+        && ::stat(QFile::encodeName(autre).constData(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino)
+        return true;
+#endif
+    QByteArray octetsA, octetsB;
+    return lireOctets(chemin, octetsA).isEmpty() && lireOctets(autre, octetsB).isEmpty() && octetsA == octetsB;
 }
 
 // The copy as a second name for the same bytes: the file is about to be
@@ -115,6 +133,13 @@ ResultatEcriture sauvegarderCopie(const QString &chemin, const QDateTime &moment
     if (nouveau && !QDir(dossierDonnees).mkdir(kDossierSauvegardes))
         return refus(expliquerEchecEcriture(dossier, true,
                                             QStringLiteral("le dossier « %1 » ne peut pas être créé.").arg(kDossierSauvegardes)));
+
+    // A save that failed after its copy, tried again (after every answer,
+    // at every Quitter), finds the file already kept: a second copy would
+    // push an older one out for nothing.
+    const QString derniere = listerSauvegardes(dossierDonnees, info.fileName()).value(0);
+    if (!derniere.isEmpty() && memesOctets(chemin, QDir(dossier).filePath(derniere)))
+        return ResultatEcriture::reussite(chemin);
 
     const auto [base, extension] = separerNom(info.fileName());
     const QString date = moment.toString(QStringLiteral("yyyy-MM-dd HH'h'mm'm'ss"));

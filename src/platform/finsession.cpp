@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <iterator>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>

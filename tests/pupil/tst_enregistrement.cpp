@@ -8,6 +8,7 @@
 #include "pupil/textes.h"
 
 #include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -116,6 +117,46 @@ private slots:
         p.quitter();
         QVERIFY(!p.fenetre->isVisible());
         QCOMPARE(p.plateforme.messages.demandes.size(), 1);
+    }
+
+    // The disk fills after the copy of a file that loses a studied word was
+    // kept (a link needs no room): each answer tries the save again, and
+    // never pushes the older copies out with copies of the same file.
+    void disquePleinApresLaCopie()
+    {
+        Installation inst;
+        QStringList mots;
+        for (int i = 0; i < 500; ++i)   // a table larger than any write buffer once reconciled
+            mots << u"mot%1"_s.arg(i);
+        inst.preparer(mots);
+        inst.ecrireBilan(u"Paul"_s, {ligne(u"mot0"_s, 4, u"1"_s, kD0), ligne(u"parti"_s, 6, u"1"_s, kD0)});
+        const QByteArray original = inst.lireBilan(u"Paul"_s);
+        QVERIFY(QDir(inst.dossier.path()).mkdir(kDossierSauvegardes));
+        inst.ecrire(kDossierSauvegardes + u"/Paul (2020-01-01 10h00m00).bil"_s, "premier");
+        inst.ecrire(kDossierSauvegardes + u"/Paul (2020-02-01 10h00m00).bil"_s, "second");
+
+        const rlimit avant = [] { rlimit r{}; getrlimit(RLIMIT_FSIZE, &r); return r; }();
+        const auto retablir = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &avant); });
+        const rlimit plein{rlim_t(original.size() + 512), avant.rlim_max};
+        QVERIFY(std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &plein) == 0);
+        Pilote p(inst, u"Paul"_s);
+        for (int k = 0; k < 6; ++k) {
+            p.repondre(p.fenetre->motCourant());
+            p.suivant();
+        }
+        QVERIFY(!p.fenetre->echecEnCours().isEmpty());
+        QCOMPARE(p.plateforme.messages.titres(), QStringList());
+        QCOMPARE(inst.lireBilan(u"Paul"_s), original);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &avant) == 0);
+
+        p.repondre(p.fenetre->motCourant());
+        QCOMPARE(inst.lireBilan(u"Paul"_s), octetsQuitter(p));
+        const QStringList copiesGardees = listerSauvegardes(inst.dossier.path(), u"Paul.bil"_s);
+        QCOMPARE(copiesGardees.size(), 3);
+        QCOMPARE(copiesGardees.mid(1), (QStringList{u"Paul (2020-02-01 10h00m00).bil"_s, u"Paul (2020-01-01 10h00m00).bil"_s}));
+        QFile copie(inst.chemin(kDossierSauvegardes + u'/' + copiesGardees[0]));
+        QVERIFY(copie.open(QIODevice::ReadOnly));
+        QCOMPARE(copie.readAll(), original);
     }
 
     // A real signal sent to this process reaches the window through the
