@@ -1,5 +1,5 @@
 // A pupil's visit as the data layer sees it (load the progress file, bring it
-// in line with the word list, save it) and the teacher's merge of the word
+// in line with the word list, save it), the save made after every answer, and the teacher's merge of the word
 // list with the recordings, at 1,000 to 100,000 words; the literal quadratic
 // versions alongside where they finish in reasonable time.
 #include "data/bilan.h"
@@ -85,6 +85,29 @@ void visiteEleve(benchmark::State &etat)
     etat.SetComplexityN(etat.range(0));
 }
 
+// The save made after every answer: the table of the visit, one word moved
+// one step up the ladder, written whole.
+void enregistrementReponse(benchmark::State &etat)
+{
+    Classe &c = classe(int(etat.range(0)));
+    TableProgression table;
+    ChargerBilan(table, c.dossier.path(), kEleve, kAujourdhui);
+    ActualiserBilan(table, c.fgMots, kAujourdhui);
+    int ligne = 0;
+    for (auto _ : etat) {
+        const int etape = table.etapeDeLigne(ligne);
+        if (etape >= 0 && etape < kColonneAcquis) {
+            const int suivante = etape == 0 ? 3 : etape + 1;
+            table.ecrireCellule(ligne, suivante, table.cellule(ligne, etape));
+            table.ecrireCellule(ligne, etape, QString());
+        }
+        ligne = (ligne + 1) % table.nombreLignes();
+        if (!EnregistrerBilan(table, c.dossier.path(), kEleve + QStringLiteral(" en cours"), false).ok)
+            etat.SkipWithError("save failed");
+    }
+    etat.SetComplexityN(etat.range(0));
+}
+
 template <void (*Actualiser)(TableProgression &, const ListeMots &, const QDate &)>
 void reconciliation(benchmark::State &etat)
 {
@@ -117,6 +140,7 @@ void fusion(benchmark::State &etat)
 
 BENCHMARK(visiteEleve<ActualiserBilan>)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(visiteEleve<oracle::ActualiserBilan>)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(enregistrementReponse)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(reconciliation<ActualiserBilan>)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(reconciliation<oracle::ActualiserBilan>)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(fusion<fusionnerAvecEnregistrements>)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,7 @@
 // The windows on large libraries (offscreen, no display needed): opening,
 // scrolling and filtering the teacher window; from the pupil's "C'est moi." to the first
-// word on screen (the sound device is a double, so no playback wait).
+// word on screen (the sound device is a double, so no playback wait); one
+// answer and the save that goes with it.
 #include "platform/plateformeqt.h"
 #include "pupil/frmeleve.h"
 #include "teacher/frmenseignant.h"
@@ -9,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -139,6 +141,48 @@ void BM_IdentifierPremierMot(benchmark::State &state)
     }
 }
 BENCHMARK(BM_IdentifierPremierMot)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// One answer validated, the pupil file saved with it (a pupil who has
+// studied every word of a library of n words); "Suivant" untimed.
+void BM_RepondreEtEnregistrer(benchmark::State &state)
+{
+    QTemporaryDir dossier;
+    QFile mots(dossier.path() + QStringLiteral("/Mots.dat"));
+    QFile bilan(dossier.path() + QStringLiteral("/Paul.bil"));
+    mots.open(QIODevice::WriteOnly);
+    bilan.open(QIODevice::WriteOnly);
+    for (int i = 0; i < state.range(0); ++i) {
+        const QString mot = QStringLiteral("mot%1").arg(i);
+        mots.write(QStringLiteral("\"*\",\"%1\",\"%2\"\r\n").arg(mot).arg(1 + i % 5).toLatin1());
+        bilan.write(QStringLiteral("\"\"\r\n\"%1\"\r\n\"01/03/2026\"\r\n\"%2\"\r\n"
+                                   "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n")
+                        .arg(1 + i % 5).arg(mot).toLatin1());   // at the copy step
+    }
+    mots.close();
+    bilan.close();
+    PlateformeFactice factice;
+    EtatProgramme etat{dossier.path()};
+    FrmEleve fenetre(etat, factice.services());
+    fenetre.show();
+    fenetre.findChild<QComboBox *>(QStringLiteral("cmbEleve"))->setCurrentIndex(0);
+    fenetre.findChild<QPushButton *>(QStringLiteral("cmdIdentite"))->click();
+    auto *reponse = fenetre.findChild<QLineEdit *>(QStringLiteral("txtMot"));
+    auto *suivant = fenetre.findChild<QPushButton *>(QStringLiteral("cmdSuivant"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (fenetre.motCourant().isEmpty())
+            state.SkipWithError("no word was presented");
+        reponse->setText(fenetre.motCourant());
+        state.ResumeTiming();
+        QTest::keyClick(reponse, Qt::Key_Return);
+        state.PauseTiming();
+        if (!fenetre.echecEnCours().isEmpty())
+            state.SkipWithError("the save failed");
+        suivant->click();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RepondreEtEnregistrer)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -3,7 +3,9 @@
 //   orthoval [--donnees DOSSIER] [--verifier]
 #include "data/etatprogramme.h"
 #include "installer/preparerdonnees.h"
+#include "pupil/frmeleve.h"
 #include "platform/dossierdonnees.h"
+#include "platform/finsession.h"
 #include "platform/plateformeqt.h"
 #include "shell/frmorthoval.h"
 #include "verification.h"
@@ -27,6 +29,15 @@ bool demande(int argc, char **argv, const char *option)
         if (std::strcmp(argv[i], option) == 0)
             return true;
     return false;
+}
+
+// The pupil's work of the open pupil window, saved without a word: the
+// session is ending and nobody would answer a box.
+void enregistrerEleves()
+{
+    for (QWidget *fenetre : QApplication::topLevelWidgets())
+        if (auto *eleve = qobject_cast<FrmEleve *>(fenetre))
+            eleve->enregistrerFinDeSession();
 }
 
 PreparationDonnees preparer(ChoixDonnees &choix)
@@ -78,6 +89,16 @@ int main(int argc, char *argv[])
         plateforme.services().messages->information(nullptr, kTitreSansBibliotheque, preparation.avertissement);
 
     plateforme.protegerDossierDonnees(choix.dossier);
+    // Shut down or logged out during a visit: the work is saved, then every
+    // event loop ends (the pupil window's too) without closing the windows
+    // one by one, which could ask a question nobody is there to answer.
+    FinDeSession finDeSession;
+    QObject::connect(&finDeSession, &FinDeSession::enregistrementDemande, &enregistrerEleves);
+    QObject::connect(&finDeSession, &FinDeSession::arretDemande, [](int) {
+        enregistrerEleves();
+        QCoreApplication::exit(0);
+    });
+
     EtatProgramme etat;
     etat.dossierInstallation = choix.dossier;
     etat.dossierProgramme = QCoreApplication::applicationDirPath();

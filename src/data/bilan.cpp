@@ -1,12 +1,14 @@
 #include "bilan.h"
 
 #include "dates.h"
+#include "encodage.h"
 #include "reconciliation.h"
 #include "sauvegardes.h"
 #include "valeurs.h"
 
 #include <QDir>
 #include <QStringView>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <set>
@@ -138,6 +140,42 @@ QString celluleDeLigne(QStringView ligne)
     return cellule.mid(debut, fin - debut);
 }
 
+struct ComptageCaracteres {
+    qsizetype lf = 0, cr = 0, illisibles = 0;
+};
+
+// Line ends and characters no text holds (NUL, the replacement character).
+// Run on every file loaded, so written for the compiler's optimiser: blocks
+// of a fixed length, which it turns into vector code even at -O2, where a
+// loop of unknown length stays one character at a time.
+ComptageCaracteres compterCaracteres(const QString &texte)
+{
+    constexpr qsizetype kBloc = 64;
+    ComptageCaracteres comptes;
+    const char16_t *p = reinterpret_cast<const char16_t *>(texte.constData());
+    const char16_t *const fin = p + texte.size();
+    const auto compter = [](char16_t c, quint16 &lf, quint16 &cr, quint16 &illisibles) {
+        lf += c == u'\n';
+        cr += c == u'\r';
+        illisibles += (c == 0) | (c == char16_t(QChar::ReplacementCharacter));
+    };
+    for (; fin - p >= kBloc; p += kBloc) {
+        quint16 lf = 0, cr = 0, illisibles = 0;
+        for (qsizetype i = 0; i < kBloc; ++i)
+            compter(p[i], lf, cr, illisibles);
+        comptes.lf += lf;
+        comptes.cr += cr;
+        comptes.illisibles += illisibles;
+    }
+    quint16 lf = 0, cr = 0, illisibles = 0;
+    for (; p < fin; ++p)
+        compter(*p, lf, cr, illisibles);
+    comptes.lf += lf;
+    comptes.cr += cr;
+    comptes.illisibles += illisibles;
+    return comptes;
+}
+
 // Steps 1 to 3: the values of the file laid eleven to a row. True when the
 // file shows damage: bytes no text holds, a count of values that is not
 // whole rows, or a broken quote. A broken quote in a file of one quoted
@@ -158,13 +196,8 @@ bool repartirValeurs(const QString &texte, QList<LigneProgression> &lignes)
     }
     // One pass for the line ends and the characters no text holds; the
     // common case, a value per line, is told by the count of line ends alone.
-    qsizetype lf = 0, cr = 0, illisibles = 0;
-    const char16_t *const debut = reinterpret_cast<const char16_t *>(texte.constData());
-    for (const char16_t *p = debut; p < debut + texte.size(); ++p) {   // branch-free: vectorised
-        lf += *p == u'\n';
-        cr += *p == u'\r';
-        illisibles += (*p == 0) | (*p == char16_t(QChar::ReplacementCharacter));
-    }
+    const ComptageCaracteres comptes = compterCaracteres(texte);
+    const qsizetype lf = comptes.lf, cr = comptes.cr, illisibles = comptes.illisibles;
     bool abime = valeurs % kColonnes != 0 || illisibles > 0;
     const bool finSansSaut = !texte.isEmpty() && texte.back() != u'\n' && texte.back() != u'\r';
     if ((cr == 0 || lf == 0 || cr == lf) && std::max(cr, lf) + (finSansSaut ? 1 : 0) == valeurs)
@@ -378,6 +411,27 @@ QString texteBilan(const TableProgression &table)
     return texte;
 }
 
+std::optional<QByteArray> encoderBilan(const TableProgression &table)
+{
+    static constexpr char kFinCellule[] = "\"\r\n";
+    qsizetype taille = 0;
+    for (const LigneProgression &ligne : table.lignes())
+        for (const QString &cellule : ligne)
+            taille += cellule.size() + 4;
+    QByteArray octets(taille, Qt::Uninitialized);
+    char *sortie = octets.data();
+    for (const LigneProgression &ligne : table.lignes()) {
+        for (const QString &cellule : ligne) {
+            *sortie++ = '"';
+            if (!ecrireWindows1252(cellule, sortie))
+                return std::nullopt;
+            std::memcpy(sortie, kFinCellule, 3);
+            sortie += 3;
+        }
+    }
+    return octets;
+}
+
 ResultatEcriture EnregistrerBilan(const TableProgression &table, const QString &dossierInstallation,
                                   const QString &nomEleve, bool garderCopie)
 {
@@ -387,5 +441,11 @@ ResultatEcriture EnregistrerBilan(const TableProgression &table, const QString &
         if (!copie.ok)
             return copie;
     }
+    // Saved after every answer: the bytes are made once, in place, rather
+    // than a text first and its encoding after.
+    if (const std::optional<QByteArray> octets = encoderBilan(table))
+        return ecrireFichier(chemin, *octets);
+    // A character Windows-1252 lacks: refused, writing nothing, with the
+    // message that names it.
     return ecrireFichierTexte(chemin, texteBilan(table));
 }

@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 QString cheminBilan(const QString &dossierInstallation, const QString &nomEleve);
 
@@ -54,6 +55,10 @@ int CompterMotsAcquis(const TableProgression &table);
 // The file content: every cell quoted on its own line, CR LF; empty table,
 // empty text. (Decoded text; saving encodes it in Windows-1252.)
 QString texteBilan(const TableProgression &table);
+
+// The same content as the file's bytes, in Windows-1252; no value when a
+// cell holds a character Windows-1252 lacks.
+std::optional<QByteArray> encoderBilan(const TableProgression &table);
 
 // Replaces the pupil file with the table. On failure the file and the table
 // are untouched; a file that cannot be read is not replaced. With garderCopie

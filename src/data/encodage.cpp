@@ -116,10 +116,8 @@ qsizetype positionNonRepresentable(const QString &texte)
     return -1;
 }
 
-std::optional<QByteArray> encoderWindows1252(const QString &texte)
+bool ecrireWindows1252(QStringView texte, char *&sortie)
 {
-    QByteArray octets(texte.size(), Qt::Uninitialized);
-    char *sortie = octets.data();
     for (QChar c : texte) {
         const char16_t u = c.unicode();
         if (u < 0x80) {
@@ -128,9 +126,18 @@ std::optional<QByteArray> encoderWindows1252(const QString &texte)
         }
         const int o = octetWindows1252(u);
         if (o < 0)
-            return std::nullopt;
+            return false;
         *sortie++ = char(o);
     }
+    return true;
+}
+
+std::optional<QByteArray> encoderWindows1252(const QString &texte)
+{
+    QByteArray octets(texte.size(), Qt::Uninitialized);
+    char *sortie = octets.data();
+    if (!ecrireWindows1252(texte, sortie))
+        return std::nullopt;
     return octets;
 }
 

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <optional>
 
 // Decodes file bytes: UTF-16 (little- or big-endian) after its byte-order
@@ -24,6 +25,12 @@ QString decoderWindows1252(const QByteArray &octets);
 
 // Encodes in Windows-1252; no value when a character has no Windows-1252 byte.
 std::optional<QByteArray> encoderWindows1252(const QString &texte);
+
+// Writes the text's Windows-1252 bytes at sortie (room for one byte per
+// character) and moves sortie past them; false, stopping there, at the first
+// character without a Windows-1252 byte. For writers that build a file's
+// bytes in one buffer instead of encoding a whole text a second time.
+bool ecrireWindows1252(QStringView texte, char *&sortie);
 
 // True when every character of the text has a Windows-1252 byte.
 bool representableEnWindows1252(const QString &texte);

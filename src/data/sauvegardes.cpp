@@ -4,6 +4,11 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include <algorithm>
 #include <tuple>
 
@@ -55,6 +60,43 @@ QString lireOctets(const QString &chemin, QByteArray &octets)
 // beyond kSauvegardesGardees.
 ResultatEcriture copier(const QString &chemin, const QDateTime &moment, bool elaguer);
 
+// True when both names hold the same bytes: one file under two names, or
+// two files alike.
+bool memesOctets(const QString &chemin, const QString &autre)
+{
+    const QFileInfo a(chemin), b(autre);
+    if (!a.isFile() || !b.isFile() || a.isSymLink() || b.isSymLink() || a.size() != b.size())
+        return false;
+#ifdef Q_OS_UNIX
+    struct stat sa {}, sb {};
+    if (::stat(QFile::encodeName(chemin).constData(), &sa) == 0
+        && ::stat(QFile::encodeName(autre).constData(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino)
+        return true;
+#endif
+    QByteArray octetsA, octetsB;
+    return lireOctets(chemin, octetsA).isEmpty() && lireOctets(autre, octetsB).isEmpty() && octetsA == octetsB;
+}
+
+// The copy as a second name for the same bytes: the file is about to be
+// replaced by a rename, never rewritten in place, so the old bytes stay, under
+// this name only, without being read, written and synced again (a pupil's
+// visit waited for that). Where the folder takes no hard link (some network
+// shares), the bytes are copied.
+ResultatEcriture copierOuLier(const QString &chemin, const QString &copie)
+{
+#ifdef Q_OS_UNIX
+    const QFileInfo info(chemin);
+    if (info.isFile() && info.isReadable()
+        && ::link(QFile::encodeName(chemin).constData(), QFile::encodeName(copie).constData()) == 0)
+        return ResultatEcriture::reussite(copie);
+#endif
+    QByteArray octets;
+    const QString raison = lireOctets(chemin, octets);
+    if (!raison.isEmpty())
+        return ResultatEcriture::echec(copie, raison);
+    return ecrireFichier(copie, octets);
+}
+
 } // namespace
 
 QStringList listerSauvegardes(const QString &dossierDonnees, const QString &nomFichier)
@@ -94,10 +136,8 @@ ResultatEcriture copier(const QString &chemin, const QDateTime &moment, bool ela
         return ResultatEcriture::echec(
             chemin, QStringLiteral("la copie de sauvegarde à faire avant de le remplacer a échoué : %1").arg(raison));
     };
-    QByteArray octets;
-    const QString raison = lireOctets(chemin, octets);
-    if (!raison.isEmpty())
-        return refus(raison);
+    if (info.isSymLink())
+        return refus(QStringLiteral("« %1 » est un lien symbolique.").arg(info.fileName()));
     if (QFileInfo(dossier).isSymLink())
         return refus(QStringLiteral("« %1 » est un lien symbolique.").arg(kDossierSauvegardes));
     const bool nouveau = !QFileInfo(dossier).isDir();
@@ -105,12 +145,19 @@ ResultatEcriture copier(const QString &chemin, const QDateTime &moment, bool ela
         return refus(expliquerEchecEcriture(dossier, true,
                                             QStringLiteral("le dossier « %1 » ne peut pas être créé.").arg(kDossierSauvegardes)));
 
+    // A save that failed after its copy, tried again (after every answer,
+    // at every Quitter), finds the file already kept: a second copy would
+    // push an older one out for nothing.
+    const QString derniere = listerSauvegardes(dossierDonnees, info.fileName()).value(0);
+    if (!derniere.isEmpty() && memesOctets(chemin, QDir(dossier).filePath(derniere)))
+        return ResultatEcriture::reussite(chemin);
+
     const auto [base, extension] = separerNom(info.fileName());
     const QString date = moment.toString(QStringLiteral("yyyy-MM-dd HH'h'mm'm'ss"));
     QString nomCopie = QStringLiteral("%1 (%2)%3").arg(base, date, extension);
     for (int n = 2; occupe(QDir(dossier).filePath(nomCopie)); ++n)
         nomCopie = QStringLiteral("%1 (%2 %3)%4").arg(base, date).arg(n).arg(extension);
-    const ResultatEcriture copie = ecrireFichier(QDir(dossier).filePath(nomCopie), octets);
+    const ResultatEcriture copie = copierOuLier(chemin, QDir(dossier).filePath(nomCopie));
     if (!copie.ok) {
         if (nouveau)
             QDir(dossierDonnees).rmdir(kDossierSauvegardes);   // only when still empty

@@ -125,6 +125,7 @@ void FrmEleve::valider()
                                         !ecran_->frameModele->isHidden(), plateforme_.horloge->aujourdhui());
     if (!e.evaluee)
         return;
+    enregistrerReponse();
     // For the teacher only: whether it is written changes nothing here.
     if (journal_)
         journal_->AjouterReponse(QDateTime(plateforme_.horloge->aujourdhui(), QTime::currentTime()), attendu,

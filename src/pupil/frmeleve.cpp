@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextStream>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -252,25 +253,51 @@ void FrmEleve::keyPressEvent(QKeyEvent *evenement)
     QDialog::keyPressEvent(evenement);
 }
 
+// The save itself, silent: the failure in French, empty when saved. Never
+// into a folder that is no longer the one the visit began in. The dated
+// copy a save that drops progress needs is made once, by the first save.
+QString FrmEleve::enregistrerTravail()
+{
+    // A folder that is gone is told by the save itself, naming the file.
+    if (verrou_ && QFileInfo(etat_.dossierInstallation).isDir() && verrou_->perdu())
+        return kVerrouPerdu.arg(nomEleve_, QDir::toNativeSeparators(etat_.dossierInstallation));
+    const ResultatEcriture resultat = EnregistrerBilan(fgEleve_, etat_.dossierInstallation, nomEleve_, garderCopie_);
+    if (!resultat.ok)
+        return resultat.message();
+    garderCopie_ = false;
+    return QString();
+}
+
+// After every answer: a computer shut down at the bell loses nothing. A
+// failure is kept for Quitter, not put in front of the child at each word;
+// the next answer tries again.
+void FrmEleve::enregistrerReponse()
+{
+    echecEnCours_ = enregistrerTravail();
+}
+
+bool FrmEleve::enregistrerFinDeSession()
+{
+    if (nomEleve_.isEmpty())
+        return true;
+    echecEnCours_ = enregistrerTravail();
+    if (echecEnCours_.isEmpty())
+        return true;
+    QTextStream(stderr) << echecEnCours_ << '\n';
+    return false;
+}
+
 // True when the window may close. A failed save keeps it open with the work
 // in memory; a second attempt lets an adult leave without saving.
 bool FrmEleve::enregistrerAvantDepart()
 {
     if (nomEleve_.isEmpty())
         return true;   // nobody identified: nothing to save
-    // A folder that is gone is told by the save itself, naming the file.
-    QString echec;
-    if (verrou_ && QFileInfo(etat_.dossierInstallation).isDir() && verrou_->perdu()) {
-        echec = kVerrouPerdu.arg(nomEleve_, QDir::toNativeSeparators(etat_.dossierInstallation));
-    } else {
-        const ResultatEcriture resultat =
-            EnregistrerBilan(fgEleve_, etat_.dossierInstallation, nomEleve_, garderCopie_);
-        if (resultat.ok) {
-            garderCopie_ = false;
-            echecEnregistrement_ = false;
-            return true;
-        }
-        echec = resultat.message();
+    const QString echec = enregistrerTravail();
+    echecEnCours_ = echec;
+    if (echec.isEmpty()) {
+        echecEnregistrement_ = false;
+        return true;
     }
     if (!echecEnregistrement_) {
         echecEnregistrement_ = true;

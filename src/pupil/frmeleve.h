@@ -45,6 +45,14 @@ public:
     void ProposerMot(int depart);
     void RafraichirPoints();
 
+    // The session ends (the computer shuts down, the user logs out): the
+    // work is saved at once, without a box that nobody would answer. False
+    // when it could not be (the reason went to the error output).
+    bool enregistrerFinDeSession();
+    // Why the last save made after an answer failed; empty when it worked.
+    // Quitter saves again and tells the child's adult what is wrong.
+    const QString &echecEnCours() const { return echecEnCours_; }
+
 public slots:
     // Closing by the frame or by Escape comes here: saves like "&Quitter".
     void reject() override;
@@ -62,6 +70,8 @@ private:
     void identifier();
     void quitter();
     bool enregistrerAvantDepart();
+    QString enregistrerTravail();
+    void enregistrerReponse();
     void couvrirFenetre(QWidget *cadre);
 
     // Exercise (exercice.cpp)
@@ -89,8 +99,9 @@ private:
     int etapeCourante_ = 0;
     bool echecListeMots_ = false;
     bool listeMotsAbimee_ = false;
-    bool garderCopie_ = false;       // the pupil file goes to Sauvegardes before the save   // unreadable or damaged: no visit at all
-    bool echecEnregistrement_ = false;
+    bool garderCopie_ = false;       // the pupil file goes to Sauvegardes before the save
+    bool echecEnregistrement_ = false;   // told once by Quitter: the next one may leave unsaved
+    QString echecEnCours_;
     bool sonOccupe_ = false;
     int reponsesDonnees_ = 0;   // picks the sentence said after an answer
     // The pupil's lock, from identification until the work is saved.

@@ -58,10 +58,11 @@ class Seance:
     # -- the X server and the program -------------------------------------
     def demarrer_x(self):
         # Xvfb picks a free display itself and writes its number on the pipe:
-        # no race with other X servers starting on this machine.
+        # no race with other X servers starting on this machine. No reset
+        # when the last program leaves: the next one would find no server.
         lecture, ecriture = os.pipe()
         self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(ecriture), "-screen", "0", "1280x1024x24",
-                                      "-nolisten", "tcp"], pass_fds=(ecriture,),
+                                      "-nolisten", "tcp", "-noreset"], pass_fds=(ecriture,),
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(ecriture)
         numero = b""

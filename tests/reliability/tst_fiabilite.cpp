@@ -174,7 +174,8 @@ private slots:
         const QString copie = QStringLiteral("la copie de sauvegarde à faire avant de le remplacer a échoué : ");
         const QString taille = QStringLiteral("le fichier dépasse la taille permise ; l'ancien fichier est resté tel qu'il était.");
         QTest::newRow("disque plein, bilan") << taille;
-        QTest::newRow("disque plein, mots") << copie + taille;
+        // The copy is a second name for the old bytes: it needs no room.
+        QTest::newRow("disque plein, mots") << taille;
         QTest::newRow("dossier remplacé par un fichier, mots") << "« %1 » n'est pas un dossier.";
         QTest::newRow("clé retirée, bilan") << "le dossier « %1 » est introuvable (clé ou disque retiré ?).";
         QTest::newRow("dossier immuable, mots") << copie + "le fichier ou son dossier est protégé en écriture.";
@@ -206,7 +207,14 @@ private slots:
         }
         QCOMPARE(message, QStringLiteral("Impossible d'enregistrer le fichier « %1 » : ").arg(nomFichier(sorte))
                               + QString(raison).replace(QStringLiteral("%1"), classe));
-        QCOMPARE(differences(avant, instantane(racine.path())), QStringList());
+        // Nothing changes but, maybe, a copy of the old file kept.
+        const Instantane apres = instantane(racine.path());
+        QStringList changes = differences(avant, apres);
+        changes.removeIf([&](const QString &c) {
+            return c.startsWith(QStringLiteral("classe/Sauvegardes/")) && apres.value(c) == avant.value(QStringLiteral("classe/") + nomFichier(sorte));
+        });
+        changes.removeAll(QStringLiteral("classe/Sauvegardes/"));
+        QCOMPARE(changes, QStringList());
     }
 
     // Hostile input in an installation folder as a class leaves it: what the
