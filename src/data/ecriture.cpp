@@ -133,7 +133,20 @@ int creerTemporaire(int dossier, const QByteArray &nom, QByteArray &temporaire)
     return -1;
 }
 
-bool toutEcrire(int fd, const QByteArray &octets)
+} // namespace
+
+namespace {
+
+// A folder shared by a group: setgid (its files take its group) and
+// group-writable. Every account of the class must be able to save its files.
+bool dossierPartage(const struct stat &dossier)
+{
+    return (dossier.st_mode & S_ISGID) && (dossier.st_mode & S_IWGRP);
+}
+
+} // namespace
+
+bool ecrireTout(int fd, const QByteArray &octets)
 {
     const char *debut = octets.constData();
     qsizetype reste = octets.size();
@@ -151,19 +164,6 @@ bool toutEcrire(int fd, const QByteArray &octets)
     }
     return true;
 }
-
-} // namespace
-
-namespace {
-
-// A folder shared by a group: setgid (its files take its group) and
-// group-writable. Every account of the class must be able to save its files.
-bool dossierPartage(const struct stat &dossier)
-{
-    return (dossier.st_mode & S_ISGID) && (dossier.st_mode & S_IWGRP);
-}
-
-} // namespace
 
 unsigned modeNouveauFichier(int dossier)
 {
@@ -234,7 +234,7 @@ ResultatEcriture ecrireFichier(const QString &chemin, const QByteArray &octets)
     // sync (or the close, on a network share), and the rename must never put
     // a short file in place of a whole one.
     struct stat ecrit {};
-    const bool ok = toutEcrire(fd, octets) && ::fsync(fd) == 0 && ::fstat(fd, &ecrit) == 0
+    const bool ok = ecrireTout(fd, octets) && ::fsync(fd) == 0 && ::fstat(fd, &ecrit) == 0
         && (ecrit.st_size == octets.size() || (errno = EIO, false));
     const int erreurEcriture = ok ? 0 : errno;
     const bool ferme = ::close(fd) == 0;

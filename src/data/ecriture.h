@@ -51,6 +51,11 @@ ResultatEcriture ecrireFichierUtf8(const QString &chemin, const QString &texte);
 // Removes a file; a file that is already gone is a success.
 ResultatEcriture supprimerFichier(const QString &chemin);
 
+// Writes every byte to the descriptor, again after an interruption; false
+// with errno set when the system refuses (ENOSPC when it writes nothing
+// more). Unix only.
+bool ecrireTout(int fd, const QByteArray &octets);
+
 // The rights (permission bits) a new file gets in the folder open at the
 // descriptor dossier: those the folder grants, without execution, and
 // read-write for the group of a folder shared by a group (setgid and

@@ -99,22 +99,6 @@ bool nomDuFichier(int dossier, const QByteArray &nom, int fd)
         && S_ISREG(nomme.st_mode) && memeFichier(ouvert, nomme);
 }
 
-bool ecrireTout(int fd, const QByteArray &octets)
-{
-    const char *p = octets.constData();
-    qsizetype reste = octets.size();
-    while (reste > 0) {
-        const ssize_t n = ::write(fd, p, size_t(reste));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        p += n;
-        reste -= n;
-    }
-    return true;
-}
-
 } // namespace
 
 EnregistrementProvisoire::EnregistrementProvisoire(const QString &dossierInstallation, const QByteArray &octets)
