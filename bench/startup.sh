@@ -2,7 +2,12 @@
 # Start-up cost of OrthoVal: the time from launching the program until its
 # first window is visible, and its resident memory one second later.
 #
-#   bench/startup.sh [program] [runs]      (defaults: build/orthoval, 9)
+#   bench/startup.sh [program] [runs] [bare]
+#       (defaults: build/orthoval, 9, build/bench/fenetre_nue beside the program)
+#
+# The bare Qt window (bench/fenetrenue.cpp) is started in the same runs,
+# alternating with the program, and the ratio of the two medians is printed:
+# on a shared machine only a ratio measured in one run means something.
 #
 # Each run starts the program in a fresh installation folder (the program,
 # an empty Sons folder so that the installer is not started, one pupil file)
@@ -14,7 +19,9 @@ set -euo pipefail
 
 programme="${1:-build/orthoval}"
 essais="${2:-9}"
+nue="${3:-$(dirname "$programme")/bench/fenetre_nue}"
 [ -x "$programme" ] || { echo "no program at $programme (build it first)" >&2; exit 1; }
+[ -x "$nue" ] || { echo "no bare window at $nue (build the target fenetre_nue)" >&2; exit 1; }
 for outil in Xvfb xdotool; do
   command -v "$outil" >/dev/null || { echo "$outil is missing (see scripts/common.sh)" >&2; exit 1; }
 done
@@ -49,15 +56,14 @@ tic=$(getconf CLK_TCK)
 # Processor time used so far by a process, in ms (user + system).
 processeur() { awk -v t="$tic" '{ sub(/.*\) /, ""); print int(($12 + $13) * 1000 / t) }' "/proc/$1/stat"; }
 
-temps=()
-cpus=()
-memoires=()
-for i in $(seq "$essais"); do
-  dossier="$travail/installation-$i"
+# One start: prints "ms cpu rss" for the given program copied as $2.
+mesurer() {
+  local source="$1" dossier="$2"
   mkdir -p "$dossier/Sons"
-  cp "$programme" "$dossier/orthoval"
+  cp "$source" "$dossier/orthoval"
   : > "$dossier/Paul.bil"
 
+  local debut fin pid visible cpu rss
   debut=$(date +%s%N)
   "$dossier/orthoval" >/dev/null 2>&1 &
   pid=$!
@@ -73,22 +79,36 @@ for i in $(seq "$essais"); do
   cpu=$(processeur "$pid" 2>/dev/null || echo 0)
   if [ -z "$visible" ]; then
     kill "$pid" 2>/dev/null || true
-    echo "run $i: no visible window" >&2
+    echo "$source: no visible window" >&2
     exit 1
   fi
   sleep 1
   rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
+  echo "$(( (fin - debut) / 1000000 )) $cpu $(awk -v k="$rss" 'BEGIN { printf "%.1f", k / 1024 }')"
+}
 
-  ms=$(( (fin - debut) / 1000000 ))
-  mo=$(awk -v k="$rss" 'BEGIN { printf "%.1f", k / 1024 }')
-  printf 'run %d: %4d ms to first window (%3d ms processor), %5s MB resident\n' "$i" "$ms" "$cpu" "$mo"
+temps=()
+cpus=()
+memoires=()
+nues=()
+for i in $(seq "$essais"); do
+  mesure=$(mesurer "$programme" "$travail/installation-$i")
+  read -r ms cpu mo <<<"$mesure"
+  mesure=$(mesurer "$nue" "$travail/nue-$i")
+  read -r msnue _ _ <<<"$mesure"
+  printf 'run %d: %4d ms to first window (%3d ms processor), %5s MB resident; bare Qt window %4d ms\n' \
+    "$i" "$ms" "$cpu" "$mo" "$msnue"
   temps+=("$ms")
   cpus+=("$cpu")
   memoires+=("$mo")
+  nues+=("$msnue")
 done
 
 printf 'median over %d runs: %d ms to first window (%d ms processor), %s MB resident\n' "$essais" \
   "$(printf '%s\n' "${temps[@]}" | mediane)" "$(printf '%s\n' "${cpus[@]}" | mediane)" \
   "$(printf '%s\n' "${memoires[@]}" | mediane)"
+m=$(printf '%s\n' "${temps[@]}" | mediane)
+mn=$(printf '%s\n' "${nues[@]}" | mediane)
+printf 'bare Qt window median: %d ms; ratio %s\n' "$mn" "$(awk -v a="$m" -v b="$mn" 'BEGIN { printf "%.2f", a / b }')"

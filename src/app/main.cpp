@@ -1,6 +1,6 @@
 // OrthoVal: the main window over the data folder decided at start-up (see
 // platform/dossierdonnees.h).
-//   orthoval [--donnees DOSSIER] [--verifier]
+//   orthoval [--donnees DOSSIER] [--verifier] [--help] [--version]
 #include "data/etatprogramme.h"
 #include "installer/preparerdonnees.h"
 #include "pupil/frmeleve.h"
@@ -16,20 +16,19 @@
 #include <QLocale>
 #include <QTextStream>
 #include <QTranslator>
-#include <cstring>
 
 namespace {
 
 const QString kTitreSansDonnees = QStringLiteral("OrthoVal ne peut pas démarrer");
 const QString kTitreSansBibliotheque = QStringLiteral("Bibliothèque de départ absente");
 
-bool demande(int argc, char **argv, const char *option)
-{
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], option) == 0)
-            return true;
-    return false;
-}
+const QString kOptionVerifier = QStringLiteral("verifier");
+
+const ProgrammeLigneCommande kProgramme{
+    QStringLiteral("orthoval"),
+    QStringLiteral("OrthoVal : j'apprends à écrire les mots."),
+    QStringLiteral(ORTHOVAL_VERSION),
+    {{kOptionVerifier, QStringLiteral("dit, sans fenêtre, où sont les données et si un élève peut s'exercer")}}};
 
 // The pupil's work of the open pupil window, saved without a word: the
 // session is ending and nobody would answer a box.
@@ -40,9 +39,9 @@ void enregistrerEleves()
             eleve->enregistrerFinDeSession();
 }
 
-PreparationDonnees preparer(ChoixDonnees &choix)
+PreparationDonnees preparer(const LigneCommande &ligne, ChoixDonnees &choix)
 {
-    choix = choisirDossierDonnees(lireEnvironnementDonnees(QCoreApplication::arguments()));
+    choix = choisirDossierDonnees(lireEnvironnementDonnees(ligne.dossierDonnees));
     return preparerDossierDonnees(choix, trouverBibliotheque(QCoreApplication::applicationDirPath()));
 }
 
@@ -50,11 +49,21 @@ PreparationDonnees preparer(ChoixDonnees &choix)
 
 int main(int argc, char *argv[])
 {
-    if (demande(argc, argv, "--verifier")) {
+    // Before any QApplication, which needs a display: --help and --version
+    // answer on a text console too.
+    const LigneCommande ligne = lireLigneCommande(argumentsBruts(argc, argv), kProgramme);
+    switch (ligne.suite) {
+    case LigneCommande::Suite::Aide:
+    case LigneCommande::Suite::Version: QTextStream(stdout) << ligne.texte; return 0;
+    case LigneCommande::Suite::Erreur: QTextStream(stderr) << ligne.texte << '\n'; return 1;
+    case LigneCommande::Suite::Demarrer: break;
+    }
+
+    if (ligne.demande(kOptionVerifier)) {
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("OrthoVal"));
         ChoixDonnees choix;
-        const PreparationDonnees preparation = preparer(choix);
+        const PreparationDonnees preparation = preparer(ligne, choix);
         QTextStream sortie(stdout);
         return verifierInstallation(choix, preparation, sortie);
     }
@@ -78,7 +87,7 @@ int main(int argc, char *argv[])
 
     PlateformeQt plateforme;
     ChoixDonnees choix;
-    const PreparationDonnees preparation = preparer(choix);
+    const PreparationDonnees preparation = preparer(ligne, choix);
     if (!preparation.ok()) {
         // Never another folder instead: a pupil's progress would be split.
         QTextStream(stderr) << preparation.erreur << '\n';

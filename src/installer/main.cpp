@@ -11,22 +11,20 @@
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
-#include <cstring>
 
 namespace {
 
-bool demandeSansFenetre(int argc, char **argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--cache") == 0)
-            return true;
-    }
-    return false;
-}
+const QString kOptionCache = QStringLiteral("cache");
 
-ResultatInstallation installerDansDossierDonnees()
+const ProgrammeLigneCommande kProgramme{
+    QStringLiteral("Sons.exe"),
+    QStringLiteral("Installe la bibliothèque sonore de départ d'OrthoVal dans le dossier des données."),
+    QStringLiteral(ORTHOVAL_VERSION),
+    {{kOptionCache, QStringLiteral("sans fenêtre : le résultat est écrit sur la console")}}};
+
+ResultatInstallation installerDansDossierDonnees(const QString &dossierDemande)
 {
-    const ChoixDonnees choix = choisirDossierDonnees(lireEnvironnementDonnees(QCoreApplication::arguments()));
+    const ChoixDonnees choix = choisirDossierDonnees(lireEnvironnementDonnees(dossierDemande));
     if (!choix.ok()) {
         ResultatInstallation resultat;
         resultat.erreur = choix.erreur;
@@ -41,9 +39,17 @@ ResultatInstallation installerDansDossierDonnees()
 
 int main(int argc, char **argv)
 {
-    if (demandeSansFenetre(argc, argv)) {
+    const LigneCommande ligne = lireLigneCommande(argumentsBruts(argc, argv), kProgramme);
+    switch (ligne.suite) {
+    case LigneCommande::Suite::Aide:
+    case LigneCommande::Suite::Version: QTextStream(stdout) << ligne.texte; return 0;
+    case LigneCommande::Suite::Erreur: QTextStream(stderr) << ligne.texte << '\n'; return 1;
+    case LigneCommande::Suite::Demarrer: break;
+    }
+
+    if (ligne.demande(kOptionCache)) {
         QCoreApplication application(argc, argv);
-        const ResultatInstallation resultat = installerDansDossierDonnees();
+        const ResultatInstallation resultat = installerDansDossierDonnees(ligne.dossierDonnees);
         QTextStream sortie(resultat.ok ? stdout : stderr);
         sortie << resultat.message() << '\n';
         for (const QString &avertissement : resultat.avertissements)
@@ -52,7 +58,7 @@ int main(int argc, char **argv)
     }
 
     QApplication application(argc, argv);
-    FenetreInstallation fenetre(installerDansDossierDonnees);
+    FenetreInstallation fenetre([&ligne] { return installerDansDossierDonnees(ligne.dossierDonnees); });
     fenetre.show();
     return application.exec();
 }

@@ -1,15 +1,21 @@
 #include "dossierdonnees.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <algorithm>
+
 namespace {
 
-const QString kOptionDonnees = QStringLiteral("--donnees");
+const QString kOptionDonnees = QStringLiteral("donnees");
+const QString kOptionAide = QStringLiteral("help");
+const QString kOptionVersion = QStringLiteral("version");
 const QString kCleDonnees = QStringLiteral("donnees");
 const QString kNomConfig = QStringLiteral("orthoval.conf");
 const QString kConfigSysteme = QStringLiteral("/etc/orthoval/orthoval.conf");
@@ -57,37 +63,44 @@ struct LectureConfig {
     QString erreur;
 };
 
-// The configuration file: "donnees=DOSSIER" on one line; lines starting with
-// # or ; are comments. The folder must be absolute.
+// The configuration file, in INI format: "donnees=DOSSIER", outside any
+// section or in one; lines starting with # or ; are comments. The folder
+// must be absolute. As in any INI file, a backslash starts an escape (write
+// \\) and a comma splits the value unless it is quoted: an unquoted list is
+// taken back with its commas.
 LectureConfig lireConfig(const QString &chemin)
 {
     LectureConfig lecture;
     if (chemin.isEmpty() || !QFileInfo::exists(chemin))
         return lecture;
     lecture.fichierPresent = true;
+    // QSettings reports an unreadable file as an empty one.
     QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!fichier.open(QIODevice::ReadOnly)) {
         lecture.erreur = QStringLiteral("Le fichier de réglages « %1 » ne peut pas être lu.").arg(natif(chemin));
         return lecture;
     }
-    const QStringList lignes = QString::fromUtf8(fichier.readAll()).split(u'\n');
-    for (const QString &brute : lignes) {
-        const QString ligne = brute.trimmed();
-        if (ligne.isEmpty() || ligne.startsWith(u'#') || ligne.startsWith(u';'))
-            continue;
-        const qsizetype egal = ligne.indexOf(u'=');
-        if (egal < 0 || ligne.left(egal).trimmed() != kCleDonnees)
-            continue;
-        const QString valeur = ligne.mid(egal + 1).trimmed();
-        if (valeur.isEmpty() || QDir::isRelativePath(valeur)) {
-            lecture.erreur = QStringLiteral("Dans le fichier de réglages « %1 », la ligne « %2 » doit donner "
-                                            "le chemin complet d'un dossier, par exemple "
-                                            "donnees=/mnt/ecole/orthoval.")
-                                 .arg(natif(chemin), ligne);
-            return lecture;
-        }
-        lecture.dossier = QDir::cleanPath(valeur);
+    fichier.close();
+    const QSettings reglages(chemin, QSettings::IniFormat);
+    QVariant valeur = reglages.value(kCleDonnees);
+    // Keys outside any section are in [General]; a file that puts the line
+    // in a section of its own was valid too.
+    for (const QString &cle : reglages.allKeys()) {
+        if (!valeur.isValid() && cle.section(u'/', -1) == kCleDonnees)
+            valeur = reglages.value(cle);
     }
+    if (!valeur.isValid())
+        return lecture;
+    const QString dossier = valeur.typeId() == QMetaType::QStringList ? valeur.toStringList().join(u',')
+                                                                     : valeur.toString().trimmed();
+    if (dossier.isEmpty() || QDir::isRelativePath(dossier)) {
+        lecture.erreur = QStringLiteral("Dans le fichier de réglages « %1 », la ligne « %2 » doit donner "
+                                        "le chemin complet d'un dossier, par exemple "
+                                        "donnees=/mnt/ecole/orthoval.")
+                             .arg(natif(chemin), kCleDonnees + u'=' + dossier);
+        return lecture;
+    }
+    lecture.dossier = QDir::cleanPath(dossier);
     return lecture;
 }
 
@@ -105,13 +118,13 @@ bool installationSysteme(const QString &dossierProgramme)
 
 }  // namespace
 
-EnvironnementDonnees lireEnvironnementDonnees(const QStringList &arguments)
+EnvironnementDonnees lireEnvironnementDonnees(const QString &dossierDemande)
 {
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     EnvironnementDonnees environnement;
     environnement.dossierProgramme = QDir::cleanPath(QCoreApplication::applicationDirPath());
-    environnement.arguments = arguments;
+    environnement.dossierDemande = dossierDemande;
     environnement.configUtilisateur = QDir(config).filePath(QStringLiteral("OrthoVal/") + kNomConfig);
     environnement.configSysteme = kConfigSysteme;
     environnement.dossierUtilisateur = QDir(donnees).filePath(QStringLiteral("OrthoVal"));
@@ -120,12 +133,8 @@ EnvironnementDonnees lireEnvironnementDonnees(const QStringList &arguments)
 
 ChoixDonnees choisirDossierDonnees(const EnvironnementDonnees &environnement)
 {
-    const qsizetype option = environnement.arguments.indexOf(kOptionDonnees);
-    if (option > 0) {
-        if (option + 1 >= environnement.arguments.size())
-            return choisi({}, OrigineDonnees::LigneCommande,
-                          QStringLiteral("L'option --donnees doit être suivie du dossier des données."));
-        const QString dossier = QDir::cleanPath(QDir::current().absoluteFilePath(environnement.arguments.at(option + 1)));
+    if (!environnement.dossierDemande.isEmpty()) {
+        const QString dossier = QDir::cleanPath(QDir::current().absoluteFilePath(environnement.dossierDemande));
         return choisi(dossier, OrigineDonnees::LigneCommande,
                       refuserDossier(dossier, QStringLiteral("donné par l'option --donnees")));
     }
@@ -180,4 +189,114 @@ QString decrireDossierDonnees(const ChoixDonnees &choix)
     }
     return QStringLiteral("Les élèves, les mots et les réglages sont enregistrés dans le dossier « %1 » (%2).")
         .arg(natif(choix.dossier), pourquoi);
+}
+
+namespace {
+
+// Qt's own options, read by QApplication after us (-platform offscreen,
+// -style fusion, ...): accepted, not shown in the help.
+const char *const kOptionsQtAvecValeur[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+    "qwindowtitle", "style", "stylesheet", "session", "display", "geometry", "title", "name",
+    "visual", "fn", "font", "bg", "background", "fg", "foreground", "btn", "button", "im", "inputstyle"};
+const char *const kOptionsQtSansValeur[] = {"reverse", "widgetcount", "sync", "nograb", "dograb",
+                                            "qwindowalwaysontop", "testability"};
+
+QString erreurLigneCommande(const QString &programme, const QString &texte)
+{
+    return QStringLiteral("%1\nLa liste des options : %2 --help").arg(texte, programme);
+}
+
+QString aide(const ProgrammeLigneCommande &programme)
+{
+    struct Ligne { QString noms, texte; };
+    QList<Ligne> lignes{{QStringLiteral("--donnees DOSSIER"),
+                         QStringLiteral("le dossier des données (élèves, mots, réglages, Sons), "
+                                        "au lieu de celui choisi d'habitude")}};
+    for (const OptionLigneCommande &option : programme.options)
+        lignes.append({QStringLiteral("--") + option.nom, option.aide});
+    lignes.append({QStringLiteral("-h, --help"), QStringLiteral("affiche cette aide")});
+    lignes.append({QStringLiteral("-v, --version"), QStringLiteral("affiche la version")});
+    qsizetype largeur = 0;
+    for (const Ligne &ligne : lignes)
+        largeur = std::max(largeur, ligne.noms.size());
+    QString texte = QStringLiteral("Utilisation : %1 [options]\n%2\n\nOptions :\n").arg(programme.nom, programme.description);
+    for (const Ligne &ligne : lignes)
+        texte += QStringLiteral("  %1  %2\n").arg(ligne.noms.leftJustified(largeur), ligne.texte);
+    return texte;
+}
+
+}  // namespace
+
+QStringList argumentsBruts(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+LigneCommande lireLigneCommande(const QStringList &arguments, const ProgrammeLigneCommande &programme)
+{
+    QCommandLineParser analyseur;
+    // "-platform offscreen" is one option, as QApplication reads it.
+    analyseur.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    analyseur.addOption({kOptionDonnees, {}, QStringLiteral("DOSSIER")});
+    analyseur.addOption({{QStringLiteral("h"), kOptionAide}, {}});
+    analyseur.addOption({{QStringLiteral("v"), kOptionVersion}, {}});
+    for (const OptionLigneCommande &option : programme.options)
+        analyseur.addOption({option.nom, option.aide});
+    for (const char *nom : kOptionsQtAvecValeur) {
+        QCommandLineOption option(QString::fromLatin1(nom), {}, QStringLiteral("valeur"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        analyseur.addOption(option);
+    }
+    for (const char *nom : kOptionsQtSansValeur) {
+        QCommandLineOption option(QString::fromLatin1(nom));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        analyseur.addOption(option);
+    }
+
+    LigneCommande ligne;
+    const bool lue = analyseur.parse(arguments);
+    // Help and version win over a mistake elsewhere on the line.
+    if (analyseur.isSet(kOptionAide)) {
+        ligne.suite = LigneCommande::Suite::Aide;
+        ligne.texte = aide(programme);
+        return ligne;
+    }
+    if (analyseur.isSet(kOptionVersion)) {
+        ligne.suite = LigneCommande::Suite::Version;
+        ligne.texte = QStringLiteral("%1 %2\n").arg(programme.nom, programme.version);
+        return ligne;
+    }
+    ligne.suite = LigneCommande::Suite::Erreur;
+    if (!analyseur.unknownOptionNames().isEmpty()) {
+        ligne.texte = erreurLigneCommande(
+            programme.nom, QStringLiteral("Option inconnue : « %1 ».").arg(analyseur.unknownOptionNames().constFirst()));
+        return ligne;
+    }
+    if (!lue) {
+        // The only other mistake the parser knows: an option without its value.
+        ligne.texte = arguments.constLast().endsWith(kOptionDonnees)
+                          ? QStringLiteral("L'option --donnees doit être suivie du dossier des données.")
+                          : erreurLigneCommande(programme.nom, QStringLiteral("L'option « %1 » doit être suivie d'une valeur.")
+                                                                   .arg(arguments.constLast()));
+        return ligne;
+    }
+    if (!analyseur.positionalArguments().isEmpty()) {
+        ligne.texte = erreurLigneCommande(
+            programme.nom, QStringLiteral("« %1 » n'est pas une option.").arg(analyseur.positionalArguments().constFirst()));
+        return ligne;
+    }
+    ligne.dossierDonnees = analyseur.value(kOptionDonnees);
+    if (analyseur.isSet(kOptionDonnees) && ligne.dossierDonnees.isEmpty()) {
+        ligne.texte = QStringLiteral("L'option --donnees doit être suivie du dossier des données.");
+        return ligne;
+    }
+    ligne.suite = LigneCommande::Suite::Demarrer;
+    for (const OptionLigneCommande &option : programme.options)
+        if (analyseur.isSet(option.nom))
+            ligne.options.append(option.nom);
+    return ligne;
 }

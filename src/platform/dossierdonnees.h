@@ -13,12 +13,43 @@
 // and be writable: otherwise the program says so and does not start, rather
 // than keep a pupil's progress in two places.
 // QtCore only: the environment is a parameter, so tests give a fake one.
+#include <QList>
 #include <QString>
 #include <QStringList>
 
+// An option of a program besides --donnees, --help and --version.
+struct OptionLigneCommande {
+    QString nom;      // without dashes: "verifier"
+    QString aide;     // French, one line of the help
+};
+
+struct ProgrammeLigneCommande {
+    QString nom;                          // "orthoval", "Sons.exe"
+    QString description;                  // French, first line of the help
+    QString version;
+    QList<OptionLigneCommande> options;
+};
+
+struct LigneCommande {
+    enum class Suite { Demarrer, Aide, Version, Erreur };
+    Suite suite = Suite::Demarrer;
+    QString texte;             // French: the help, the version or the error to print
+    QString dossierDonnees;    // the value of --donnees, as typed; empty when not given
+    QStringList options;       // the program's own options that were given
+    bool demande(const QString &nom) const { return options.contains(nom); }
+};
+
+// The command line (program name first) of orthoval and Sons.exe, read before
+// any QCoreApplication exists, so that --help and --version need no display.
+// Qt's own options (-platform, -style, ...) are let through for QApplication.
+LigneCommande lireLigneCommande(const QStringList &arguments, const ProgrammeLigneCommande &programme);
+
+// argv as QCoreApplication::arguments() would give it.
+QStringList argumentsBruts(int argc, char **argv);
+
 struct EnvironnementDonnees {
     QString dossierProgramme;    // the folder of the running program
-    QStringList arguments;       // the command line, program name first
+    QString dossierDemande;      // --donnees, as typed (relative to the current folder); empty when not given
     QString configUtilisateur;   // path of the per-user configuration file
     QString configSysteme;       // path of the system-wide configuration file
     QString dossierUtilisateur;  // the per-user data folder
@@ -34,7 +65,7 @@ struct ChoixDonnees {
 };
 
 // The real environment: the running program, QStandardPaths, /etc.
-EnvironnementDonnees lireEnvironnementDonnees(const QStringList &arguments);
+EnvironnementDonnees lireEnvironnementDonnees(const QString &dossierDemande);
 
 // Applies the rule. The per-user folder is only chosen here, not created.
 ChoixDonnees choisirDossierDonnees(const EnvironnementDonnees &environnement);

@@ -5,6 +5,7 @@
 #include "platform/dossierdonnees.h"
 #include "preparerdonnees.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
@@ -37,13 +38,16 @@ struct Ordinateur {
         for (const QString &dossier : {u"ecole"_s, u"autre"_s})
             QDir().mkpath(chemin(dossier));
         ecrire(chemin(u"fichier"_s), "x");
-        environnement = {programme, {u"orthoval"_s}, chemin(u"home/.config/OrthoVal/orthoval.conf"_s),
+        environnement = {programme, {}, chemin(u"home/.config/OrthoVal/orthoval.conf"_s),
                          chemin(u"etc/orthoval/orthoval.conf"_s), chemin(u"home/.local/share/OrthoVal"_s)};
     }
     QString chemin(const QString &relatif) const { return racine.filePath(relatif); }
     // "$" stands for the fake computer's root in a configuration line or an argument.
     QString remplacer(const QString &texte) const { return QString(texte).replace(u'$', racine.path()); }
 };
+
+const ProgrammeLigneCommande kProgramme{u"orthoval"_s, u"OrthoVal"_s, u"1.0"_s,
+                                       {{u"verifier"_s, u"vérifie"_s}}};
 
 }  // namespace
 
@@ -95,8 +99,12 @@ private slots:
         QFETCH(QString, dossier);
         QFETCH(QString, message);
         Ordinateur ordinateur(installation);
+        QStringList ligneCommande{u"orthoval"_s};
         for (const QString &argument : arguments)
-            ordinateur.environnement.arguments << ordinateur.remplacer(argument);
+            ligneCommande << ordinateur.remplacer(argument);
+        const LigneCommande ligne = lireLigneCommande(ligneCommande, kProgramme);
+        QVERIFY2(ligne.suite == LigneCommande::Suite::Demarrer, qPrintable(ligne.texte));
+        ordinateur.environnement.dossierDemande = ligne.dossierDonnees;
         if (!configUtilisateur.isEmpty())
             ecrire(ordinateur.environnement.configUtilisateur, ordinateur.remplacer(configUtilisateur).toUtf8());
         if (!configSysteme.isEmpty())
@@ -110,6 +118,149 @@ private slots:
         else
             QVERIFY2(choix.erreur.contains(ordinateur.remplacer(message)), qPrintable(choix.erreur));
     }
+
+    // The configuration file as technicians write it, read as an INI file:
+    // every file today's installations hold keeps its meaning, and INI's own
+    // rules (escapes, lists, quotes) never give a different folder silently.
+    void configuration_data()
+    {
+        QTest::addColumn<QByteArray>("contenu");   // "$" for the fake computer's root
+        QTest::addColumn<QString>("dossier");      // relative to the root; empty on failure
+        QTest::addColumn<QString>("message");      // a part of the French message
+
+        QTest::newRow("one line") << QByteArray("donnees=$/ecole") << "ecole" << "";
+        QTest::newRow("comments, blank lines, spaces, CR LF")
+            << QByteArray("# Réglages d'OrthoVal\r\n; pour l'école\r\n\r\n   donnees   =   $/ecole   \r\n") << "ecole" << "";
+        QTest::newRow("the packaged example, uncommented")
+            << QByteArray("# Where OrthoVal keeps...\n#\ndonnees=$/ecole\n#\n# Without it...\n") << "ecole" << "";
+        QTest::newRow("the last line wins") << QByteArray("donnees=$/autre\ndonnees=$/ecole\n") << "ecole" << "";
+        QTest::newRow("a line that is no setting") << QByteArray("OrthoVal\ndonnees=$/ecole\n") << "ecole" << "";
+        QTest::newRow("in a section") << QByteArray("[OrthoVal]\ndonnees=$/ecole\n") << "ecole" << "";
+        QTest::newRow("in [General]") << QByteArray("[General]\ndonnees=$/ecole\n") << "ecole" << "";
+        QTest::newRow("UTF-8 byte-order mark") << QByteArray("\xef\xbb\xbf" "donnees=$/ecole\n") << "ecole" << "";
+        QTest::newRow("spaces and accents") << QByteArray("donnees=$/salle à côté/CM1 B\n") << "salle à côté/CM1 B" << "";
+        QTest::newRow("quoted") << QByteArray("donnees=\"$/salle à côté/CM1 B\"\n") << "salle à côté/CM1 B" << "";
+        QTest::newRow("a comma") << QByteArray("donnees=$/CE1,CE2\n") << "CE1,CE2" << "";
+        QTest::newRow("a comma and a space, quoted") << QByteArray("donnees=\"$/CE1, CE2\"\n") << "CE1, CE2" << "";
+        QTest::newRow("a doubled backslash") << QByteArray("donnees=$/a\\\\b\n") << "a\\b" << "";
+        QTest::newRow("a trailing slash") << QByteArray("donnees=$/ecole/\n") << "ecole" << "";
+        QTest::newRow("no donnees line") << QByteArray("# rien\nautre=$/ecole\n") << "home/.local/share/OrthoVal" << "";
+        QTest::newRow("relative") << QByteArray("donnees=ecole\n") << ""
+                                  << "la ligne « donnees=ecole » doit donner le chemin complet d'un dossier";
+        QTest::newRow("empty") << QByteArray("donnees=\n") << "" << "la ligne « donnees= » doit donner le chemin complet";
+        QTest::newRow("missing folder") << QByteArray("donnees=$/absent\n") << ""
+                                        << "Le dossier des données « $/absent » (réglé dans « $/home/.config/OrthoVal/orthoval.conf ») est introuvable.";
+        QTest::newRow("a single backslash is an escape") << QByteArray("donnees=$/ecole\\tb\n") << "" << "introuvable";
+    }
+
+    void configuration()
+    {
+        QFETCH(QByteArray, contenu);
+        QFETCH(QString, dossier);
+        QFETCH(QString, message);
+        Ordinateur ordinateur(u"systeme"_s);
+        for (const QString &nom : {u"salle à côté/CM1 B"_s, u"CE1,CE2"_s, u"CE1, CE2"_s, u"a\\b"_s})
+            QVERIFY(QDir().mkpath(ordinateur.chemin(nom)));
+        ecrire(ordinateur.environnement.configUtilisateur, contenu.replace('$', ordinateur.racine.path().toUtf8()));
+
+        const ChoixDonnees choix = choisirDossierDonnees(ordinateur.environnement);
+        QCOMPARE(choix.dossier, dossier.isEmpty() ? QString() : ordinateur.chemin(dossier));
+        if (message.isEmpty())
+            QVERIFY2(choix.ok(), qPrintable(choix.erreur));
+        else
+            QVERIFY2(choix.erreur.contains(ordinateur.remplacer(message)), qPrintable(choix.erreur));
+    }
+
+    void ligneCommande_data()
+    {
+        QTest::addColumn<QStringList>("arguments");   // after the program's name
+        QTest::addColumn<int>("suite");
+        QTest::addColumn<QString>("dossier");         // --donnees
+        QTest::addColumn<bool>("verifier");
+        QTest::addColumn<QString>("texte");           // a part of what is printed
+
+        const int demarrer = int(LigneCommande::Suite::Demarrer), aide = int(LigneCommande::Suite::Aide),
+                  version = int(LigneCommande::Suite::Version), erreur = int(LigneCommande::Suite::Erreur);
+        QTest::newRow("nothing") << QStringList{} << demarrer << "" << false << "";
+        QTest::newRow("--donnees") << QStringList{"--donnees", "/mnt/école B"} << demarrer << "/mnt/école B" << false << "";
+        QTest::newRow("--donnees=") << QStringList{"--donnees=/mnt/ecole"} << demarrer << "/mnt/ecole" << false << "";
+        QTest::newRow("--verifier --donnees") << QStringList{"--verifier", "--donnees", "ecole"} << demarrer << "ecole" << true << "";
+        QTest::newRow("--donnees --verifier") << QStringList{"--donnees", "ecole", "--verifier"} << demarrer << "ecole" << true << "";
+        QTest::newRow("Qt's options") << QStringList{"-platform", "offscreen", "-style", "fusion", "-reverse", "--donnees", "d"}
+                                      << demarrer << "d" << false << "";
+        QTest::newRow("--help") << QStringList{"--help"} << aide << "" << false << "Utilisation : orthoval [options]";
+        QTest::newRow("-h beside a mistake") << QStringList{"--inconnue", "-h"} << aide << "" << false << "--donnees DOSSIER";
+        QTest::newRow("--version") << QStringList{"--version"} << version << "" << false << "orthoval 1.0";
+        QTest::newRow("-v") << QStringList{"-v"} << version << "" << false << "orthoval 1.0";
+        QTest::newRow("--donnees alone") << QStringList{"--donnees"} << erreur << "" << false
+                                         << "L'option --donnees doit être suivie du dossier des données.";
+        QTest::newRow("--donnees empty") << QStringList{"--donnees", ""} << erreur << "" << false
+                                         << "L'option --donnees doit être suivie du dossier des données.";
+        QTest::newRow("unknown option") << QStringList{"--cache"} << erreur << "" << false
+                                        << "Option inconnue : « cache ».\nLa liste des options : orthoval --help";
+        QTest::newRow("a word") << QStringList{"ecole"} << erreur << "" << false << "« ecole » n'est pas une option.";
+    }
+
+    void ligneCommande()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, suite);
+        QFETCH(QString, dossier);
+        QFETCH(bool, verifier);
+        QFETCH(QString, texte);
+        const LigneCommande ligne = lireLigneCommande(QStringList{u"orthoval"_s} + arguments, kProgramme);
+        QCOMPARE(int(ligne.suite), suite);
+        QCOMPARE(ligne.dossierDonnees, dossier);
+        QCOMPARE(ligne.demande(u"verifier"_s), verifier);
+        QVERIFY2(ligne.texte.contains(texte), qPrintable(ligne.texte));
+    }
+
+#ifdef ORTHOVAL_PROGRAMME
+    // The real programs on a text console: no display, no platform chosen.
+    void sansAffichage_data()
+    {
+        QTest::addColumn<QString>("programme");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("sortie");      // a part of stdout
+        QTest::addColumn<QString>("erreurs");     // a part of stderr
+
+        const QString orthoval = QStringLiteral(ORTHOVAL_PROGRAMME), sons = QStringLiteral(ORTHOVAL_INSTALLATEUR);
+        QTest::newRow("orthoval --help") << orthoval << QStringList{"--help"} << 0
+                                         << "Utilisation : orthoval [options]\nOrthoVal : j'apprends à écrire les mots." << "";
+        QTest::newRow("orthoval -h lists --verifier") << orthoval << QStringList{"-h"} << 0 << "  --verifier  " << "";
+        QTest::newRow("orthoval --version") << orthoval << QStringList{"--version"} << 0 << "orthoval " ORTHOVAL_VERSION "\n" << "";
+        QTest::newRow("orthoval --donnees") << orthoval << QStringList{"--donnees"} << 1 << ""
+                                            << "L'option --donnees doit être suivie du dossier des données.";
+        QTest::newRow("orthoval --inconnue") << orthoval << QStringList{"--inconnue"} << 1 << "" << "Option inconnue : « inconnue »";
+        QTest::newRow("Sons.exe --help") << sons << QStringList{"--help"} << 0 << "  --cache  " << "";
+        QTest::newRow("Sons.exe --version") << sons << QStringList{"--version"} << 0 << "Sons.exe " ORTHOVAL_VERSION "\n" << "";
+        QTest::newRow("Sons.exe --verifier") << sons << QStringList{"--verifier"} << 1 << "" << "Option inconnue : « verifier »";
+    }
+
+    void sansAffichage()
+    {
+        QFETCH(QString, programme);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, sortie);
+        QFETCH(QString, erreurs);
+        QProcess processus;
+        QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+        for (const char *nom : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environnement.remove(QString::fromLatin1(nom));
+        environnement.insert(u"LANG"_s, u"C.UTF-8"_s);
+        processus.setProcessEnvironment(environnement);
+        processus.start(programme, arguments);
+        QVERIFY(processus.waitForFinished(20000));
+        const QString sortieLue = QString::fromUtf8(processus.readAllStandardOutput());
+        const QString erreursLues = QString::fromUtf8(processus.readAllStandardError());
+        QCOMPARE(processus.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(processus.exitCode() == code, qPrintable(erreursLues));
+        QVERIFY2(sortieLue.contains(sortie), qPrintable(sortieLue));
+        QVERIFY2(erreursLues.contains(erreurs), qPrintable(erreursLues));
+    }
+#endif
 
     // A folder the pupils cannot write to: a read-only program folder sends
     // the data elsewhere, a read-only configured folder stops the program.
