@@ -15,6 +15,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTextStream>
+#include <QTimer>
+#include <utility>
 #include <QTranslator>
 
 namespace {
@@ -29,6 +31,15 @@ const ProgrammeLigneCommande kProgramme{
     QStringLiteral("OrthoVal : j'apprends à écrire les mots."),
     QStringLiteral(ORTHOVAL_VERSION),
     {{kOptionVerifier, QStringLiteral("dit, sans fenêtre, où sont les données et si un élève peut s'exercer")}}};
+
+// The standard buttons of message boxes ("Oui", "Annuler") in French,
+// when the translations are installed.
+void traduireBoutons(QTranslator &traduction)
+{
+    if (traduction.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduction);
+}
 
 // The pupil's work of the open pupil window, saved without a word: the
 // session is ending and nobody would answer a box.
@@ -74,20 +85,24 @@ int main(int argc, char *argv[])
     // which already names the program ("OrthoVal - Enseignant").
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
-    // The standard buttons of message boxes ("Oui", "Annuler") in French,
-    // when the translations are installed.
+    // Only what the main window needs comes before it shows; the translations
+    // and the icon follow, unless a message comes first.
     QTranslator traduction;
-    if (traduction.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduction);
-
+    bool demarrageFini = false;
+    const auto finirDemarrage = [&traduction, &demarrageFini] {
+        if (std::exchange(demarrageFini, true))
+            return;
+        traduireBoutons(traduction);
 #ifdef ORTHOVAL_ICONE
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orthoval.png")));
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/orthoval.png")));
 #endif
+    };
 
     PlateformeQt plateforme;
     ChoixDonnees choix;
     const PreparationDonnees preparation = preparer(ligne, choix);
+    if (!preparation.ok() || !preparation.avertissement.isEmpty())
+        finirDemarrage();
     if (!preparation.ok()) {
         // Never another folder instead: a pupil's progress would be split.
         QTextStream(stderr) << preparation.erreur << '\n';
@@ -114,5 +129,6 @@ int main(int argc, char *argv[])
     FrmOrthoval principal(etat, plateforme.services());
     principal.afficherDossierDonnees(decrireDossierDonnees(choix));
     principal.show();
+    QTimer::singleShot(0, &principal, finirDemarrage);
     return application.exec();
 }
