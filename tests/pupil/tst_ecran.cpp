@@ -105,6 +105,53 @@ private slots:
             QVERIFY(p.txtMot()->font().pointSizeF() >= taille);
     }
 
+    // Ok takes a click and a finger in its middle after an answer, whatever
+    // the young readers' font: no mark of the last answer lies over it, and
+    // the mark is gone when the next step is presented.
+    void okLibreApresReponse_data()
+    {
+        QTest::addColumn<QSize>("ecran");
+        QTest::addColumn<QString>("police");
+        QTest::addColumn<double>("taille");
+        for (QSize ecran : {QSize(1366, 768), QSize(1920, 1080)})
+            for (const QString &police : kPolicesJeunesLecteurs)
+                for (double taille : {11.5, 24.0})
+                    QTest::newRow(qPrintable(u"%1x%2-%3-%4"_s.arg(ecran.width()).arg(ecran.height()).arg(police).arg(taille)))
+                        << ecran << police << taille;
+    }
+    void okLibreApresReponse()
+    {
+        QFETCH(QSize, ecran);
+        QFETCH(QString, police);
+        QFETCH(double, taille);
+        Installation inst;
+        inst.preparer({u"sable"_s});
+        Pilote p(inst, u"Paul"_s, QDate(2026, 12, 5), {police, taille});
+        redimensionner(p.fenetre.get(), ecran - QSize(0, 48));
+        auto *ok = p.w<QPushButton>(u"cmdOk"_s);
+        QWidget *marque = p.w<QWidget>(u"imgOuiNon"_s);
+        p.repondre(u"pappa"_s);
+        QVERIFY(marque->isVisible());
+        QVERIFY2(!marque->geometry().intersects(ok->geometry()), "la marque couvre Ok");
+        const QPoint milieu = ok->mapTo(p.fenetre.get(), ok->rect().center());
+        for (bool doigt : {false, true}) {
+            p.suivant();
+            QVERIFY(!marque->isVisible());
+            frapper(p.txtMot(), u"s"_s, Qt::Key_S);
+            QCOMPARE(p.fenetre->childAt(milieu), ok);
+            if (doigt) {
+                static QPointingDevice *ecranTactile = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+                QTest::touchEvent(p.fenetre->windowHandle(), ecranTactile).press(0, milieu);
+                QTest::touchEvent(p.fenetre->windowHandle(), ecranTactile).release(0, milieu);
+                QCoreApplication::processEvents();
+            } else {
+                QTest::mouseClick(p.fenetre->windowHandle(), Qt::LeftButton, {}, milieu);
+            }
+            QVERIFY2(p.txtMot()->isReadOnly(), "Ok n'a pas pris la réponse");
+            QVERIFY(!marque->geometry().intersects(ok->geometry()));
+        }
+    }
+
     // A finger on the screen does what a click does: a key, Ok, Suivant, the
     // loudspeaker, as a child goes through a word.
     void toucher()
@@ -188,6 +235,44 @@ private slots:
         QCOMPARE(p.fenetre->nomEleve(), u"Zoé"_s);
     }
 
+    // "Qui es-tu ?" is read from a child's seat on a laptop: its small
+    // letters at least 4 mm tall (96 dpi).
+    void titreQuiEsTu()
+    {
+        Installation inst;
+        inst.preparer({u"chat"_s});
+        Pilote p(inst);
+        redimensionner(p.fenetre.get(), QSize(1366, 768 - 48));
+        auto *cadre = p.w<QGroupBox>(u"frameEleve"_s);
+        QCOMPARE(cadre->title(), u"Qui es-tu ?"_s);
+        const double x = QFontMetricsF(cadre->font()).tightBoundingRect(u"x"_s).height();
+        QVERIFY2(x * 25.4 / 96 >= 4.0, qPrintable(QString::number(x)));
+        QCOMPARE(defautsDisposition(p.fenetre.get(), false), QStringList());
+    }
+
+    // Quitter ends the visit with what the child did, on a note that needs
+    // no answer and goes by itself.
+    void resumeAuDepart()
+    {
+        Installation inst;
+        inst.preparer({u"sable"_s});
+        Pilote p(inst, u"Paul"_s);
+        p.repondre(u"pappa"_s);
+        QVERIFY(!p.texte(u"lblConsigne"_s).contains(u"presque"_s, Qt::CaseInsensitive));
+        p.suivant();
+        p.repondre(u"sable"_s);
+        p.quitter();
+        QVERIFY(!p.fenetre->isVisible());
+        QVERIFY(p.plateforme.messages.demandes.isEmpty());
+        QPointer<QLabel> note;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"lblResume"_s && w->isVisible())
+                note = qobject_cast<QLabel *>(w);
+        QVERIFY(note);
+        QCOMPARE(note->text(), u"Aujourd'hui tu as écrit 1 mot, 0 juste du premier coup. À bientôt !"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(note.isNull() || !note->isVisible(), 8000);
+    }
+
     // With every word acquired, the screen says the work is done, and
     // Quitter saves.
     void finDeListe()
@@ -222,12 +307,16 @@ private slots:
         QStringList attendu, groupe;
         for (const QString &nom : kPolicesJeunesLecteurs)
             if (installees.contains(nom))
-                attendu << nom;
+                attendu << nomAffichePolice(nom);
         QCOMPARE(attendu.size(), kPolicesJeunesLecteurs.size());   // scripts/common.sh installs them all
         for (int i = 1; i < liste->count() && (liste->model()->flags(liste->model()->index(i, 0)) & Qt::ItemIsEnabled); ++i)
             groupe << liste->itemText(i);
         QCOMPARE(groupe, attendu);
         QCOMPARE(liste->findText(u"D050000L"_s), -1);   // Dingbats
+        // The school cursive by its name; the family it stands for is kept.
+        QCOMPARE(groupe.mid(3), (QStringList{u"Écolier"_s, u"Écolier lignes"_s}));
+        emit liste->textActivated(u"Écolier lignes"_s);
+        QCOMPARE(fenetre.findChild<QLabel *>(u"lblTestPolice"_s)->font().family(), u"Ecolier_lignes_court"_s);
     }
 
     void espacement_data()

@@ -21,8 +21,8 @@
 namespace {
 
 const QString kTetes[] = {u"MOTS ACQUIS (bien orthographiés un mois après leur étude ou déjà connus)\n\n"_s,
-                          u"MOTS EN COURS D'ETUDE (il faut parfois attendre avant de les rencontrer à nouveau)\n\n"_s,
-                          u"MOTS NON PROPOSES\n\n"_s};
+                          u"MOTS EN COURS D'ÉTUDE (il faut parfois attendre avant de les rencontrer à nouveau)\n\n"_s,
+                          u"MOTS NON PROPOSÉS\n\n"_s};
 
 QString rapportDe(const QList<LigneProgression> &lignes, const QString &nom)
 {
@@ -96,7 +96,7 @@ private slots:
         lecteur.start(pdftotext, {pdf, u"-"_s});
         QVERIFY(lecteur.waitForFinished(30000));
         const QString lu = QString::fromUtf8(lecteur.readAllStandardOutput());
-        QVERIFY2(lu.contains(u"Élodie M"_s) && lu.contains(u"MOTS NON PROPOSES"_s), qPrintable(lu));
+        QVERIFY2(lu.contains(u"Élodie M"_s) && lu.contains(u"MOTS NON PROPOSÉS"_s), qPrintable(lu));
     }
 
     // "Imprimer dans un fichier (PDF)" from the pupil window, through the real
@@ -256,7 +256,7 @@ private slots:
         QCOMPARE(p.texte("lblMotsConnus"), u"0"_s);
 
         p.identifier("Élodie M");
-        QCOMPARE(p.fenetre->windowTitle(), u"OrthoVal - Elève : Élodie M"_s);
+        QCOMPARE(p.fenetre->windowTitle(), u"OrthoVal - Élève : Élodie M"_s);
         QCOMPARE(p.texte("lblMotsConnus"), u"2"_s);
         // The word in the middle of the ladder comes before the new ones.
         QCOMPARE(p.plateforme.son.joues, QStringList{inst.cheminSon("mur")});
