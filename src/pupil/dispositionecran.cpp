@@ -54,15 +54,17 @@ double hauteurPetitesLettres(const QFont &police)
 // The size at which the small letters ink at least this many pixels.
 double tailleParPetitesLettres(QFont police, double pixels)
 {
-    const double depart = qMax(1.0, police.pointSizeF());
-    police.setPointSizeF(depart);
+    // Measured large, where hinting does not round the letters.
+    constexpr double kReference = 72.0;
+    const double demandee = qMax(1.0, police.pointSizeF());
+    police.setPointSizeF(kReference);
     const double mesure = hauteurPetitesLettres(police);
     if (mesure <= 0)
-        return depart;
-    double taille = depart * pixels / mesure;
+        return demandee;
+    double taille = kReference * pixels / mesure;
     police.setPointSizeF(taille);
-    // Hinting rounds the ink: a few half points more until it is reached.
-    for (int essai = 0; essai < 8 && hauteurPetitesLettres(police) < pixels; ++essai)
+    // Hinting rounds the letters at the size used: a few half points more.
+    for (int essai = 0; essai < 16 && hauteurPetitesLettres(police) < pixels; ++essai)
         police.setPointSizeF(taille += 0.5);
     return taille;
 }
@@ -216,16 +218,26 @@ void EcranExercice::placerLigneReponse()
     centrerEncre(txtMot);
     const QRect ok = rectEchelle(QRect(kOkX, kReponseY, kOkL, 0), false);
     cmdOk->setGeometry(ok.x(), reponse.y(), ok.width(), h);
-    // The right or wrong mark under Ok, or above it when a tall font leaves
-    // more room there; smaller rather than over the button, which must take
-    // a click or a finger whatever the font.
+    // The right or wrong mark under Ok, or above it; when a tall font leaves
+    // room on neither side, at the right end of the answer box, which is
+    // locked while the mark shows. Never over Ok: it must take a click or a
+    // finger whatever the font.
     const int ecart = qMax(2, qRound(60 * p));
     const int dessous = frameMot->height() - 2 - (reponse.y() + h + ecart);
     const int dessus = reponse.y() - ecart - frameMot->contentsRect().top();
-    const int icone = qMax(8, qMin(qRound(32 * facteur_), qMax(dessous, dessus)));
-    const int yIcone = dessous >= icone || dessous >= dessus ? reponse.y() + h + ecart : reponse.y() - ecart - icone;
-    imgOuiNon->setGeometry(ok.center().x() - icone / 2, yIcone, icone, icone);
+    int icone = qRound(32 * facteur_);
+    QRect place;
+    if (qMax(dessous, dessus) >= qRound(24 * facteur_)) {
+        icone = qMin(icone, qMax(dessous, dessus));
+        const int y = dessous >= icone ? reponse.y() + h + ecart : reponse.y() - ecart - icone;
+        place = QRect(ok.center().x() - icone / 2, y, icone, icone);
+    } else {
+        icone = qMin(icone, h - 4);
+        place = QRect(reponse.right() - icone - 4, reponse.y() + (h - icone) / 2, icone, icone);
+    }
+    imgOuiNon->setGeometry(place);
     imgOuiNon->setScaledContents(true);
+    imgOuiNon->raise();
     const QRect modele = rectEchelle(QRect(kEtiquetteModeleX, kEtiquetteModeleY, kReponseL, 0), false);
     lblModele->setFixedHeight(h);
     lblModele->setGeometry(modele.x(), modele.y(), modele.width(), h);

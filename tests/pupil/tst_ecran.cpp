@@ -90,16 +90,16 @@ private slots:
         Pilote p(inst, u"Paul"_s, QDate(2026, 12, 5), {police, taille});
         redimensionner(p.fenetre.get(), ecran - QSize(0, 48));
         const bool doigt = ecran.width() >= 1366;
-        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt), QStringList());
+        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt).join(u", "_s), QString());
         p.repondre(u"bibiotèque"_s);
         QVERIFY(p.w<VueCorrection>(u"vueCorrection"_s)->isVisible());
-        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt), QStringList());
+        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt).join(u", "_s), QString());
         // The README's pictures: ORTHOVAL_CAPTURES=<folder> test_pupil_ecran disposition
         if (const QString dossier = qEnvironmentVariable("ORTHOVAL_CAPTURES"); !dossier.isEmpty() && taille > 20)
             QVERIFY(p.fenetre->grab().save(dossier + u"/ecran-"_s + QString::fromLatin1(QTest::currentDataTag()) + u".png"_s));
         p.suivant();
         QVERIFY(p.modeleVisible());
-        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt), QStringList());
+        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt).join(u", "_s), QString());
         // The exercise font grows with the screen, at least to its size.
         if (ecran.width() >= 1920)
             QVERIFY(p.txtMot()->font().pointSizeF() >= taille);
@@ -150,6 +150,44 @@ private slots:
             QVERIFY2(p.txtMot()->isReadOnly(), "Ok n'a pas pris la réponse");
             QVERIFY(!marque->geometry().intersects(ok->geometry()));
         }
+    }
+
+    // The small letters of the exercise are at least 5 mm tall on a laptop
+    // screen (96 dpi), whatever young readers' font and size the teacher
+    // chose: a cursive is read as large as print.
+    void petitesLettres_data()
+    {
+        QTest::addColumn<QString>("police");
+        QTest::addColumn<double>("taille");
+        QTest::addColumn<double>("minimumMm");
+        // The ruled cursive draws its lines into every glyph, twice as tall
+        // as its letters: the rows of the screen hold it at 3.5 mm only.
+        for (const QString &police : kPolicesJeunesLecteurs)
+            for (double taille : {11.5, 15.75, 24.0})
+                QTest::newRow(qPrintable(u"%1-%2"_s.arg(police).arg(taille)))
+                    << police << taille << (police.contains(u"lignes"_s) ? 3.5 : 5.0);
+    }
+    void petitesLettres()
+    {
+        QFETCH(QString, police);
+        QFETCH(double, taille);
+        QFETCH(double, minimumMm);
+        Installation inst;
+        inst.preparer({u"bibliothèque"_s});
+        Pilote p(inst, u"Paul"_s, QDate(2026, 12, 5), {police, taille});
+        redimensionner(p.fenetre.get(), QSize(1366, 768 - 48));
+        QCOMPARE(p.fenetre->logicalDpiY(), 96);
+        // The ruled cursive draws its lines into every glyph: its small
+        // letters are measured on the plain cursive at the same size.
+        QFont mesuree = p.txtMot()->font();
+        if (police.contains(u"lignes"_s)) {
+            mesuree.setFamily(u"Ecolier_court"_s);
+            mesuree.setPixelSize(QFontInfo(p.txtMot()->font()).pixelSize());
+        }
+        const double x = QFontMetricsF(mesuree).xHeight();
+        QVERIFY2(x * 25.4 / 96 >= minimumMm - 0.05, qPrintable(u"%1 px, %2 pt"_s.arg(x).arg(p.txtMot()->font().pointSizeF())));
+        QCOMPARE(p.w(u"lblModele"_s)->font(), p.txtMot()->font());
+        QCOMPARE(defautsDisposition(p.fenetre.get(), true), QStringList());
     }
 
     // A finger on the screen does what a click does: a key, Ok, Suivant, the
