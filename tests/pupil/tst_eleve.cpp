@@ -1,6 +1,8 @@
 // Tests of the pupil window: the answer box and the visit (the report and
 // the ladder have files of their own).
 #include "data/journal.h"
+#include "engine/evaluation.h"
+#include "exercice/seance.h"
 #include "engine/texte.h"
 #include "pilote.h"
 #include "platform/impression.h"
@@ -282,6 +284,33 @@ private slots:
         QCOMPARE(p.plateforme.son.joues.size(), 2);
     }
 
+    // The window does not wait for the word: it is answered, checked and
+    // left while the word still plays, and the loudspeaker waits for the
+    // sound service to say the word is over.
+    void visite_reponduPendantLaLecture()
+    {
+        Installation inst;
+        inst.preparer({"chat"});
+        inst.ecrireBilan("Paul", {ligne("chat", 0, "1", kD0)});
+        Pilote p(inst);
+        p.plateforme.son.retenirFin = true;
+        p.identifier("Paul");
+        QVERIFY(p.fenetre->seance().lectureEnCours());
+        QCOMPARE(p.plateforme.son.joues, QStringList{inst.cheminSon("chat")});
+        p.repondre("chien");
+        QVERIFY(p.txtMot()->isReadOnly());
+        QCOMPARE(p.etiquetteSuivant(), kMemeMot);
+        QCOMPARE(inst.lireBilan("Paul"), octetsBilan({ligne("chat", 3, "1", kD0)}));   // saved at once
+        QTest::mouseClick(p.w("imgSon"), Qt::LeftButton);
+        QCOMPARE(p.plateforme.son.joues.size(), 1);   // still playing
+        p.plateforme.son.finir();
+        QVERIFY(!p.fenetre->seance().lectureEnCours());
+        QTest::mouseClick(p.w("imgSon"), Qt::LeftButton);
+        QCOMPARE(p.plateforme.son.joues.size(), 2);
+        p.plateforme.son.finir();
+        p.quitter();
+        QVERIFY(!p.fenetre->isVisible());
+    }
 };
 
 QTEST_MAIN(TestEleve)
