@@ -56,3 +56,16 @@ LignesAlignees TexteAligne(const QList<CaseAlignee> &cases, QChar trou)
     }
     return lignes;
 }
+
+bool reponseProche(const QList<CaseAlignee> &cases)
+{
+    int differentes = 0;
+    int alignees = 0;
+    int lettresMot = 0;
+    for (const CaseAlignee &c : cases) {
+        differentes += c.differe() ? 1 : 0;
+        alignees += c.differe() ? 0 : 1;
+        lettresMot += c.attendue.isNull() ? 0 : 1;
+    }
+    return differentes > 0 && differentes <= 2 && 2 * alignees > lettresMot;
+}

@@ -24,3 +24,8 @@ struct LignesAlignees {
     QString attendue;
 };
 LignesAlignees TexteAligne(const QList<CaseAlignee> &cases, QChar trou = QChar(u'_'));
+
+// Close enough to say "almost": at most two letters to change and most of
+// the word's letters in their place. A right answer (no column differs) is
+// not "close", it is right.
+bool reponseProche(const QList<CaseAlignee> &cases);

@@ -57,8 +57,10 @@ public:
     // Starts playing and returns at once; silent without an audio device.
     virtual void jouer(const QString &chemin) = 0;
     virtual void arreter() = 0;
-    // Waits this many seconds while the window system keeps processing events.
-    virtual void attendre(double secondes) = 0;
+    // Calls fin once, this many seconds from now (the length of the word just
+    // started, with the caller's margin): playback has ended. It returns at
+    // once; a new call replaces the call still waiting.
+    virtual void signalerFin(double secondes, std::function<void()> fin) = 0;
 };
 
 class Imprimante {

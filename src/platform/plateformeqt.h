@@ -45,6 +45,8 @@ T *creerDansModuleSon(const char *fabrique)
     return creer ? creer() : nullptr;
 }
 
+class QTimer;
+
 class SonQt : public Son {
 public:
     SonQt();
@@ -52,12 +54,14 @@ public:
     int dureeMs(const QString &chemin) override;
     void jouer(const QString &chemin) override;
     void arreter() override;
-    void attendre(double secondes) override;
+    void signalerFin(double secondes, std::function<void()> fin) override;
 
 private:
     Son *lecteur();
     std::unique_ptr<Son> lecteur_;   // the playback module, loaded at the first word
     bool moduleCharge_ = false;
+    std::unique_ptr<QTimer> minuterie_;   // the end of the word playing
+    std::function<void()> fin_;
 };
 
 // Recording from the default input, through the module that also plays.

@@ -35,3 +35,25 @@ inline QStringList policesJeunesLecteurs(const QStringList &installees)
             }
     return trouvees;
 }
+
+// The name a teacher reads for a family: the school cursive by its own name,
+// not its file's. Other families keep theirs.
+inline const QStringList kNomsAffichesJeunes = {
+    QStringLiteral("Andika"), QStringLiteral("OpenDyslexic"), QStringLiteral("Comic Neue"),
+    QStringLiteral("Écolier"), QStringLiteral("Écolier lignes"),
+};
+
+inline QString nomAffichePolice(const QString &famille)
+{
+    const qsizetype i = kPolicesJeunesLecteurs.indexOf(nomSansFonderie(famille), 0);
+    return i < 0 ? famille : kNomsAffichesJeunes[i];
+}
+
+// The family behind a name shown (or typed) in the list.
+inline QString familleDuNomAffiche(const QString &nom)
+{
+    for (qsizetype i = 0; i < kNomsAffichesJeunes.size(); ++i)
+        if (nom.compare(kNomsAffichesJeunes[i], Qt::CaseInsensitive) == 0)
+            return kPolicesJeunesLecteurs[i];
+    return nom;
+}

@@ -4,6 +4,7 @@
 #include "plateforme.h"
 
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -17,7 +18,11 @@ public:
         effet_.play();
     }
     void arreter() override { effet_.stop(); }
-    void attendre(double) override {}
+    // The caller times the end itself (SonQt); here for completeness.
+    void signalerFin(double secondes, std::function<void()> fin) override
+    {
+        QTimer::singleShot(qMax(0, int(secondes * 1000.0 + 0.5)), &effet_, std::move(fin));
+    }
 
 private:
     QSoundEffect effet_;

@@ -2,9 +2,9 @@
 #include "plateformeqt.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QLibrary>
 #include <QTimer>
+#include <utility>
 
 SonQt::SonQt() = default;
 SonQt::~SonQt() = default;
@@ -43,13 +43,18 @@ void SonQt::arreter()
         lecteur_->arreter();
 }
 
-void SonQt::attendre(double secondes)
+void SonQt::signalerFin(double secondes, std::function<void()> fin)
 {
-    // A local event loop on a monotonic timer: clicks and repaints stay live,
-    // no processor is burnt, and midnight does not matter.
-    if (secondes <= 0)
-        return;
-    QEventLoop boucle;
-    QTimer::singleShot(int(secondes * 1000.0 + 0.5), Qt::PreciseTimer, &boucle, &QEventLoop::quit);
-    boucle.exec();
+    // A monotonic timer: no processor is burnt, and midnight does not matter.
+    if (!minuterie_) {
+        minuterie_ = std::make_unique<QTimer>();
+        minuterie_->setSingleShot(true);
+        minuterie_->setTimerType(Qt::PreciseTimer);
+        QObject::connect(minuterie_.get(), &QTimer::timeout, [this] {
+            if (auto appel = std::exchange(fin_, nullptr))
+                appel();
+        });
+    }
+    fin_ = std::move(fin);
+    minuterie_->start(qMax(0, int(secondes * 1000.0 + 0.5)));
 }

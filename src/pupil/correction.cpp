@@ -39,7 +39,12 @@ void VueCorrection::setPolice(const QFont &police)
 
 void VueCorrection::montrer(const QString &tapee, const QString &attendue)
 {
-    cases_ = AlignerReponse(tapee, attendue);
+    montrer(AlignerReponse(tapee, attendue));
+}
+
+void VueCorrection::montrer(const QList<CaseAlignee> &cases)
+{
+    cases_ = cases;
     update();
 }
 
@@ -122,10 +127,4 @@ void VueCorrection::paintEvent(QPaintEvent *)
         }
         x += l;
     }
-}
-
-QString phraseEncouragement(bool juste, int numero)
-{
-    const QStringList &phrases = juste ? kPhrasesJuste : kPhrasesFaux;
-    return phrases[qAbs(numero) % phrases.size()];
 }

@@ -17,6 +17,7 @@ public:
     // not fit.
     void setPolice(const QFont &police);
     void montrer(const QString &tapee, const QString &attendue);
+    void montrer(const QList<CaseAlignee> &cases);
 
     // What is shown: the two lines (a gap as "_") and the columns marked.
     LignesAlignees lignes() const { return TexteAligne(cases_); }
@@ -31,7 +32,3 @@ private:
     QFont police_;
     QList<CaseAlignee> cases_;
 };
-
-// A short sentence for the child after an answer; several are taken in turn,
-// numero picking one.
-QString phraseEncouragement(bool juste, int numero);

@@ -13,6 +13,7 @@
 #include "zonereponse.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,18 +30,43 @@ namespace {
 // for touch targets.
 constexpr int kToucheDoigt = 44;
 
-// A school cursive draws its small letters half as tall as a print font of
-// the same size (its loops take the rest): such a font is enlarged until its
-// small letters are as tall as a print font's would be, as far as the line
-// allows.
-double compensationPetitesLettres(const QFont &police, double dpi)
+// What a child reads are the small letters: the exercise font is sized by
+// the ink of its "x", not by its nominal size (a school cursive draws them
+// half as tall as a print font of the same size). The teacher's size gives
+// the small letters of a print font; never less than 5 mm.
+constexpr double kRapportImprime = 0.45;   // x-height / size of Comic Neue, Andika...
+constexpr double kPetitesLettresMm = 5.0;
+
+constexpr double kRapportCursive = 0.25;   // x-height / size of the school cursive
+
+// The height of the small letters in pixels. The ruled cursive draws its
+// lines into every glyph, so that its "x" is as tall as its line: its small
+// letters are those of the plain cursive.
+double hauteurPetitesLettres(const QFont &police)
 {
-    constexpr double kRapportImprime = 0.45;   // x-height / size of Comic Neue, Andika...
-    const double taillePixels = police.pointSizeF() * dpi / 72.0;
-    const double rapport = taillePixels > 0 ? QFontMetricsF(police).xHeight() / taillePixels : 0;
-    if (rapport <= 0.05 || rapport >= kRapportImprime)
-        return 1.0;
-    return qMin(2.5, kRapportImprime / rapport);
+    const QFontMetricsF m(police);
+    const double x = m.xHeight();
+    if (x > 0 && x < 0.8 * m.ascent())
+        return x;
+    return kRapportCursive * QFontInfo(police).pixelSize();
+}
+
+// The size at which the small letters ink at least this many pixels.
+double tailleParPetitesLettres(QFont police, double pixels)
+{
+    // Measured large, where hinting does not round the letters.
+    constexpr double kReference = 72.0;
+    const double demandee = qMax(1.0, police.pointSizeF());
+    police.setPointSizeF(kReference);
+    const double mesure = hauteurPetitesLettres(police);
+    if (mesure <= 0)
+        return demandee;
+    double taille = kReference * pixels / mesure;
+    police.setPointSizeF(taille);
+    // Hinting rounds the letters at the size used: a few half points more.
+    for (int essai = 0; essai < 16 && hauteurPetitesLettres(police) < pixels; ++essai)
+        police.setPointSizeF(taille += 0.5);
+    return taille;
 }
 
 } // namespace
@@ -172,8 +198,10 @@ void EcranExercice::placerLigneReponse()
                              qRound((kModeleH - kEtiquetteModeleY - 60) * p));
     QFont f = policeExercice_;
     f.setLetterSpacing(QFont::PercentageSpacing, espacement_);
-    f.setPointSizeF(policeExercice_.pointSizeF());
-    double taille = policeExercice_.pointSizeF() * facteur_ * compensationPetitesLettres(f, logicalDpiY());
+    const double ppp = logicalDpiY();
+    const double petitesLettres = qMax(policeExercice_.pointSizeF() * facteur_ * ppp / 72.0 * kRapportImprime,
+                                       kPetitesLettresMm * ppp / 25.4);
+    double taille = tailleParPetitesLettres(f, petitesLettres);
     f.setPointSizeF(taille);
     while (taille > 4 && hauteurTexte(QFontMetrics(f)) + 8 > plafond) {
         taille -= 0.5;
@@ -190,13 +218,25 @@ void EcranExercice::placerLigneReponse()
     centrerEncre(txtMot);
     const QRect ok = rectEchelle(QRect(kOkX, kReponseY, kOkL, 0), false);
     cmdOk->setGeometry(ok.x(), reponse.y(), ok.width(), h);
-    // The right or wrong mark under Ok, or over it (Ok is off by then) when
-    // a tall font leaves no room below.
-    const int icone = qRound(32 * facteur_);
-    int yIcone = reponse.y() + h + qRound(60 * p);
-    if (yIcone + icone > frameMot->height() - 2)
-        yIcone = reponse.y() + (h - icone) / 2;
-    imgOuiNon->setGeometry(ok.center().x() - icone / 2, yIcone, icone, icone);
+    // The right or wrong mark under Ok, or above it; when a tall font leaves
+    // room on neither side, at the right end of the answer box, which is
+    // locked while the mark shows. Never over Ok: it must take a click or a
+    // finger whatever the font.
+    const int ecart = qMax(2, qRound(60 * p));
+    const int dessous = frameMot->height() - 2 - (reponse.y() + h + ecart);
+    const int dessus = reponse.y() - ecart - frameMot->contentsRect().top();
+    int icone = qRound(32 * facteur_);
+    QRect place;
+    if (qMax(dessous, dessus) >= qRound(24 * facteur_)) {
+        icone = qMin(icone, qMax(dessous, dessus));
+        const int y = dessous >= icone ? reponse.y() + h + ecart : reponse.y() - ecart - icone;
+        place = QRect(ok.center().x() - icone / 2, y, icone, icone);
+    } else {
+        icone = qMin(icone, h - 4);
+        place = QRect(reponse.right() - icone - 4, reponse.y() + (h - icone) / 2, icone, icone);
+    }
+    imgOuiNon->setGeometry(place);
+    imgOuiNon->setScaledContents(true);
     imgOuiNon->raise();
     const QRect modele = rectEchelle(QRect(kEtiquetteModeleX, kEtiquetteModeleY, kReponseL, 0), false);
     lblModele->setFixedHeight(h);

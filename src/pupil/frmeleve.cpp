@@ -8,6 +8,7 @@
 #include "data/journal.h"
 #include "data/verrou.h"
 #include "clavierlettres.h"
+#include "exercice/seance.h"
 #include "ecranexercice.h"
 #include "platform/etiquettecliquable.h"
 #include "polices.h"
@@ -57,6 +58,8 @@ FrmEleve::FrmEleve(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
 
     construireIdentification();
     construireMiseAJour();
+    seance_ = new Seance(fgEleve_, [this] { return plateforme_.horloge->aujourdhui(); }, this);
+    relierSeance();
 
     QFont exercice(etat_.policeExercice.nom);
     exercice.setPointSizeF(etat_.policeExercice.taille);
@@ -142,6 +145,10 @@ void FrmEleve::couvrirFenetre(QWidget *cadre)
 void FrmEleve::resizeEvent(QResizeEvent *evenement)
 {
     QDialog::resizeEvent(evenement);
+    // The question is read from a child's seat: it grows with the window.
+    QFont titre = policeComic(12, true);
+    titre.setPixelSize(qMax(22, height() / 18));
+    frameEleve_->setFont(titre);
     couvrirFenetre(frameEleve_);
     couvrirFenetre(frameMiseAJour_);
 }
@@ -220,7 +227,7 @@ void FrmEleve::identifier()
     // Words that left the list take their progress with them: the file as it
     // was is kept first, as is a file read with damage.
     garderCopie_ = chargement.abime || CompterLignesEtudiees(fgEleve_) < etudiees;
-    ecran_->lblMotsConnus->setText(QString::number(CompterMotsAcquis(fgEleve_)));
+    seance_->compterMotsAcquis();
     ecran_->lblMotsConnus->repaint();
     frameMiseAJour_->hide();
 
@@ -231,6 +238,7 @@ void FrmEleve::quitter()
 {
     if (enregistrerAvantDepart()) {
         verrou_.reset();
+        montrerResume();
         done(QDialog::Accepted);
     }
 }
@@ -239,8 +247,35 @@ void FrmEleve::reject()
 {
     if (enregistrerAvantDepart()) {
         verrou_.reset();
+        montrerResume();
         QDialog::reject();
     }
+}
+
+// What the visit did, for the child to read as the window goes: a note over
+// the window underneath for a moment, never a box to answer.
+void FrmEleve::montrerResume()
+{
+    if (nomEleve_.isEmpty())
+        return;
+    QWidget *dessous = parentWidget();
+    auto *note = new QLabel(seance_->resume(), dessous,
+                            Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    note->setObjectName(QStringLiteral("lblResume"));
+    note->setAttribute(Qt::WA_DeleteOnClose);
+    note->setAttribute(Qt::WA_ShowWithoutActivating);
+    note->setFont(policeComic(16, true));
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignCenter);
+    note->setMargin(24);
+    note->setStyleSheet(QStringLiteral("QLabel#lblResume { background-color: #FFF8D8; color: #1F3A93;"
+                                       " border: 2px solid #E0B000; border-radius: 10px; }"));
+    note->setFixedWidth(520);
+    note->adjustSize();
+    const QRect cadre = dessous ? dessous->window()->geometry() : geometry();
+    note->move(cadre.center() - note->rect().center());
+    note->show();
+    QTimer::singleShot(kDureeResumeMs, note, &QWidget::close);
 }
 
 // Escape must not end a child's session by accident.

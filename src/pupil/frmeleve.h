@@ -18,7 +18,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class Verrou;
-struct Proposition;
+class Seance;
 
 class FrmEleve : public QDialog {
     Q_OBJECT
@@ -36,9 +36,11 @@ public:
     // Read-only views for the caller and the tests.
     const TableProgression &fgEleve() const { return fgEleve_; }
     const QString &nomEleve() const { return nomEleve_; }
-    const QString &motCourant() const { return motCourant_; }
-    int ligneCourante() const { return ligneCourante_; }
-    int etapeCourante() const { return etapeCourante_; }
+    const QString &motCourant() const;
+    int ligneCourante() const;
+    int etapeCourante() const;
+    // The exercise this window shows.
+    Seance &seance() const { return *seance_; }
 
     // Chooses the next word from row `depart` (-1: a random row) and presents
     // and plays it, or shows the end-of-list message.
@@ -74,15 +76,14 @@ private:
     void enregistrerReponse();
     void couvrirFenetre(QWidget *cadre);
 
+    void montrerResume();
+
     // Exercise (exercice.cpp)
-    void ouvrirProposition();
-    void presenter(const Proposition &proposition);
-    void presenterAucunMot();
+    void relierSeance();
+    void afficherSeance();
+    void afficherEchelle();
     void valider();
-    void montrerCorrection(bool juste, const QString &tapee, const QString &attendu);
     void suivant();
-    void montrerPoints(int nombre);
-    void cacherPoints();
 
     // Playback and report (lecture.cpp)
     void cliquerSon();
@@ -94,16 +95,12 @@ private:
     ListeMots fgMots_;
     TableProgression fgEleve_;
     QString nomEleve_;
-    QString motCourant_;
-    int ligneCourante_ = 0;
-    int etapeCourante_ = 0;
     bool echecListeMots_ = false;
     bool listeMotsAbimee_ = false;
     bool garderCopie_ = false;       // the pupil file goes to Sauvegardes before the save
     bool echecEnregistrement_ = false;   // told once by Quitter: the next one may leave unsaved
     QString echecEnCours_;
-    bool sonOccupe_ = false;
-    int reponsesDonnees_ = 0;   // picks the sentence said after an answer
+    Seance *seance_ = nullptr;
     // The pupil's lock, from identification until the work is saved.
     std::unique_ptr<Verrou> verrou_;
     // The answers, for the teacher; never needed by the exercise.

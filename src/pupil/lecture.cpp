@@ -2,45 +2,43 @@
 #include "frmeleve.h"
 
 #include "data/enregistrement.h"
-#include "ecranexercice.h"
-#include "platform/etiquettecliquable.h"
+#include "exercice/seance.h"
 #include "rapport.h"
 #include "textes.h"
 
+#include <QPointer>
+
 using namespace textes_eleve;
 
-// The loudspeaker's border is the busy mark: a click while a word is playing
-// is ignored, so two quick clicks play the word once.
+// The loudspeaker: the model ignores a click while the word still plays.
 void FrmEleve::cliquerSon()
 {
-    if (sonOccupe_)
-        return;
-    plateforme_.son->arreter();
-    sonOccupe_ = true;
-    ecran_->montrerSonOccupe(true);
-    ecran_->imgSon->repaint();
-    JouerMot(motCourant_);
-    plateforme_.son->arreter();
+    seance_->ecouter();
 }
 
+// Starts the word and returns; the sound service reports its end to the
+// model, and clicks and keys are handled meanwhile like at any other time.
 void FrmEleve::JouerMot(const QString &mot)
 {
+    Son *son = plateforme_.son;
+    son->arreter();
     if (mot.isEmpty())
         plateforme_.messages->information(this, kTitreFinDeListe, kFinDeListe);
     // "<word>.wav", or the same name with ".WAV" as copied from Windows;
     // nothing outside Sons, whatever a hand-edited word list says.
-    const QString chemin = cheminEnregistrement(etat_.dossierInstallation, mot);
+    const QString chemin = mot.isEmpty() ? QString() : cheminEnregistrement(etat_.dossierInstallation, mot);
     // The wait is 4/3 of the recording, so that it is surely over.
     float duree = 0.0f;
     if (!chemin.isEmpty()) {
-        duree = float(plateforme_.son->dureeMs(chemin)) / 1000.0f * 4.0f / 3.0f;
-        plateforme_.son->jouer(chemin);
+        duree = float(son->dureeMs(chemin)) / 1000.0f * 4.0f / 3.0f;
+        son->jouer(chemin);
     }
-    plateforme_.son->attendre(double(duree + 0.1f));
-    sonOccupe_ = false;
-    ecran_->montrerSonOccupe(false);
-    ecran_->imgSon->repaint();
-    RafraichirPoints();
+    son->signalerFin(double(duree + 0.1f), [seance = QPointer<Seance>(seance_), son] {
+        if (!seance)
+            return;   // the window is gone
+        son->arreter();
+        seance->terminerLecture();
+    });
 }
 
 // Cancelling the printer dialog or a printing error ends silently.

@@ -8,8 +8,8 @@ namespace {
 const QString kAcquis = QStringLiteral(
     "MOTS ACQUIS (bien orthographiés un mois après leur étude ou déjà connus)");
 const QString kEnCours = QStringLiteral(
-    "MOTS EN COURS D'ETUDE (il faut parfois attendre avant de les rencontrer à nouveau)");
-const QString kNonProposes = QStringLiteral("MOTS NON PROPOSES");
+    "MOTS EN COURS D'ÉTUDE (il faut parfois attendre avant de les rencontrer à nouveau)");
+const QString kNonProposes = QStringLiteral("MOTS NON PROPOSÉS");
 const QString kSeparateur = QStringLiteral(" / ");
 
 void ajouterColonne(QString &texte, const TableProgression &table, int colonne)

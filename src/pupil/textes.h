@@ -3,9 +3,11 @@
 #include <QString>
 #include <QStringList>
 
+#include "exercice/phrases.h"
+
 namespace textes_eleve {
 
-inline const QString kTitreFenetre = QStringLiteral("OrthoVal - Elève");
+inline const QString kTitreFenetre = QStringLiteral("OrthoVal - Élève");
 inline const QString kSeparateurTitre = QStringLiteral(" : ");
 
 inline const QString kQuiEsTu = QStringLiteral("Qui es-tu ?");
@@ -45,8 +47,7 @@ inline const QString kVerrouPerdu = QStringLiteral(
 inline const QString kQuitterSansEnregistrer = QStringLiteral(
     "\n\nQuitter sans enregistrer ? Les progrès de cette séance seront perdus.");
 
-inline const QString kConsigne = QStringLiteral(
-    "Ecris dans la zone jaune, puis clique sur Ok quand tu as terminé.");
+using phrases_seance::kConsigne;
 inline const QString kOk = QStringLiteral("O&k");
 inline const QString kSuivant = QStringLiteral("Sui&vant");
 inline const QString kMotDeNiveau = QStringLiteral("Mot de niveau ");
@@ -64,23 +65,10 @@ inline const QString kFinDeListe = QStringLiteral(
     "Tu as fini ton travail : bravo !\n"
     "\n"
     "Tu pourras continuer un autre jour.");
-// Shown in the answer zone once the list is over.
-inline const QString kTravailFini = QStringLiteral(
-    "Bravo, tu as fini pour aujourd'hui ! Clique sur Quitter.");
+using phrases_seance::kTravailFini;
+// How long the summary of the visit stays over the window underneath.
+inline constexpr int kDureeResumeMs = 5000;
 
-// Said after an answer, in turn. The ladder is not changed by them.
-inline const QStringList kPhrasesJuste = {
-    QStringLiteral("Bravo, c'est juste !"),
-    QStringLiteral("Très bien !"),
-    QStringLiteral("Super, tu l'as bien écrit !"),
-    QStringLiteral("C'est parfait !"),
-};
-inline const QStringList kPhrasesFaux = {
-    QStringLiteral("Presque ! Regarde les lettres en couleur."),
-    QStringLiteral("Ce n'est pas grave. Regarde bien le mot, puis clique sur Suivant."),
-    QStringLiteral("Tu y es presque ! Compare les deux lignes."),
-    QStringLiteral("On apprend en se trompant. Regarde les lettres soulignées."),
-};
 // Captions of the two lines of the correction.
 inline const QString kLegendeTapee = QStringLiteral("Tu as écrit");
 inline const QString kLegendeAttendue = QStringLiteral("Le mot");

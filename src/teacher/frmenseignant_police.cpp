@@ -119,7 +119,8 @@ void FrmEnseignant::remplirPolices()
         const QStringList jeunes = policesJeunesLecteurs(familles);
         if (!jeunes.isEmpty()) {
             ajouterTitre(cmbPolices_, kTitreJeunesLecteurs);
-            cmbPolices_->addItems(jeunes);
+            for (const QString &famille : jeunes)
+                cmbPolices_->addItem(nomAffichePolice(famille));
             ajouterTitre(cmbPolices_, kTitreAutresPolices);
         }
         for (const QString &famille : familles)
@@ -128,23 +129,24 @@ void FrmEnseignant::remplirPolices()
         // The current line is the saved font (or none): a list left on a
         // heading or another font would "choose" the typed name when the box
         // loses the focus, even while the window closes.
-        cmbPolices_->setCurrentIndex(cmbPolices_->findText(etat_.policeExercice.nom));
+        cmbPolices_->setCurrentIndex(cmbPolices_->findText(nomAffichePolice(etat_.policeExercice.nom)));
     }
     // The text-change rule gives the name to the working copy.
-    cmbPolices_->setEditText(etat_.policeExercice.nom);
+    cmbPolices_->setEditText(nomAffichePolice(etat_.policeExercice.nom));
     changerTextePolice(cmbPolices_->currentText());
-    appliquerPoliceMots(cmbPolices_->currentText(), etat_.policeExercice.taille);
+    appliquerPoliceMots(familleDuNomAffiche(cmbPolices_->currentText()), etat_.policeExercice.taille);
 }
 
 void FrmEnseignant::changerTextePolice(const QString &nom)
 {
     QFont police = lblTestPolice_->font();
-    police.setFamily(nom);
+    police.setFamily(familleDuNomAffiche(nom));
     lblTestPolice_->setFont(police);
 }
 
-void FrmEnseignant::choisirPolice(const QString &nom)
+void FrmEnseignant::choisirPolice(const QString &nomAffiche)
 {
+    const QString nom = familleDuNomAffiche(nomAffiche);
     QFont police = lblTestPolice_->font();
     police.setFamily(nom);
     const double taille = chercherTaillePolice([this, &police](double essai) {

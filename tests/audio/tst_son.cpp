@@ -3,6 +3,7 @@
 // server whose sink hands every sample over to the test.
 #include "audio/serveurson.h"
 #include "platform/plateformeqt.h"
+#include "exercice/seance.h"
 #include "pupil/pilote.h"
 
 #include <numeric>
@@ -46,8 +47,17 @@ struct VisiteEcoutee {
         auto *liste = fenetre->findChild<QComboBox *>(u"cmbEleve"_s);
         liste->setCurrentIndex(liste->findText(u"Paul"_s));
     }
-    void identifier() { fenetre->findChild<QPushButton *>(u"cmdIdentite"_s)->click(); }
-    void ecouter() { QTest::mouseClick(fenetre->findChild<QLabel *>(u"imgSon"_s), Qt::LeftButton); }
+    // Each returns once the sound service has said the word is over.
+    void identifier()
+    {
+        fenetre->findChild<QPushButton *>(u"cmdIdentite"_s)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!fenetre->seance().lectureEnCours(), 20000);
+    }
+    void ecouter()
+    {
+        QTest::mouseClick(fenetre->findChild<QLabel *>(u"imgSon"_s), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!fenetre->seance().lectureEnCours(), 20000);
+    }
 };
 
 } // namespace

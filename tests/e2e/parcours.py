@@ -20,7 +20,7 @@ import wave
 
 TITRE_PRINCIPAL = "OrthoVal : j'apprends"
 TITRE_ENSEIGNANT = "OrthoVal - Enseignant"
-TITRE_ELEVE = "OrthoVal - Elève"
+TITRE_ELEVE = "OrthoVal - Élève"
 CODE = "abc"
 ELEVE = "Lea"
 MOTS = ["chat", "lune", "mer"]

@@ -385,7 +385,7 @@ void TestSuivi::ouvrirDepuisEnseignant()
     QTest::mouseClick(eleve->findChild<QPushButton *>(u"cmdImprimerBilan"_s), Qt::LeftButton);
     QCOMPARE(f.p.imprimante.textes.size(), 1);
     QVERIFY(f.p.imprimante.textes[0].startsWith(u"Dupont; Tom - 05/12/2026\n\nMOTS ACQUIS"_s));
-    QVERIFY(f.p.imprimante.textes[0].endsWith(u"MOTS NON PROPOSES\n\nlune / zoo / "_s));
+    QVERIFY(f.p.imprimante.textes[0].endsWith(u"MOTS NON PROPOSÉS\n\nlune / zoo / "_s));
 
     // Read only: no pupil file changed, no lock left, nothing new in the folder.
     QCOMPARE(f.inst.lire(u"Dupont; Tom.bil"_s), tomAvant);

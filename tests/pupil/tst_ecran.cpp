@@ -90,19 +90,104 @@ private slots:
         Pilote p(inst, u"Paul"_s, QDate(2026, 12, 5), {police, taille});
         redimensionner(p.fenetre.get(), ecran - QSize(0, 48));
         const bool doigt = ecran.width() >= 1366;
-        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt), QStringList());
+        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt).join(u", "_s), QString());
         p.repondre(u"bibiotèque"_s);
         QVERIFY(p.w<VueCorrection>(u"vueCorrection"_s)->isVisible());
-        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt), QStringList());
+        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt).join(u", "_s), QString());
         // The README's pictures: ORTHOVAL_CAPTURES=<folder> test_pupil_ecran disposition
         if (const QString dossier = qEnvironmentVariable("ORTHOVAL_CAPTURES"); !dossier.isEmpty() && taille > 20)
             QVERIFY(p.fenetre->grab().save(dossier + u"/ecran-"_s + QString::fromLatin1(QTest::currentDataTag()) + u".png"_s));
         p.suivant();
         QVERIFY(p.modeleVisible());
-        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt), QStringList());
+        QCOMPARE(defautsDisposition(p.fenetre.get(), doigt).join(u", "_s), QString());
         // The exercise font grows with the screen, at least to its size.
         if (ecran.width() >= 1920)
             QVERIFY(p.txtMot()->font().pointSizeF() >= taille);
+    }
+
+    // Ok takes a click and a finger in its middle after an answer, whatever
+    // the young readers' font: no mark of the last answer lies over it, and
+    // the mark is gone when the next step is presented.
+    void okLibreApresReponse_data()
+    {
+        QTest::addColumn<QSize>("ecran");
+        QTest::addColumn<QString>("police");
+        QTest::addColumn<double>("taille");
+        for (QSize ecran : {QSize(1366, 768), QSize(1920, 1080)})
+            for (const QString &police : kPolicesJeunesLecteurs)
+                for (double taille : {11.5, 24.0})
+                    QTest::newRow(qPrintable(u"%1x%2-%3-%4"_s.arg(ecran.width()).arg(ecran.height()).arg(police).arg(taille)))
+                        << ecran << police << taille;
+    }
+    void okLibreApresReponse()
+    {
+        QFETCH(QSize, ecran);
+        QFETCH(QString, police);
+        QFETCH(double, taille);
+        Installation inst;
+        inst.preparer({u"sable"_s});
+        Pilote p(inst, u"Paul"_s, QDate(2026, 12, 5), {police, taille});
+        redimensionner(p.fenetre.get(), ecran - QSize(0, 48));
+        auto *ok = p.w<QPushButton>(u"cmdOk"_s);
+        QWidget *marque = p.w<QWidget>(u"imgOuiNon"_s);
+        p.repondre(u"pappa"_s);
+        QVERIFY(marque->isVisible());
+        QVERIFY2(!marque->geometry().intersects(ok->geometry()), "la marque couvre Ok");
+        const QPoint milieu = ok->mapTo(p.fenetre.get(), ok->rect().center());
+        for (bool doigt : {false, true}) {
+            p.suivant();
+            QVERIFY(!marque->isVisible());
+            frapper(p.txtMot(), u"s"_s, Qt::Key_S);
+            QCOMPARE(p.fenetre->childAt(milieu), ok);
+            if (doigt) {
+                static QPointingDevice *ecranTactile = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+                QTest::touchEvent(p.fenetre->windowHandle(), ecranTactile).press(0, milieu);
+                QTest::touchEvent(p.fenetre->windowHandle(), ecranTactile).release(0, milieu);
+                QCoreApplication::processEvents();
+            } else {
+                QTest::mouseClick(p.fenetre->windowHandle(), Qt::LeftButton, {}, milieu);
+            }
+            QVERIFY2(p.txtMot()->isReadOnly(), "Ok n'a pas pris la réponse");
+            QVERIFY(!marque->geometry().intersects(ok->geometry()));
+        }
+    }
+
+    // The small letters of the exercise are at least 5 mm tall on a laptop
+    // screen (96 dpi), whatever young readers' font and size the teacher
+    // chose: a cursive is read as large as print.
+    void petitesLettres_data()
+    {
+        QTest::addColumn<QString>("police");
+        QTest::addColumn<double>("taille");
+        QTest::addColumn<double>("minimumMm");
+        // The ruled cursive draws its lines into every glyph, twice as tall
+        // as its letters: the rows of the screen hold it at 3.5 mm only.
+        for (const QString &police : kPolicesJeunesLecteurs)
+            for (double taille : {11.5, 15.75, 24.0})
+                QTest::newRow(qPrintable(u"%1-%2"_s.arg(police).arg(taille)))
+                    << police << taille << (police.contains(u"lignes"_s) ? 3.5 : 5.0);
+    }
+    void petitesLettres()
+    {
+        QFETCH(QString, police);
+        QFETCH(double, taille);
+        QFETCH(double, minimumMm);
+        Installation inst;
+        inst.preparer({u"bibliothèque"_s});
+        Pilote p(inst, u"Paul"_s, QDate(2026, 12, 5), {police, taille});
+        redimensionner(p.fenetre.get(), QSize(1366, 768 - 48));
+        QCOMPARE(p.fenetre->logicalDpiY(), 96);
+        // The ruled cursive draws its lines into every glyph: its small
+        // letters are measured on the plain cursive at the same size.
+        QFont mesuree = p.txtMot()->font();
+        if (police.contains(u"lignes"_s)) {
+            mesuree.setFamily(u"Ecolier_court"_s);
+            mesuree.setPixelSize(QFontInfo(p.txtMot()->font()).pixelSize());
+        }
+        const double x = QFontMetricsF(mesuree).xHeight();
+        QVERIFY2(x * 25.4 / 96 >= minimumMm - 0.05, qPrintable(u"%1 px, %2 pt"_s.arg(x).arg(p.txtMot()->font().pointSizeF())));
+        QCOMPARE(p.w(u"lblModele"_s)->font(), p.txtMot()->font());
+        QCOMPARE(defautsDisposition(p.fenetre.get(), true), QStringList());
     }
 
     // A finger on the screen does what a click does: a key, Ok, Suivant, the
@@ -188,6 +273,44 @@ private slots:
         QCOMPARE(p.fenetre->nomEleve(), u"Zoé"_s);
     }
 
+    // "Qui es-tu ?" is read from a child's seat on a laptop: its small
+    // letters at least 4 mm tall (96 dpi).
+    void titreQuiEsTu()
+    {
+        Installation inst;
+        inst.preparer({u"chat"_s});
+        Pilote p(inst);
+        redimensionner(p.fenetre.get(), QSize(1366, 768 - 48));
+        auto *cadre = p.w<QGroupBox>(u"frameEleve"_s);
+        QCOMPARE(cadre->title(), u"Qui es-tu ?"_s);
+        const double x = QFontMetricsF(cadre->font()).tightBoundingRect(u"x"_s).height();
+        QVERIFY2(x * 25.4 / 96 >= 4.0, qPrintable(QString::number(x)));
+        QCOMPARE(defautsDisposition(p.fenetre.get(), false), QStringList());
+    }
+
+    // Quitter ends the visit with what the child did, on a note that needs
+    // no answer and goes by itself.
+    void resumeAuDepart()
+    {
+        Installation inst;
+        inst.preparer({u"sable"_s});
+        Pilote p(inst, u"Paul"_s);
+        p.repondre(u"pappa"_s);
+        QVERIFY(!p.texte(u"lblConsigne"_s).contains(u"presque"_s, Qt::CaseInsensitive));
+        p.suivant();
+        p.repondre(u"sable"_s);
+        p.quitter();
+        QVERIFY(!p.fenetre->isVisible());
+        QVERIFY(p.plateforme.messages.demandes.isEmpty());
+        QPointer<QLabel> note;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"lblResume"_s && w->isVisible())
+                note = qobject_cast<QLabel *>(w);
+        QVERIFY(note);
+        QCOMPARE(note->text(), u"Aujourd'hui tu as écrit 1 mot, 0 juste du premier coup. À bientôt !"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(note.isNull() || !note->isVisible(), 8000);
+    }
+
     // With every word acquired, the screen says the work is done, and
     // Quitter saves.
     void finDeListe()
@@ -222,12 +345,16 @@ private slots:
         QStringList attendu, groupe;
         for (const QString &nom : kPolicesJeunesLecteurs)
             if (installees.contains(nom))
-                attendu << nom;
+                attendu << nomAffichePolice(nom);
         QCOMPARE(attendu.size(), kPolicesJeunesLecteurs.size());   // scripts/common.sh installs them all
         for (int i = 1; i < liste->count() && (liste->model()->flags(liste->model()->index(i, 0)) & Qt::ItemIsEnabled); ++i)
             groupe << liste->itemText(i);
         QCOMPARE(groupe, attendu);
         QCOMPARE(liste->findText(u"D050000L"_s), -1);   // Dingbats
+        // The school cursive by its name; the family it stands for is kept.
+        QCOMPARE(groupe.mid(3), (QStringList{u"Écolier"_s, u"Écolier lignes"_s}));
+        emit liste->textActivated(u"Écolier lignes"_s);
+        QCOMPARE(fenetre.findChild<QLabel *>(u"lblTestPolice"_s)->font().family(), u"Ecolier_lignes_court"_s);
     }
 
     void espacement_data()

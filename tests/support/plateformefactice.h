@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QList>
 #include <functional>
+#include <utility>
 
 struct MessageDemande {
     QString titre;
@@ -96,7 +97,11 @@ public:
     int dureeMs(const QString &chemin) override { return durees.value(chemin, 0); }
     void jouer(const QString &chemin) override { joues.append(chemin); }
     void arreter() override { ++arrets; }
-    void attendre(double secondes) override
+    // true: the end of playback waits for finir(), as a real word takes its
+    // time; false: the word ends at once, after pendantAttente.
+    bool retenirFin = false;
+    std::function<void()> finEnAttente;
+    void signalerFin(double secondes, std::function<void()> fin) override
     {
         attentes.append(secondes);
         if (pendantAttente) {
@@ -104,6 +109,15 @@ public:
             pendantAttente = nullptr;   // once, so a re-entrant click cannot loop
             action();
         }
+        if (retenirFin)
+            finEnAttente = std::move(fin);
+        else
+            fin();
+    }
+    void finir()
+    {
+        if (auto fin = std::exchange(finEnAttente, nullptr))
+            fin();
     }
 };
 

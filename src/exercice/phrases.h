@@ -1,0 +1,38 @@
+#pragma once
+// The sentences of the exercise's answer zone, in one place.
+#include <QString>
+#include <QStringList>
+
+namespace phrases_seance {
+
+inline const QString kConsigne = QStringLiteral(
+    "Écris dans la zone jaune, puis clique sur Ok quand tu as terminé.");
+// Shown in the answer zone once the list is over.
+inline const QString kTravailFini = QStringLiteral(
+    "Bravo, tu as fini pour aujourd'hui ! Clique sur Quitter.");
+
+// Said after an answer, in turn. The ladder is not changed by them.
+inline const QStringList kPhrasesJuste = {
+    QStringLiteral("Bravo, c'est juste !"),
+    QStringLiteral("Très bien !"),
+    QStringLiteral("Super, tu l'as bien écrit !"),
+    QStringLiteral("C'est parfait !"),
+};
+// After an answer close to the word: one or two letters to change.
+inline const QStringList kPhrasesProche = {
+    QStringLiteral("Presque ! Regarde les lettres en couleur."),
+    QStringLiteral("Tu y es presque ! Compare les deux lignes."),
+};
+// After an answer far from the word: kind, and never "almost".
+inline const QStringList kPhrasesLoin = {
+    QStringLiteral("Ce n'est pas grave. Regarde bien le mot, puis clique sur Suivant."),
+    QStringLiteral("On apprend en se trompant. Regarde les lettres soulignées."),
+};
+
+// The end of the visit, at Quitter.
+inline const QString kResumeVide = QStringLiteral("À bientôt !");
+inline const QString kResume = QStringLiteral("Aujourd'hui tu as écrit %1, %2 du premier coup. À bientôt !");
+inline QString motsEcrits(int n) { return n == 1 ? QStringLiteral("1 mot") : QStringLiteral("%1 mots").arg(n); }
+inline QString justes(int n) { return n <= 1 ? QStringLiteral("%1 juste").arg(n) : QStringLiteral("%1 justes").arg(n); }
+
+} // namespace phrases_seance

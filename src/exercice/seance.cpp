@@ -1,0 +1,204 @@
+// The exercise loop: choosing and presenting a word, judging the answer,
+// moving on. The order of each step is the one the screen always had, so an
+// answer given while the word still plays is kept where it was.
+#include "seance.h"
+
+#include "data/bilan.h"
+#include "engine/etapes.h"
+#include "engine/evaluation.h"
+#include "engine/selection.h"
+#include "phrases.h"
+
+using namespace phrases_seance;
+
+Seance::Seance(TableProgression &table, std::function<QDate()> aujourdhui, QObject *parent)
+    : QObject(parent), table_(table), aujourdhui_(std::move(aujourdhui)), consigne_(kConsigne)
+{
+}
+
+QString Seance::texteModele() const
+{
+    return ::texteModele(motCourant_, etapePresentee_);
+}
+
+QString Seance::resume() const
+{
+    if (motsEcrits_ == 0)
+        return kResumeVide;
+    return kResume.arg(phrases_seance::motsEcrits(motsEcrits_), phrases_seance::justes(justesPremierCoup_));
+}
+
+void Seance::compterMotsAcquis()
+{
+    motsAcquis_ = CompterMotsAcquis(table_);
+    emit echelleChangee();
+}
+
+void Seance::proposerMot(int depart)
+{
+    ouvrirProposition();
+    const int ligneDepart = depart < 0 ? tirerLigneDepart(table_.nombreLignes()) : depart;
+    const Proposition p = ChoisirMot(table_, ligneDepart, aujourdhui_());
+    if (p.trouvee) {
+        presenter(p.ligne, p.etape, p.mot, p.niveau);
+        return;
+    }
+    presenterAucunMot();
+    if (depart >= 0) {
+        // Nothing from the word just answered on: a fresh choice, once.
+        proposerMot(-1);
+        return;
+    }
+    // No word at all: the box stays locked, so validating changes nothing,
+    // and the child is told the work is done.
+    verrouillee_ = true;
+    listeFinie_ = true;
+    consigne_ = kTravailFini;
+    consigneMessage_ = true;
+    emit presente();
+    ecouter();   // the end-of-list message
+}
+
+void Seance::ouvrirProposition()
+{
+    motCourant_.clear();
+    modeleVisible_ = false;
+    verdict_ = Verdict::Aucun;
+    alignement_.clear();
+    reponse_.clear();
+    consigne_ = kConsigne;
+    consigneMessage_ = false;
+}
+
+void Seance::presenter(int ligne, int etape, const QString &mot, const QString &niveau)
+{
+    const PresentationEtape vue = presentationEtape(etape);
+    motCourant_ = mot;
+    motAttendu_ = mot;
+    ligne_ = ligne;
+    etape_ = etape;
+    etapePresentee_ = etape;
+    niveau_ = niveau;
+    modeleVisible_ = vue.modeleVisible;
+    // The same word again (its next step, or after a mistake) is not a new word.
+    premierEssai_ = !(ligne == ligneRepondue_ && mot == motRepondu_);
+    if (vue.pointsAllumes > 0)
+        montrerPoints(vue.pointsAllumes);
+    else
+        cacherPoints();
+    emit presente();
+    ecouter();
+}
+
+// The screen of the initial test, with no word in it.
+void Seance::presenterAucunMot()
+{
+    etape_ = kEtapeNouveau;
+    etapePresentee_ = kEtapeNouveau;
+    modeleVisible_ = false;
+    motAttendu_.clear();
+    premierEssai_ = false;
+    cacherPoints();
+}
+
+void Seance::repondre(const QString &reponse)
+{
+    const QString attendu = motAttendu_;
+    if (verrouillee_ || attendu.isEmpty())
+        return;
+    const Evaluation e = EvaluerReponse(table_, reponse, attendu, ligne_, etape_, modeleVisible_, aujourdhui_());
+    if (!e.evaluee)
+        return;
+    const int etapeJugee = etape_;
+    etape_ = e.nouvelleEtape;
+    memeMot_ = e.memeMot;
+    verrouillee_ = true;
+    verdict_ = e.juste ? Verdict::Juste : Verdict::Faux;
+    reponse_ = e.reponseNormalisee;
+    alignement_ = e.juste ? QList<CaseAlignee>() : AlignerReponse(e.reponseNormalisee, attendu);
+    ligneRepondue_ = ligne_;
+    motRepondu_ = attendu;
+    if (premierEssai_) {
+        ++motsEcrits_;
+        if (e.juste)
+            ++justesPremierCoup_;
+        premierEssai_ = false;
+    }
+    switch (e.echelle) {
+    case Evaluation::Echelle::ToutAllumer:
+        montrerPoints(kNombrePoints);
+        break;
+    case Evaluation::Echelle::ToutEteindre:
+        cacherPoints();
+        break;
+    case Evaluation::Echelle::AllumerUn:
+        points_[e.pointAllume] = true;
+        break;
+    case Evaluation::Echelle::Inchangee:
+        break;
+    }
+    motsAcquis_ = e.motsAcquis;
+    motAttendu_.clear();
+    const QStringList &phrases = e.juste ? kPhrasesJuste : reponseProche(alignement_) ? kPhrasesProche : kPhrasesLoin;
+    consigne_ = phrases[reponsesDonnees_++ % phrases.size()];
+    consigneMessage_ = true;
+    emit reponseJugee(attendu, e.reponseNormalisee, e.juste, etapeJugee);
+    emit echelleChangee();
+}
+
+void Seance::suivant()
+{
+    verrouillee_ = false;
+    // The flag is read and cleared before the word is played: an answer
+    // given while the word is still speaking sets it again and must keep it.
+    const bool memeMot = memeMot_;
+    memeMot_ = false;
+    if (memeMot) {
+        proposerMot(ligne_);
+        return;
+    }
+    // A fresh word starts with an empty ladder once it has been heard,
+    // unless it was already answered during its playback: then the ladder
+    // shows that answer.
+    cacherApresLecture_ = true;
+    proposerMot(-1);
+    if (!lectureEnCours_)
+        terminerLecture();
+}
+
+// The loudspeaker's border is the busy mark: a click while a word is playing
+// is ignored, so two quick clicks play the word once.
+void Seance::ecouter()
+{
+    if (lectureEnCours_)
+        return;
+    lectureEnCours_ = true;
+    emit lectureChangee(true);
+    emit lectureDemandee(motCourant_);
+}
+
+void Seance::terminerLecture()
+{
+    const bool changee = lectureEnCours_;
+    lectureEnCours_ = false;
+    if (cacherApresLecture_) {
+        cacherApresLecture_ = false;
+        if (!verrouillee_) {
+            cacherPoints();
+            emit echelleChangee();
+        }
+    }
+    if (changee)
+        emit lectureChangee(false);
+}
+
+void Seance::montrerPoints(int nombre)
+{
+    for (int k = 0; k < nombre && k < kNombrePoints; ++k)
+        points_[k] = true;
+}
+
+void Seance::cacherPoints()
+{
+    points_.fill(false);
+}

@@ -1,0 +1,114 @@
+#pragma once
+// One pupil's visit to the exercise: the word presented, its stage, the
+// "same word" flag, whether the answer box is locked, the verdict of the last
+// answer and where it differs from the word. The screen shows what this says
+// and forwards clicks and keys; playback is asked for by a signal and its end
+// reported back, so nothing waits in a nested event loop.
+#include "data/tableprogression.h"
+#include "engine/alignement.h"
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <array>
+#include <functional>
+
+class Seance : public QObject {
+    Q_OBJECT
+public:
+    enum class Verdict { Aucun, Juste, Faux };
+
+    // table: the pupil's progress, owned by the caller and changed here.
+    // aujourdhui: the day the waits are measured to.
+    Seance(TableProgression &table, std::function<QDate()> aujourdhui, QObject *parent = nullptr);
+
+    // The word that plays (kept after the answer, empty between words).
+    const QString &motCourant() const { return motCourant_; }
+    // The word the answer is judged against: empty once answered.
+    const QString &motAttendu() const { return motAttendu_; }
+    int ligne() const { return ligne_; }
+    int etape() const { return etape_; }
+    const QString &niveau() const { return niveau_; }
+    // The stage the word was presented at (the model and titles shown).
+    int etapePresentee() const { return etapePresentee_; }
+    bool modeleVisible() const { return modeleVisible_; }
+    QString texteModele() const;
+    bool memeMot() const { return memeMot_; }
+    bool verrouillee() const { return verrouillee_; }
+    bool listeFinie() const { return listeFinie_; }
+    bool lectureEnCours() const { return lectureEnCours_; }
+    Verdict verdict() const { return verdict_; }
+    const QString &reponse() const { return reponse_; }   // the answer as shown back
+    const QList<CaseAlignee> &alignement() const { return alignement_; }
+    // The sentence of the answer zone: the instruction, a word after an
+    // answer, or the end of the list.
+    const QString &consigne() const { return consigne_; }
+    bool consigneMessage() const { return consigneMessage_; }
+    const std::array<bool, 7> &points() const { return points_; }
+    int motsAcquis() const { return motsAcquis_; }
+
+    // What the visit did, for the summary at the end.
+    int motsEcrits() const { return motsEcrits_; }
+    int justesPremierCoup() const { return justesPremierCoup_; }
+    QString resume() const;
+
+    // Chooses the next word from row depart (-1: a row drawn at random),
+    // presents it and asks for it to be played, or ends the list.
+    void proposerMot(int depart);
+    // Validates the answer typed; nothing when locked or no word is waiting.
+    void repondre(const QString &reponse);
+    // The Next button: the same word at its new stage, or another word.
+    void suivant();
+    // The loudspeaker: plays the word again, unless it is still playing.
+    void ecouter();
+    // The sound service says the word is over.
+    void terminerLecture();
+    void compterMotsAcquis();
+
+signals:
+    // A word (or the empty screen of the end of the list) was presented.
+    void presente();
+    // An answer was judged; the journal and the save listen here.
+    void reponseJugee(const QString &attendu, const QString &reponse, bool juste, int etape);
+    // The ladder squares or the acquired count changed.
+    void echelleChangee();
+    // Play this word (empty: the end of the list is told), then call
+    // terminerLecture().
+    void lectureDemandee(const QString &mot);
+    void lectureChangee(bool enCours);
+
+private:
+    void ouvrirProposition();
+    void presenter(int ligne, int etape, const QString &mot, const QString &niveau);
+    void presenterAucunMot();
+    void montrerPoints(int nombre);
+    void cacherPoints();
+
+    TableProgression &table_;
+    std::function<QDate()> aujourdhui_;
+    QString motCourant_;
+    QString motAttendu_;
+    QString niveau_;
+    int ligne_ = 0;
+    int etape_ = 0;
+    int etapePresentee_ = 0;
+    bool modeleVisible_ = false;
+    bool memeMot_ = false;
+    bool verrouillee_ = false;
+    bool listeFinie_ = false;
+    bool lectureEnCours_ = false;
+    bool cacherApresLecture_ = false;
+    Verdict verdict_ = Verdict::Aucun;
+    QString reponse_;
+    QList<CaseAlignee> alignement_;
+    QString consigne_;
+    bool consigneMessage_ = false;
+    std::array<bool, 7> points_{};
+    int motsAcquis_ = 0;
+    int reponsesDonnees_ = 0;   // picks the sentence said after an answer
+    bool premierEssai_ = false;
+    int ligneRepondue_ = -1;
+    QString motRepondu_;
+    int motsEcrits_ = 0;
+    int justesPremierCoup_ = 0;
+};
