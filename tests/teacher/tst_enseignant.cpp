@@ -3,6 +3,7 @@
 #include "outils.h"
 #include "platform/plateformeqt.h"
 #include "platform/policesjeunes.h"
+#include "teacher/vuemots.h"
 
 #include <QPdfWriter>
 
@@ -142,9 +143,9 @@ private slots:
             {"1", QColor(255, 255, 0)}, {"2", QColor(0, 255, 255)}, {"3", QColor(255, 255, 255)},
             {"4", QColor(0, 255, 0)},   {"5", QColor(255, 0, 255)}, {"", normal}, {"1", QColor(255, 255, 0)}};
         for (const auto &[niveau, couleur] : attendus) {
-            t.clic(t.boite(1));
-            QCOMPARE(t.boite(1)->text(), niveau);
-            QCOMPARE(fond(t.boite(1)), couleur);
+            t.clicNiveau(1);
+            QCOMPARE(t.niveau(1), niveau);
+            QCOMPARE(t.fond(1), couleur);
             QCOMPARE(t.f->tableur(), (ListeMots{{"arbre", ""}, {"chat", niveau}, {"chien", ""}}));
         }
     }
@@ -173,7 +174,7 @@ private slots:
             barre->setValue(valeur);
             for (int k = 0; k < t.f->lignes(); ++k) {
                 const int r = std::min(valeur, maximum) + k;
-                QCOMPARE(t.mot(k)->text(), r < nombre ? mots.at(r) : QString());
+                QCOMPARE(t.mot(k), r < nombre ? mots.at(r) : QString());
             }
         }
     }
@@ -186,7 +187,7 @@ private slots:
             x.inst.ecrire(u"Mots.dat"_s, ligneMots("chien", "2") + ligneMots("parti", "4") + ligneMots("chat", "")
                                              + ligneMots("envole", "1"));
         });
-        t.clic(t.boite(1));   // chat: 1
+        t.clicNiveau(1);   // chat: 1
         t.clic(u"cmdQuitter"_s);
         QVERIFY(!t.f->isVisible());
         QCOMPARE(t.inst.lire(u"Mots.dat"_s),
@@ -220,8 +221,9 @@ private slots:
         const double attendue = tailleAttendue(t.p.polices, famille);
         QVERIFY(attendue > 1.0 && attendue < 25.5);   // the metrics really decide
         QCOMPARE(t.w(u"lblTestPolice"_s)->font().pointSizeF(), attendue);
-        QCOMPARE(t.mot(9)->font().family(), famille);
-        QCOMPARE(t.mot(9)->font().pointSizeF(), attendue);
+        const QFont mots = qobject_cast<DelegueMots *>(t.vue()->itemDelegate())->policeMots;
+        QCOMPARE(mots.family(), famille);
+        QCOMPARE(mots.pointSizeF(), attendue);
         t.f->close();
         QCOMPARE(t.inst.lire(u"Fonte.dat"_s), fonteDat(famille.toLatin1(), QByteArray::number(attendue)));
         QCOMPARE(t.etat.policeExercice.taille, attendue);
@@ -326,7 +328,7 @@ private slots:
     void fermetureUneFois()
     {
         Fenetre t({"chat"});
-        t.clic(t.boite(0));
+        t.clicNiveau(0);
         QVERIFY(t.f->close());
         QCOMPARE(t.inst.lire(u"Mots.dat"_s), ligneMots("chat", "1"));
         QVERIFY(QFile::remove(t.inst.fichier(u"Mots.dat"_s)));
@@ -341,7 +343,7 @@ private slots:
     void echecEnregistrementGardeLesNiveaux()
     {
         Fenetre t({"chat", "chien"}, {}, [](Fenetre &x) { QVERIFY(QDir(x.inst.dossier.path()).mkdir(u"Mots.dat"_s)); });
-        t.clic(t.boite(1));
+        t.clicNiveau(1);
         t.p.messages.reponseQuestion = false;
         QCOMPARE(t.p.messages.demandes.size(), 1); // told at opening that Mots.dat cannot be read
         QVERIFY(!t.f->close());
@@ -351,7 +353,7 @@ private slots:
         QCOMPARE(t.f->tableur().at(1).niveau, u"1"_s);
 
         QVERIFY(QDir(t.inst.dossier.path()).rmdir(u"Mots.dat"_s));
-        t.clic(t.boite(1));
+        t.clicNiveau(1);
         QVERIFY(t.f->close());
         QCOMPARE(t.inst.lire(u"Mots.dat"_s), ligneMots("chat", "") + ligneMots("chien", "2"));
     }
