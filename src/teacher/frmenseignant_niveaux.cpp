@@ -132,8 +132,7 @@ bool FrmEnseignant::eventFilter(QObject *objet, QEvent *e)
 
 void FrmEnseignant::filtrer()
 {
-    filtre_->setDebut(txtFiltre_->text());
-    filtre_->setChoixNiveau(cmbFiltreNiveau_->currentIndex());
+    filtre_->setFiltres(txtFiltre_->text(), cmbFiltreNiveau_->currentIndex());
     vueMots_->scrollToTop();
 }
 

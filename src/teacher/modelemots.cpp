@@ -30,15 +30,8 @@ QVariant ModeleMots::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= liste_.size())
         return {};
     const EntreeMot &e = liste_.at(index.row());
-    if (role == RoleCle) {
-        if (cles_.size() != liste_.size()) {
-            cles_.clear();
-            cles_.reserve(liste_.size());
-            for (const EntreeMot &m : liste_)
-                cles_ << cleFiltre(m.mot);
-        }
-        return cles_.at(index.row());
-    }
+    if (role == RoleCle)
+        return cle(index.row());
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     switch (index.column()) {
@@ -63,6 +56,17 @@ Qt::ItemFlags ModeleMots::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+const QString &ModeleMots::cle(int r) const
+{
+    if (cles_.size() != liste_.size()) {
+        cles_.clear();
+        cles_.reserve(liste_.size());
+        for (const EntreeMot &m : liste_)
+            cles_ << cleFiltre(m.mot);
+    }
+    return cles_.at(r);
 }
 
 QString ModeleMots::cyclerNiveau(int r)
@@ -108,27 +112,26 @@ FiltreMots::FiltreMots(QObject *parent) : QSortFilterProxyModel(parent)
     setDynamicSortFilter(false);
 }
 
-void FiltreMots::setDebut(const QString &texte)
+void FiltreMots::setFiltres(const QString &debut, int choix)
 {
-    debut_ = cleFiltre(texte.trimmed());
-    invalidateFilter();
-}
-
-void FiltreMots::setChoixNiveau(int choix)
-{
+    const QString cle = cleFiltre(debut.trimmed());
+    if (cle == debut_ && choix == choix_)
+        return;
+    debut_ = cle;
     choix_ = choix;
     invalidateFilter();
 }
 
 bool FiltreMots::filterAcceptsRow(int ligne, const QModelIndex &parent) const
 {
-    const QAbstractItemModel *source = sourceModel();
-    if (!debut_.isEmpty()
-        && !source->index(ligne, ModeleMots::ColonneMot, parent).data(ModeleMots::RoleCle).toString().startsWith(debut_))
+    const auto *modele = qobject_cast<const ModeleMots *>(sourceModel());
+    if (!modele || parent.isValid())
+        return true;
+    if (!debut_.isEmpty() && !modele->cle(ligne).startsWith(debut_))
         return false;
     if (choix_ == TousNiveaux)
         return true;
-    const QString niveau = source->index(ligne, ModeleMots::ColonneNiveau, parent).data().toString();
+    const QString niveau = modele->index(ligne, ModeleMots::ColonneNiveau).data().toString();
     // "Sans niveau" also shows the words whose level is not one of 1 to 5.
     if (choix_ == 1)
         return kNiveaux.indexOf(niveau) <= 0;

@@ -34,6 +34,8 @@ public:
     void retirer(int r);
     // The list was changed without the model (words added): everything is read again.
     void recharger();
+    // The filter key of row r (see cleFiltre).
+    const QString &cle(int r) const;
 
 private:
     ListeMots &liste_;
@@ -50,10 +52,10 @@ public:
 
     explicit FiltreMots(QObject *parent = nullptr);
 
-    // The beginning of the words shown; spaces around it do not count.
-    void setDebut(const QString &texte);
-    // TousNiveaux, 1 for the words without a level, 2 to 6 for level 1 to 5.
-    void setChoixNiveau(int choix);
+    // The beginning of the words shown (spaces around it do not count), and
+    // the level: TousNiveaux, 1 for the words without a level, 2 to 6 for
+    // level 1 to 5. The words are read again only when one of them changes.
+    void setFiltres(const QString &debut, int choix);
 
     // Gives niveau to every word shown. The words shown stay the same until
     // the filters change, even those whose new level the filter would refuse:

@@ -64,7 +64,9 @@ void DelegueMots::paint(QPainter *peintre, const QStyleOptionViewItem &option, c
         bouton.subControls = QStyle::SC_ToolButton;
         bouton.toolButtonStyle = Qt::ToolButtonIconOnly;
         if (index.column() == ModeleMots::ColonneEcouter) {
-            bouton.icon = style->standardIcon(QStyle::SP_MediaVolume, nullptr, vue);
+            if (hautParleur_.isNull())
+                hautParleur_ = style->standardIcon(QStyle::SP_MediaVolume, nullptr, vue);
+            bouton.icon = hautParleur_;
             bouton.iconSize = QSize(16, 16);
         } else {
             bouton.text = QStringLiteral("…");

@@ -8,6 +8,7 @@
 // window cycles the level, plays the word, or opens the word's menu (also
 // with the menu key).
 #include <QColor>
+#include <QIcon>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <optional>
@@ -24,6 +25,10 @@ public:
 
     QFont policeMots;
     QFont policeNiveau;
+
+private:
+    // Asked of the style once: every row draws it.
+    mutable QIcon hautParleur_;
 };
 
 class VueMots : public QTableView {

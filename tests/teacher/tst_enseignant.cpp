@@ -135,50 +135,6 @@ private slots:
         QVERIFY(p.messages.demandes.first().texte.contains(u"Code.dat"_s));
     }
 
-    void niveaux()
-    {
-        Fenetre t({"arbre", "chat", "chien"});
-        const QColor normal = t.f->palette().color(QPalette::Window);
-        const QList<std::pair<QString, QColor>> attendus{
-            {"1", QColor(255, 255, 0)}, {"2", QColor(0, 255, 255)}, {"3", QColor(255, 255, 255)},
-            {"4", QColor(0, 255, 0)},   {"5", QColor(255, 0, 255)}, {"", normal}, {"1", QColor(255, 255, 0)}};
-        for (const auto &[niveau, couleur] : attendus) {
-            t.clicNiveau(1);
-            QCOMPARE(t.niveau(1), niveau);
-            QCOMPARE(t.fond(1), couleur);
-            QCOMPARE(t.f->tableur(), (ListeMots{{"arbre", ""}, {"chat", niveau}, {"chien", ""}}));
-        }
-    }
-
-    void defilement_data()
-    {
-        QTest::addColumn<int>("nombre");
-        QTest::newRow("3 mots") << 3;
-        QTest::newRow("10 mots") << 10;
-        QTest::newRow("25 mots") << 25;
-    }
-    // Every reachable position shows the rows from that position on.
-    void defilement()
-    {
-        QFETCH(int, nombre);
-        QStringList mots;
-        for (int i = 0; i < nombre; ++i)
-            mots << u"mot%1"_s.arg(i, 2, 10, QLatin1Char('0'));   // sorted = numbered
-        Fenetre t(mots);
-        QVERIFY(t.f->lignes() >= FrmEnseignant::kLignes);
-        const int maximum = std::max(0, nombre - t.f->lignes());
-        auto *barre = t.w<QScrollBar>(u"VScroll"_s);
-        QCOMPARE(barre->maximum(), maximum);
-        QCOMPARE(barre->isEnabled(), maximum > 0);
-        for (int valeur : {0, maximum / 2, maximum, maximum + 5}) {
-            barre->setValue(valeur);
-            for (int k = 0; k < t.f->lignes(); ++k) {
-                const int r = std::min(valeur, maximum) + k;
-                QCOMPARE(t.mot(k), r < nombre ? mots.at(r) : QString());
-            }
-        }
-    }
-
     // Opening merges Mots.dat with the recordings: levels kept, vanished
     // words dropped, new ones added in order; closing writes the result.
     void motsDat()
