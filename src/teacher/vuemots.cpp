@@ -45,7 +45,8 @@ void DelegueMots::paint(QPainter *peintre, const QStyleOptionViewItem &option, c
         break;
     case ModeleMots::ColonneNiveau: {
         const QString niveau = index.data().toString();
-        const QRect boite = r.adjusted(0, 0, -1, -1);
+        // A gap under each box, as between the rows of a form.
+        const QRect boite = r.adjusted(0, 1, -1, -3);
         peintre->fillRect(boite, couleurNiveau(niveau).value_or(option.palette.color(QPalette::Window)));
         peintre->setPen(option.palette.color(QPalette::WindowText));
         peintre->drawRect(boite);
