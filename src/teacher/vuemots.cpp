@@ -56,24 +56,27 @@ void DelegueMots::paint(QPainter *peintre, const QStyleOptionViewItem &option, c
         break;
     }
     default: {
-        QStyleOptionToolButton bouton;
-        bouton.rect = r;
-        bouton.palette = option.palette;
-        bouton.state = QStyle::State_Enabled | QStyle::State_AutoRaise;
-        if (option.state & QStyle::State_MouseOver)
-            bouton.state |= QStyle::State_MouseOver | QStyle::State_Raised;
-        bouton.subControls = QStyle::SC_ToolButton;
-        bouton.toolButtonStyle = Qt::ToolButtonIconOnly;
+        // The raised panel only under the mouse, as an auto-raise button;
+        // the rest of the time the icon alone, which is all a row costs.
+        if (option.state & QStyle::State_MouseOver) {
+            QStyleOptionToolButton bouton;
+            bouton.rect = r;
+            bouton.palette = option.palette;
+            bouton.state = QStyle::State_Enabled | QStyle::State_AutoRaise | QStyle::State_MouseOver
+                           | QStyle::State_Raised;
+            bouton.subControls = QStyle::SC_ToolButton;
+            style->drawComplexControl(QStyle::CC_ToolButton, &bouton, peintre, vue);
+        }
         if (index.column() == ModeleMots::ColonneEcouter) {
             if (hautParleur_.isNull())
                 hautParleur_ = style->standardIcon(QStyle::SP_MediaVolume, nullptr, vue);
-            bouton.icon = hautParleur_;
-            bouton.iconSize = QSize(16, 16);
+            QRect icone(0, 0, 16, 16);
+            icone.moveCenter(r.center());
+            hautParleur_.paint(peintre, icone);
         } else {
-            bouton.text = QStringLiteral("…");
-            bouton.toolButtonStyle = Qt::ToolButtonTextOnly;
+            peintre->setPen(option.palette.color(QPalette::ButtonText));
+            peintre->drawText(r, Qt::AlignCenter, QStringLiteral("…"));
         }
-        style->drawComplexControl(QStyle::CC_ToolButton, &bouton, peintre, vue);
     }
     }
     if (courant) {
