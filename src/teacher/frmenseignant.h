@@ -48,8 +48,6 @@ public:
 
     // How many rows the list shows now (kLignes at least).
     int lignes() const;
-    // The list's model and the filter over it, for what the rows show.
-    const FiltreMots &filtre() const { return *filtre_; }
 
     const ListeMots &tableur() const { return tableur_; }
 
