@@ -2,6 +2,7 @@
 
 #include "data/reglages.h"
 #include "overview/frmsuivi.h"
+#include "modelemots.h"
 #include "panneaueleves.h"
 #include "textesenseignant.h"
 
@@ -10,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -164,10 +164,7 @@ void FrmEnseignant::ouvrirListe()
     else if (ouverture.motsDatAbime)
         plateforme_.messages->information(this, TextesEnseignant::titreMotsDat, TextesEnseignant::motsDatAbime);
 
-    vue_.resize(size_t(tableur_.size()));
-    for (qsizetype i = 0; i < tableur_.size(); ++i)
-        vue_[size_t(i)] = i;
-    rafraichir();
+    modele_->recharger();
 }
 
 void FrmEnseignant::done(int resultat)

@@ -1,6 +1,7 @@
 #pragma once
 // The teacher window: a level from 1 to 5 for each word of the sound library,
-// as many rows at a time as the height allows (ten at least), a filter on the
+// as many rows at a time as the height allows (ten at least; a table over the
+// list's model, see modelemots.h and vuemots.h), a filter on the
 // words and their levels, a level for every word shown at once; a word can be
 // heard, its recording replaced, or the word removed (its recording goes to
 // Corbeille); the exercise font; the pupil list panel. Levels and the font are
@@ -16,8 +17,10 @@
 #include <functional>
 #include <vector>
 
-class EtiquetteCliquable;
+class FiltreMots;
+class ModeleMots;
 class QHBoxLayout;
+class QModelIndex;
 class PanneauEleves;
 class QComboBox;
 class QLabel;
@@ -25,7 +28,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QScrollBar;
-class QToolButton;
+class VueMots;
 
 struct LignesMots;
 
@@ -43,14 +46,8 @@ public:
     // Shows the window maximized and waits until it is closed.
     int montrer();
 
-    // Fills the display rows from row premiere of the words shown (all of
-    // them, or those the filters let through); stops at the end, leaving the
-    // rows below as they were.
-    void AfficherLignes(int premiere);
-    // How many rows the window shows now.
-    int lignes() const { return nombreLignes_; }
-    // The background of level box k, from its text.
-    void ColorerNiveau(int k);
+    // How many rows the list shows now (kLignes at least).
+    int lignes() const;
 
     const ListeMots &tableur() const { return tableur_; }
 
@@ -72,6 +69,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
+    bool eventFilter(QObject *objet, QEvent *e) override;
 
 private:
     void construire();
@@ -79,19 +77,17 @@ private:
     QWidget *construireTextes();
     QWidget *construirePolice();
     void ouvrirListe();
-    void cliquerNiveau(int k);
-    void defiler(int valeur);
-
-    friend class ZoneLignes;
-    void creerLigne();
-    void disposerLignes(QWidget *zone);
+    void construireMenu();
+    void activer(const QModelIndex &index);
     void filtrer();
+    // The list changed without the model (words added): the rows are read
+    // again, row premiere of the words shown at the top.
     void filtrerSansDefiler(int premiere);
-    void rafraichir();
-    qsizetype entree(int k) const;
-    void ecouter(int k);
-    void remplacer(int k);
-    void supprimer(int k);
+    // The entry of tableur_ that row r of the filter shows; -1 when none.
+    qsizetype entree(int r) const;
+    void ecouter(int r);
+    void remplacer(int r);
+    void supprimer(int r);
     void donnerNiveauAuxMotsAffiches();
 
     void remplirPolices();
@@ -110,21 +106,16 @@ private:
     ListeMots tableur_;
     bool enregistre_ = false;
 
-    // The entries of tableur_ shown, in list order; their keys for the filter,
-    // made at its first use.
-    std::vector<qsizetype> vue_;
-    QStringList cles_;
     std::function<void(const QString &)> remplacer_;
 
-    int nombreLignes_ = 0;
-    int hauteurLigne_ = 30;
-    QWidget *zoneLignes_ = nullptr;
-    std::vector<EtiquetteCliquable *> lblMot_;
-    std::vector<EtiquetteCliquable *> lbl1_;
-    std::vector<QToolButton *> cmdEcouter_;
-    std::vector<QToolButton *> cmdActions_;
-    std::vector<QAction *> actRemplacer_;
+    ModeleMots *modele_ = nullptr;
+    FiltreMots *filtre_ = nullptr;
+    VueMots *vueMots_ = nullptr;
     QScrollBar *vscroll_ = nullptr;
+    // One menu for every word: it acts on the row it was opened for.
+    QMenu *menuMot_ = nullptr;
+    QAction *actRemplacer_ = nullptr;
+    int ligneMenu_ = -1;
     QLineEdit *txtFiltre_ = nullptr;
     QComboBox *cmbFiltreNiveau_ = nullptr;
     QComboBox *cmbNiveauTous_ = nullptr;

@@ -140,7 +140,6 @@ void FrmEnseignant::ajouterMots(const ListeMots &mots)
         }
     }
     // The filter's keys follow the list; the view keeps its place.
-    cles_.clear();
     filtrerSansDefiler(vscroll_->value());
 
     const ResultatEcriture resultat = EnregistrerListeMots(etat_.dossierInstallation, tableur_);

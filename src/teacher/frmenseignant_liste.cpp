@@ -5,7 +5,7 @@
 #include "data/enregistrement.h"
 #include "dialogueenregistrement.h"
 #include "frmenseignant.h"
-#include "platform/etiquettecliquable.h"
+#include "modelemots.h"
 #include "textesenseignant.h"
 
 #include <QAction>
@@ -13,7 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QScrollBar>
+#include <QMenu>
 
 namespace {
 inline const QString kDossierCorbeille = QStringLiteral("Corbeille");
@@ -50,16 +50,31 @@ QString mettreALaCorbeille(const QString &dossierInstallation, const QString &ch
 void FrmEnseignant::setRemplacer(std::function<void(const QString &mot)> remplacer)
 {
     remplacer_ = std::move(remplacer);
-    for (QAction *action : actRemplacer_)
-        action->setVisible(bool(remplacer_));
+    actRemplacer_->setVisible(bool(remplacer_));
 }
 
-void FrmEnseignant::ecouter(int k)
+void FrmEnseignant::construireMenu()
 {
-    const qsizetype r = entree(k);
-    if (r < 0)
+    menuMot_ = new QMenu(this);
+    menuMot_->setObjectName(QStringLiteral("menuMot"));
+    QAction *ecouterAct = menuMot_->addAction(TextesEnseignant::ecouter);
+    ecouterAct->setObjectName(QStringLiteral("actEcouter"));
+    actRemplacer_ = menuMot_->addAction(TextesEnseignant::remplacer);
+    actRemplacer_->setObjectName(QStringLiteral("actRemplacer"));
+    actRemplacer_->setVisible(bool(remplacer_));
+    QAction *supprimerAct = menuMot_->addAction(TextesEnseignant::supprimerMot);
+    supprimerAct->setObjectName(QStringLiteral("actSupprimer"));
+    connect(ecouterAct, &QAction::triggered, this, [this] { ecouter(ligneMenu_); });
+    connect(actRemplacer_, &QAction::triggered, this, [this] { remplacer(ligneMenu_); });
+    connect(supprimerAct, &QAction::triggered, this, [this] { supprimer(ligneMenu_); });
+}
+
+void FrmEnseignant::ecouter(int r)
+{
+    const qsizetype rang = entree(r);
+    if (rang < 0)
         return;
-    const QString &mot = tableur_.at(r).mot;
+    const QString &mot = tableur_.at(rang).mot;
     const QString chemin = cheminEnregistrement(etat_.dossierInstallation, mot);
     if (chemin.isEmpty()) {
         plateforme_.messages->information(this, TextesEnseignant::titreEcouter,
@@ -69,21 +84,21 @@ void FrmEnseignant::ecouter(int k)
     plateforme_.son->jouer(chemin);
 }
 
-void FrmEnseignant::remplacer(int k)
+void FrmEnseignant::remplacer(int r)
 {
-    const qsizetype r = entree(k);
-    if (r < 0 || !remplacer_)
+    const qsizetype rang = entree(r);
+    if (rang < 0 || !remplacer_)
         return;
-    const QString mot = tableur_.at(r).mot;
+    const QString mot = tableur_.at(rang).mot;
     remplacer_(mot);
 }
 
-void FrmEnseignant::supprimer(int k)
+void FrmEnseignant::supprimer(int r)
 {
-    const qsizetype r = entree(k);
-    if (r < 0)
+    const qsizetype rang = entree(r);
+    if (rang < 0)
         return;
-    const QString mot = tableur_.at(r).mot;
+    const QString mot = tableur_.at(rang).mot;
     if (!plateforme_.messages->question(this, TextesEnseignant::titreSupprimer,
                                         TextesEnseignant::confirmerSupprimer.arg(mot)))
         return;
@@ -97,14 +112,10 @@ void FrmEnseignant::supprimer(int k)
             return;
         }
     }
-    tableur_.removeAt(r);
-    cles_.clear();
+    modele_->retirer(int(rang));
     const ResultatEcriture ecriture = EnregistrerListeMots(etat_.dossierInstallation, tableur_);
     if (!ecriture.ok)
         plateforme_.messages->information(this, TextesEnseignant::titreEnregistrement, ecriture.message());
-    // The view keeps its place: the entries after the word move up by one.
-    const int valeur = vscroll_->value();
-    filtrerSansDefiler(valeur);
 }
 
 // A new recording of a listed word, by the computer's voice or the

@@ -5,6 +5,7 @@
 #include "platform/etiquettecliquable.h"
 #include "platform/policesjeunes.h"
 #include "taillepolice.h"
+#include "vuemots.h"
 #include "textesenseignant.h"
 
 #include <QComboBox>
@@ -160,11 +161,9 @@ void FrmEnseignant::choisirPolice(const QString &nomAffiche)
 
 void FrmEnseignant::appliquerPoliceMots(const QString &nom, double taille)
 {
-    for (QLabel *mot : lblMot_) {
-        QFont police = mot->font();
-        police.setFamily(nom);
-        police.setPointSizeF(taille);
-        police.setItalic(false);
-        mot->setFont(police);
-    }
+    QFont police = vueMots_->font();
+    police.setFamily(nom);
+    police.setPointSizeF(taille);
+    police.setItalic(false);
+    vueMots_->setPoliceMots(police);
 }

@@ -12,18 +12,3 @@ QString niveauSuivant(const QString &niveau)
         return QStringLiteral("1");
     return QString::number(valeur + 1);
 }
-
-std::optional<QColor> couleurNiveau(const QString &niveau)
-{
-    if (niveau == QLatin1String("1"))
-        return QColor(255, 255, 0);
-    if (niveau == QLatin1String("2"))
-        return QColor(0, 255, 255);
-    if (niveau == QLatin1String("3"))
-        return QColor(255, 255, 255);
-    if (niveau == QLatin1String("4"))
-        return QColor(0, 255, 0);
-    if (niveau == QLatin1String("5"))
-        return QColor(255, 0, 255);
-    return std::nullopt;
-}

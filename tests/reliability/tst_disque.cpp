@@ -140,7 +140,10 @@ private slots:
             f = std::make_unique<FrmEnseignant>(etat, plateforme.services());
             f->show();
             remplir(inst.dossier.path());
-            QTest::mouseClick(f->findChild<QLabel *>(u"lbl1_0"_s), Qt::LeftButton);   // level 1 -> 2
+            {   // level 1 -> 2
+                auto *vue = f->findChild<QTableView *>(u"vueMots"_s);
+                QTest::mouseClick(vue->viewport(), Qt::LeftButton, {}, vue->visualRect(vue->model()->index(0, 1)).center());
+            }
         }
         f->findChild<QPushButton *>(u"cmdQuitter"_s)->click();
         QVERIFY(f->isVisible());

@@ -69,8 +69,39 @@ struct Fenetre {
     }
     template <typename T = QLabel>
     T *w(const QString &nom) const { return f->findChild<T *>(nom); }
-    QLabel *boite(int k) const { return w(u"lbl1_%1"_s.arg(k)); }
-    QLabel *mot(int k) const { return w(u"lblMot_%1"_s.arg(k)); }
+    // The word list: cell c of the k-th row from the top of the view (c: 0
+    // the word, 1 the level box, 2 the loudspeaker, 3 "…"); invalid below the last word.
+    QTableView *vue() const { return w<QTableView>(u"vueMots"_s); }
+    QModelIndex cellule(int k, int c) const
+    {
+        return vue()->model()->index(vue()->verticalScrollBar()->value() + k, c);
+    }
+    QString mot(int k) const { return cellule(k, 0).data().toString(); }
+    QString niveau(int k) const { return cellule(k, 1).data().toString(); }
+    void clic(int k, int c) const
+    {
+        const QRect r = vue()->visualRect(cellule(k, c));
+        QVERIFY2(vue()->viewport()->rect().contains(r), "the cell is not in sight");
+        QTest::mouseClick(vue()->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    void clicNiveau(int k) const { clic(k, 1); }
+    // The colour drawn inside the k-th level box, away from its digit.
+    QColor fond(int k) const
+    {
+        const QRect r = vue()->visualRect(cellule(k, 1));
+        return vue()->viewport()->grab(r).toImage().pixelColor(3, 3);
+    }
+    // Opens the k-th row's "…" menu and picks the action named nom.
+    void menu(int k, const QString &nom) const
+    {
+        clic(k, 3);
+        auto *menu = f->findChild<QMenu *>(u"menuMot"_s);
+        QVERIFY(menu && menu->isVisible());
+        auto *action = menu->findChild<QAction *>(nom);
+        QVERIFY(action && action->isVisible());
+        menu->hide();
+        action->trigger();
+    }
     void clic(QWidget *cible) const { QTest::mouseClick(cible, Qt::LeftButton); }
     void clic(const QString &bouton) const { clic(w<QPushButton>(bouton)); }
     // The pupil list panel: "A&jouter", the name typed, then Enter.
@@ -88,5 +119,3 @@ struct Fenetre {
         return noms;
     }
 };
-
-inline QColor fond(const QLabel *l) { return l->palette().color(QPalette::Window); }

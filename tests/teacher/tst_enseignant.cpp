@@ -3,6 +3,7 @@
 #include "outils.h"
 #include "platform/plateformeqt.h"
 #include "platform/policesjeunes.h"
+#include "teacher/vuemots.h"
 
 #include <QPdfWriter>
 
@@ -134,50 +135,6 @@ private slots:
         QVERIFY(p.messages.demandes.first().texte.contains(u"Code.dat"_s));
     }
 
-    void niveaux()
-    {
-        Fenetre t({"arbre", "chat", "chien"});
-        const QColor normal = t.f->palette().color(QPalette::Window);
-        const QList<std::pair<QString, QColor>> attendus{
-            {"1", QColor(255, 255, 0)}, {"2", QColor(0, 255, 255)}, {"3", QColor(255, 255, 255)},
-            {"4", QColor(0, 255, 0)},   {"5", QColor(255, 0, 255)}, {"", normal}, {"1", QColor(255, 255, 0)}};
-        for (const auto &[niveau, couleur] : attendus) {
-            t.clic(t.boite(1));
-            QCOMPARE(t.boite(1)->text(), niveau);
-            QCOMPARE(fond(t.boite(1)), couleur);
-            QCOMPARE(t.f->tableur(), (ListeMots{{"arbre", ""}, {"chat", niveau}, {"chien", ""}}));
-        }
-    }
-
-    void defilement_data()
-    {
-        QTest::addColumn<int>("nombre");
-        QTest::newRow("3 mots") << 3;
-        QTest::newRow("10 mots") << 10;
-        QTest::newRow("25 mots") << 25;
-    }
-    // Every reachable position shows the rows from that position on.
-    void defilement()
-    {
-        QFETCH(int, nombre);
-        QStringList mots;
-        for (int i = 0; i < nombre; ++i)
-            mots << u"mot%1"_s.arg(i, 2, 10, QLatin1Char('0'));   // sorted = numbered
-        Fenetre t(mots);
-        QVERIFY(t.f->lignes() >= FrmEnseignant::kLignes);
-        const int maximum = std::max(0, nombre - t.f->lignes());
-        auto *barre = t.w<QScrollBar>(u"VScroll"_s);
-        QCOMPARE(barre->maximum(), maximum);
-        QCOMPARE(barre->isEnabled(), maximum > 0);
-        for (int valeur : {0, maximum / 2, maximum, maximum + 5}) {
-            barre->setValue(valeur);
-            for (int k = 0; k < t.f->lignes(); ++k) {
-                const int r = std::min(valeur, maximum) + k;
-                QCOMPARE(t.mot(k)->text(), r < nombre ? mots.at(r) : QString());
-            }
-        }
-    }
-
     // Opening merges Mots.dat with the recordings: levels kept, vanished
     // words dropped, new ones added in order; closing writes the result.
     void motsDat()
@@ -186,7 +143,7 @@ private slots:
             x.inst.ecrire(u"Mots.dat"_s, ligneMots("chien", "2") + ligneMots("parti", "4") + ligneMots("chat", "")
                                              + ligneMots("envole", "1"));
         });
-        t.clic(t.boite(1));   // chat: 1
+        t.clicNiveau(1);   // chat: 1
         t.clic(u"cmdQuitter"_s);
         QVERIFY(!t.f->isVisible());
         QCOMPARE(t.inst.lire(u"Mots.dat"_s),
@@ -220,8 +177,9 @@ private slots:
         const double attendue = tailleAttendue(t.p.polices, famille);
         QVERIFY(attendue > 1.0 && attendue < 25.5);   // the metrics really decide
         QCOMPARE(t.w(u"lblTestPolice"_s)->font().pointSizeF(), attendue);
-        QCOMPARE(t.mot(9)->font().family(), famille);
-        QCOMPARE(t.mot(9)->font().pointSizeF(), attendue);
+        const QFont mots = qobject_cast<DelegueMots *>(t.vue()->itemDelegate())->policeMots;
+        QCOMPARE(mots.family(), famille);
+        QCOMPARE(mots.pointSizeF(), attendue);
         t.f->close();
         QCOMPARE(t.inst.lire(u"Fonte.dat"_s), fonteDat(famille.toLatin1(), QByteArray::number(attendue)));
         QCOMPARE(t.etat.policeExercice.taille, attendue);
@@ -326,7 +284,7 @@ private slots:
     void fermetureUneFois()
     {
         Fenetre t({"chat"});
-        t.clic(t.boite(0));
+        t.clicNiveau(0);
         QVERIFY(t.f->close());
         QCOMPARE(t.inst.lire(u"Mots.dat"_s), ligneMots("chat", "1"));
         QVERIFY(QFile::remove(t.inst.fichier(u"Mots.dat"_s)));
@@ -341,7 +299,7 @@ private slots:
     void echecEnregistrementGardeLesNiveaux()
     {
         Fenetre t({"chat", "chien"}, {}, [](Fenetre &x) { QVERIFY(QDir(x.inst.dossier.path()).mkdir(u"Mots.dat"_s)); });
-        t.clic(t.boite(1));
+        t.clicNiveau(1);
         t.p.messages.reponseQuestion = false;
         QCOMPARE(t.p.messages.demandes.size(), 1); // told at opening that Mots.dat cannot be read
         QVERIFY(!t.f->close());
@@ -351,7 +309,7 @@ private slots:
         QCOMPARE(t.f->tableur().at(1).niveau, u"1"_s);
 
         QVERIFY(QDir(t.inst.dossier.path()).rmdir(u"Mots.dat"_s));
-        t.clic(t.boite(1));
+        t.clicNiveau(1);
         QVERIFY(t.f->close());
         QCOMPARE(t.inst.lire(u"Mots.dat"_s), ligneMots("chat", "") + ligneMots("chien", "2"));
     }

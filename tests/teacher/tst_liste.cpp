@@ -25,8 +25,8 @@ Fenetre fenetreMots()
 QStringList montres(const Fenetre &t)
 {
     QStringList mots;
-    for (int k = 0; k < t.f->lignes() && !t.mot(k)->text().isEmpty(); ++k)
-        mots << t.mot(k)->text();
+    for (int k = 0; k < t.f->lignes() && !t.mot(k).isEmpty(); ++k)
+        mots << t.mot(k);
     return mots;
 }
 
@@ -38,7 +38,6 @@ int ligne(const Fenetre &t, const QString &mot)
     return int(montres(t).indexOf(mot));
 }
 
-QAction *action(const Fenetre &t, const QString &nom) { return t.f->findChild<QAction *>(nom); }
 
 // Every file under the folder, sub-folders included, with its bytes.
 QMap<QString, QByteArray> contenu(const QString &dossier)
@@ -109,7 +108,7 @@ private slots:
         // A click on a level box changes the word shown there, and only it.
         if (!attendus.isEmpty()) {
             const ListeMots avant = t.f->tableur();
-            t.clic(t.boite(0));
+            t.clicNiveau(0);
             QStringList changes;
             for (qsizetype i = 0; i < avant.size(); ++i)
                 if (t.f->tableur().at(i) != avant.at(i))
@@ -156,19 +155,18 @@ private slots:
 
     void ecouter_data()
     {
-        QTest::addColumn<QString>("cible");   // what is clicked on the word's row
-        QTest::newRow("le mot") << u"lblMot_%1"_s;
-        QTest::newRow("le haut-parleur") << u"cmdEcouter_%1"_s;
+        QTest::addColumn<int>("cible");   // the column clicked on the word's row
+        QTest::newRow("le mot") << 0;
+        QTest::newRow("le haut-parleur") << 2;
     }
     void ecouter()
     {
-        QFETCH(QString, cible);
+        QFETCH(int, cible);
         Fenetre t({"chat", u"hérisson"_s}, {}, [](Fenetre &x) { x.inst.ecrire(u"Sons/l'arbre.WAV"_s, "RIFF"); });
         for (const QString &mot : {u"hérisson"_s, u"l'arbre"_s}) {
             const int k = int(montres(t).indexOf(mot));
             QVERIFY(k >= 0);
-            QVERIFY(t.w<QWidget>(cible.arg(k)));
-            t.clic(t.w<QWidget>(cible.arg(k)));
+            t.clic(k, cible);
         }
         QCOMPARE(t.p.son.joues, (QStringList{t.inst.fichier(u"Sons/hérisson.wav"_s), t.inst.fichier(u"Sons/l'arbre.WAV"_s)}));
         QVERIFY(t.p.messages.demandes.isEmpty());
@@ -195,8 +193,7 @@ private slots:
         const QByteArray avant = t.inst.lire(u"Mots.dat"_s);
         t.p.messages.reponseQuestion = accepte;
         const int k = ligne(t, u"chat"_s);
-        QVERIFY(action(t, u"actSupprimer_%1"_s.arg(k)));
-        action(t, u"actSupprimer_%1"_s.arg(k))->trigger();
+        t.menu(k, u"actSupprimer"_s);
 
         QCOMPARE(t.p.messages.titres(), QStringList{u"Supprimer un mot"_s});
         QVERIFY(t.p.messages.demandes.first().texte.contains(u"« chat »"_s));
@@ -230,9 +227,7 @@ private slots:
         Fenetre t({"chat", "chien"}, {}, [&](Fenetre &x) {
             QFile::link(ailleurs.path(), x.inst.fichier(u"Corbeille"_s));
         });
-        QAction *supprimer = action(t, u"actSupprimer_%1"_s.arg(ligne(t, u"chat"_s)));
-        QVERIFY(supprimer);
-        supprimer->trigger();
+        t.menu(ligne(t, u"chat"_s), u"actSupprimer"_s);
         QCOMPARE(t.p.messages.titres(), (QStringList{u"Supprimer un mot"_s, u"Supprimer un mot"_s}));
         QVERIFY(t.p.messages.demandes.last().texte.contains(u"lien"_s));
         QVERIFY(QFileInfo::exists(t.inst.fichier(u"Sons/chat.wav"_s)));
@@ -246,7 +241,7 @@ private slots:
     {
         Fenetre t({"chat", "chien"});
         t.p.messages.reponseChoix = 0;
-        action(t, u"actRemplacer_1"_s)->trigger();
+        t.menu(1, u"actRemplacer"_s);
         QCOMPARE(t.inst.lire(u"Corbeille/chien.wav"_s), QByteArray("RIFF"));
         const QByteArray nouveau = t.inst.lire(u"Sons/chien.wav"_s);
         QVERIFY2(nouveau.startsWith("RIFF") && nouveau.size() > 10000, qPrintable(QString::number(nouveau.size())));
@@ -316,8 +311,7 @@ private slots:
             });
         };
         const int k = ligne(t, u"chien"_s);
-        QVERIFY(action(t, u"actRemplacer_%1"_s.arg(k)));
-        action(t, u"actRemplacer_%1"_s.arg(k))->trigger();
+        t.menu(k, u"actRemplacer"_s);
         fini = true;
         espion.join();
         t.p.messages.pendantMessage = nullptr;
@@ -358,8 +352,7 @@ private slots:
         QVERIFY(n > FrmEnseignant::kLignes);
         QCOMPARE(t.w<QScrollBar>(u"VScroll"_s)->maximum(), 60 - n);
         QCOMPARE(montres(t), mots.mid(0, n));
-        QVERIFY(t.mot(n - 1)->isVisible());
-        QVERIFY(t.mot(n - 1)->geometry().bottom() <= t.w<QWidget>(u"zoneLignes"_s)->height());
+        QVERIFY(t.vue()->viewport()->rect().contains(t.vue()->visualRect(t.cellule(n - 1, 0))));
     }
 };
 
