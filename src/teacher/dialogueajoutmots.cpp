@@ -1,7 +1,5 @@
 #include "dialogueajoutmots.h"
 
-#include "audio/synthese.h"
-
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,19 +34,21 @@ const QString refus = QStringLiteral("  ligne %1, « %2 » : %3");
 const QString echec = QStringLiteral("  « %1 » : %2");
 const QString titreEchecs = QStringLiteral("Mots non enregistrés :");
 const QString annule = QStringLiteral("Ajout annulé. Mots non ajoutés : %1.");
+const QString sansSynthese = QStringLiteral("la voix de l'ordinateur n'est pas disponible.");
 }  // namespace TextesAjoutMots
 
 namespace {
 // Up to this many words, no progress bar: they are done at once.
 constexpr int kPeuDeMots = 3;
-// What the synthesis thread answers for a word dropped by a cancel.
+// What a word dropped by a cancel is marked with.
 const QString kAnnule = QStringLiteral("annulé");
 }
 
 DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const QStringList &existants,
-                                     std::function<void(const ListeMots &)> ajouter, QWidget *parent)
+                                     Synthese *synthese, std::function<void(const ListeMots &)> ajouter,
+                                     QWidget *parent)
     : QDialog(parent), dossierSons_(QDir(dossierInstallation).filePath(kDossierSons)), existants_(existants),
-      ajouter_(std::move(ajouter))
+      synthese_(synthese), ajouter_(std::move(ajouter))
 {
     setObjectName(QStringLiteral("dialogueAjoutMots"));
     setWindowTitle(TextesAjoutMots::titre);
@@ -103,15 +103,9 @@ DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const Q
     connect(cmdMicro_, &QPushButton::clicked, this, &DialogueAjoutMots::enregistrerLigne);
     connect(cmdAnnuler_, &QPushButton::clicked, this, &DialogueAjoutMots::annuler);
     connect(cmdFermer_, &QPushButton::clicked, this, &DialogueAjoutMots::reject);
-}
-
-DialogueAjoutMots::~DialogueAjoutMots()
-{
-    if (annule_) {
-        *annule_ = true;
-        // No job may reach this dialog once it is gone.
-        ServiceSynthese::instance().attendre();
-    }
+    // A future cancelled by the service (it was stopped) wrote nothing.
+    connect(&parole_, &QFutureWatcher<QString>::finished, this,
+            [this] { motFini(parole_.isCanceled() ? kAnnule : parole_.result()); });
 }
 
 void DialogueAjoutMots::ajouterTexte()
@@ -175,7 +169,7 @@ void DialogueAjoutMots::lancer(const LignesMots &lignes)
         finir();
         return;
     }
-    annule_ = std::make_shared<std::atomic_bool>(false);
+    annule_ = false;
     cmdAjouter_->setEnabled(false);
     txtMots_->setReadOnly(true);
     const bool longue = total_ > kPeuDeMots;
@@ -184,32 +178,37 @@ void DialogueAjoutMots::lancer(const LignesMots &lignes)
     progression_->setVisible(longue);
     cmdAnnuler_->setVisible(longue);
     cmdAnnuler_->setEnabled(true);
-    lblEtat_->setText(TextesAjoutMots::enCours.arg(aParler_.first().mot).arg(1).arg(total_));
-
-    for (int i = 0; i < total_; ++i) {
-        ServiceSynthese::instance().executer(
-            [this, i, annule = annule_, dossier = dossierSons_, mot = aParler_.at(i).mot] {
-                const QString erreur = *annule ? kAnnule : ecrireMotParle(dossier, mot);
-                QMetaObject::invokeMethod(this, [this, i, erreur] { motFini(i, erreur); }, Qt::QueuedConnection);
-            });
-    }
+    parlerSuivant();
 }
 
-void DialogueAjoutMots::motFini(int index, const QString &erreur)
+void DialogueAjoutMots::parlerSuivant()
 {
-    erreurs_[index] = erreur;
+    if (annule_ || !synthese_) {
+        for (int i = finis_; i < total_; ++i)
+            erreurs_[i] = annule_ ? kAnnule : TextesAjoutMots::sansSynthese;
+        finir();
+        return;
+    }
+    lblEtat_->setText(TextesAjoutMots::enCours.arg(aParler_.at(finis_).mot).arg(finis_ + 1).arg(total_));
+    parole_.setFuture(synthese_->enregistrer(dossierSons_, aParler_.at(finis_).mot));
+}
+
+void DialogueAjoutMots::motFini(const QString &erreur)
+{
+    if (!enCours())
+        return;
+    erreurs_[finis_] = erreur;
     ++finis_;
     progression_->setValue(finis_);
     if (finis_ < total_)
-        lblEtat_->setText(TextesAjoutMots::enCours.arg(aParler_.at(finis_).mot).arg(finis_ + 1).arg(total_));
+        parlerSuivant();
     else
         finir();
 }
 
 void DialogueAjoutMots::annuler()
 {
-    if (annule_)
-        *annule_ = true;
+    annule_ = true;
     cmdAnnuler_->setEnabled(false);
 }
 
