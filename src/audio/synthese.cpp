@@ -7,12 +7,13 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QTemporaryFile>
+#include <QPromise>
 #include <QThreadPool>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <espeak-ng/speak_lib.h>
 #include <sndfile.h>
 
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -173,6 +174,24 @@ QThreadPool *filMoteur()
     return &moteur.fil;
 }
 
+// Queues work for the engine's thread. Not QtConcurrent::run: waiting on
+// its future runs a job not yet started on the waiting thread, and the
+// engine would then be used from two threads at once. A job cancelled
+// before its turn is skipped.
+template <typename T, typename Travail>
+QFuture<T> surLeFilMoteur(Travail travail)
+{
+    auto promesse = std::make_shared<QPromise<T>>();
+    promesse->start();
+    QFuture<T> future = promesse->future();
+    filMoteur()->start([promesse, travail = std::move(travail)] {
+        if (!promesse->isCanceled())
+            promesse->addResult(travail());
+        promesse->finish();
+    });
+    return future;
+}
+
 // The phonemes of every word converted in this run.
 std::mutex verrouPhonemes;
 QHash<QString, QString> phonemesConnus;
@@ -180,12 +199,12 @@ QHash<QString, QString> phonemesConnus;
 
 QFuture<MotParle> SyntheseEspeak::prononcer(const QString &mot)
 {
-    return QtConcurrent::run(filMoteur(), synthetiserMot, mot);
+    return surLeFilMoteur<MotParle>([mot] { return synthetiserMot(mot); });
 }
 
 QFuture<QString> SyntheseEspeak::enregistrer(const QString &dossierSons, const QString &mot)
 {
-    return QtConcurrent::run(filMoteur(), [dossierSons, mot] { return ecrireMotParle(dossierSons, mot); });
+    return surLeFilMoteur<QString>([dossierSons, mot] { return ecrireMotParle(dossierSons, mot); });
 }
 
 QString phonemesMot(const QString &mot)
@@ -195,7 +214,7 @@ QString phonemesMot(const QString &mot)
         if (const auto trouve = phonemesConnus.constFind(mot); trouve != phonemesConnus.cend())
             return *trouve;
     }
-    const QString phonemes = QtConcurrent::run(filMoteur(), convertirEnPhonemes, mot).result();
+    const QString phonemes = surLeFilMoteur<QString>([mot] { return convertirEnPhonemes(mot); }).result();
     std::lock_guard garde(verrouPhonemes);
     phonemesConnus.insert(mot, phonemes);
     return phonemes;
@@ -213,7 +232,7 @@ void prevoirPhonemes(const QStringList &mots)
     nouveaux.removeDuplicates();
     if (nouveaux.isEmpty())
         return;
-    const QStringList phonemes = QtConcurrent::run(filMoteur(), [nouveaux] {
+    const QStringList phonemes = surLeFilMoteur<QStringList>([nouveaux] {
                                      QStringList resultat;
                                      for (const QString &mot : nouveaux)
                                          resultat << convertirEnPhonemes(mot);

@@ -103,9 +103,8 @@ DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const Q
     connect(cmdMicro_, &QPushButton::clicked, this, &DialogueAjoutMots::enregistrerLigne);
     connect(cmdAnnuler_, &QPushButton::clicked, this, &DialogueAjoutMots::annuler);
     connect(cmdFermer_, &QPushButton::clicked, this, &DialogueAjoutMots::reject);
-    // A future cancelled by the service (it was stopped) wrote nothing.
-    connect(&parole_, &QFutureWatcher<QString>::finished, this,
-            [this] { motFini(parole_.isCanceled() ? kAnnule : parole_.result()); });
+    for (const QFutureWatcher<QString> &parole : paroles_)
+        connect(&parole, &QFutureWatcher<QString>::finished, this, [this, &parole] { motFini(parole); });
 }
 
 void DialogueAjoutMots::ajouterTexte()
@@ -165,6 +164,7 @@ void DialogueAjoutMots::lancer(const LignesMots &lignes)
     erreurs_ = QStringList(aParler_.size(), QString());
     total_ = int(aParler_.size());
     finis_ = 0;
+    lances_ = 0;
     if (total_ == 0) {
         finir();
         return;
@@ -183,21 +183,23 @@ void DialogueAjoutMots::lancer(const LignesMots &lignes)
 
 void DialogueAjoutMots::parlerSuivant()
 {
-    if (annule_ || !synthese_) {
+    if ((annule_ || !synthese_) && lances_ == finis_) {
         for (int i = finis_; i < total_; ++i)
             erreurs_[i] = annule_ ? kAnnule : TextesAjoutMots::sansSynthese;
         finir();
         return;
     }
     lblEtat_->setText(TextesAjoutMots::enCours.arg(aParler_.at(finis_).mot).arg(finis_ + 1).arg(total_));
-    parole_.setFuture(synthese_->enregistrer(dossierSons_, aParler_.at(finis_).mot));
+    for (; !annule_ && synthese_ && lances_ < total_ && lances_ - finis_ < 2; ++lances_)
+        paroles_[lances_ % 2].setFuture(synthese_->enregistrer(dossierSons_, aParler_.at(lances_).mot));
 }
 
-void DialogueAjoutMots::motFini(const QString &erreur)
+void DialogueAjoutMots::motFini(const QFutureWatcher<QString> &parole)
 {
     if (!enCours())
         return;
-    erreurs_[finis_] = erreur;
+    // A future cancelled by the service (it was stopped) wrote nothing.
+    erreurs_[finis_] = parole.isCanceled() ? kAnnule : parole.result();
     ++finis_;
     progression_->setValue(finis_);
     if (finis_ < total_)

@@ -53,7 +53,7 @@ private:
     void enregistrerLigne();
     void lancer(const LignesMots &lignes);
     void parlerSuivant();
-    void motFini(const QString &erreur);
+    void motFini(const QFutureWatcher<QString> &parole);
     void annuler();
     void finir();
 
@@ -82,8 +82,11 @@ private:
     QPlainTextEdit *txtRapport_ = nullptr;
     QLabel *lblEtat_ = nullptr;
 
-    // The one word in flight: one at a time, so a cancel drops the words not
-    // yet started, and the engine stays free for the rest of the program.
-    // Last, so that it goes first: no answer reaches a half-destroyed dialog.
-    QFutureWatcher<QString> parole_;
+    // At most two words in flight: the engine speaks the next word while
+    // this thread takes the last one, a cancel drops the words not yet
+    // asked for, and the engine stays free for the rest of the program.
+    // Word i is watched by paroles_[i % 2]. Last, so that they go first: no
+    // answer reaches a half-destroyed dialog.
+    int lances_ = 0;
+    QFutureWatcher<QString> paroles_[2];
 };

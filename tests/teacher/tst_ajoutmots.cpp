@@ -339,12 +339,11 @@ private slots:
         QPointer<DialogueAjoutMots> dialogue = fen.f->findChild<DialogueAjoutMots *>();
         dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"ba 1\nbo 1\nbi 1\nbu 1\nbe 1"_s);
         QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
-        // One word at a time: the second is asked once the first is done.
-        for (int fait = 0; fait < 2; ++fait) {
-            QCOMPARE(fen.p.synthese.enAttente(), 1);
-            fen.p.synthese.repondre();
-            QTRY_COMPARE(fen.p.synthese.demandes.size(), fait + 2);
-        }
+        // Two words in flight: the third is asked once the first is done.
+        QCOMPARE(fen.p.synthese.demandes, (QStringList{u"ba"_s, u"bo"_s}));
+        fen.p.synthese.repondre(1);
+        QTRY_COMPARE(fen.p.synthese.demandes.size(), 3);
+        QCOMPARE(fen.p.synthese.enAttente(), 2);
         QVERIFY(dialogue->enCours());
 
         if (geste == u"annuler")
@@ -353,7 +352,7 @@ private slots:
             QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutFermer"_s), Qt::LeftButton);
         else
             fen.f.reset();
-        fen.p.synthese.repondre();   // the third word ends after the gesture
+        fen.p.synthese.repondre();   // the second and third words end after the gesture
         QTest::qWait(50);
         QCOMPARE(fen.p.synthese.demandes, (QStringList{u"ba"_s, u"bo"_s, u"bi"_s}));
         QCOMPARE(fen.p.synthese.enAttente(), 0);
