@@ -190,8 +190,8 @@ void DialogueAjoutMots::parlerSuivant()
         return;
     }
     lblEtat_->setText(TextesAjoutMots::enCours.arg(aParler_.at(finis_).mot).arg(finis_ + 1).arg(total_));
-    for (; !annule_ && synthese_ && lances_ < total_ && lances_ - finis_ < 2; ++lances_)
-        paroles_[lances_ % 2].setFuture(synthese_->enregistrer(dossierSons_, aParler_.at(lances_).mot));
+    for (; !annule_ && synthese_ && lances_ < total_ && lances_ - finis_ < kEnVol; ++lances_)
+        paroles_[lances_ % kEnVol].setFuture(synthese_->enregistrer(dossierSons_, aParler_.at(lances_).mot));
 }
 
 void DialogueAjoutMots::motFini(const QFutureWatcher<QString> &parole)

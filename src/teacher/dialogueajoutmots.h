@@ -82,11 +82,12 @@ private:
     QPlainTextEdit *txtRapport_ = nullptr;
     QLabel *lblEtat_ = nullptr;
 
-    // At most two words in flight: the engine speaks the next word while
-    // this thread takes the last one, a cancel drops the words not yet
-    // asked for, and the engine stays free for the rest of the program.
-    // Word i is watched by paroles_[i % 2]. Last, so that they go first: no
+    // A few words in flight: the engine speaks the next words while this
+    // thread takes the last one, a cancel drops the words not yet asked for,
+    // and the engine stays free for the rest of the program. Word i is
+    // watched by paroles_[i % kEnVol]. Last, so that they go first: no
     // answer reaches a half-destroyed dialog.
+    static constexpr int kEnVol = 4;
     int lances_ = 0;
-    QFutureWatcher<QString> paroles_[2];
+    QFutureWatcher<QString> paroles_[kEnVol];
 };

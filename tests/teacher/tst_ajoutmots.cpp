@@ -320,8 +320,8 @@ private slots:
 
     // The teacher stops a long import while a word is being spoken, by
     // "Annuler", by "Fermer", or by closing the teacher window: nothing waits
-    // for the synthesizer, the word in progress is kept when the dialog is
-    // still there to take it, the words after it are never asked for, and an
+    // for the synthesizer, the words in flight are kept when the dialog is
+    // still there to take them, the others are never asked for, and an
     // answer arriving after the windows are gone reaches nothing.
     void arreterPendantParole_data()
     {
@@ -337,13 +337,13 @@ private slots:
         fen.p.synthese.retenir = true;
         fen.clic(u"cmdAjouterMots"_s);
         QPointer<DialogueAjoutMots> dialogue = fen.f->findChild<DialogueAjoutMots *>();
-        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"ba 1\nbo 1\nbi 1\nbu 1\nbe 1"_s);
+        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"ba 1\nbo 1\nbi 1\nbu 1\nbe 1\nca 1\nco 1\nci 1"_s);
         QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
-        // Two words in flight: the third is asked once the first is done.
-        QCOMPARE(fen.p.synthese.demandes, (QStringList{u"ba"_s, u"bo"_s}));
+        // Four words in flight: the fifth is asked once the first is done.
+        QCOMPARE(fen.p.synthese.demandes, (QStringList{u"ba"_s, u"bo"_s, u"bi"_s, u"bu"_s}));
         fen.p.synthese.repondre(1);
-        QTRY_COMPARE(fen.p.synthese.demandes.size(), 3);
-        QCOMPARE(fen.p.synthese.enAttente(), 2);
+        QTRY_COMPARE(fen.p.synthese.demandes.size(), 5);
+        QCOMPARE(fen.p.synthese.enAttente(), 4);
         QVERIFY(dialogue->enCours());
 
         if (geste == u"annuler")
@@ -352,18 +352,21 @@ private slots:
             QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutFermer"_s), Qt::LeftButton);
         else
             fen.f.reset();
-        fen.p.synthese.repondre();   // the second and third words end after the gesture
+        fen.p.synthese.repondre();   // the words in flight end after the gesture
         QTest::qWait(50);
-        QCOMPARE(fen.p.synthese.demandes, (QStringList{u"ba"_s, u"bo"_s, u"bi"_s}));
+        QCOMPARE(fen.p.synthese.demandes, (QStringList{u"ba"_s, u"bo"_s, u"bi"_s, u"bu"_s, u"be"_s}));
         QCOMPARE(fen.p.synthese.enAttente(), 0);
         if (geste == u"fenetre") {
             QVERIFY(!dialogue);
             return;
         }
-        QCOMPARE(fen.inst.lire(u"Mots.dat"_s), ligneMots("ba", "1") + ligneMots("bo", "1") + ligneMots("bi", "1"));
+        QByteArray motsDat;
+        for (const char *mot : {"ba", "bo", "bi", "bu", "be"})
+            motsDat += ligneMots(mot, "1");
+        QCOMPARE(fen.inst.lire(u"Mots.dat"_s), motsDat);
         if (geste == u"annuler") {
             QVERIFY(dialogue && dialogue->isVisible() && !dialogue->enCours());
-            QVERIFY2(lignesRapport(dialogue).contains(u"Ajout annulé. Mots non ajoutés : 2."_s), qPrintable(dialogue->rapport()));
+            QVERIFY2(lignesRapport(dialogue).contains(u"Ajout annulé. Mots non ajoutés : 3."_s), qPrintable(dialogue->rapport()));
         } else {
             QTRY_VERIFY(!dialogue);   // closed and deleted once the word in progress was taken
         }
