@@ -20,10 +20,11 @@ void BM_UnMot(benchmark::State &state)
     QTemporaryDir dossier;
     const QString sons = dossier.path();
     const QString mot = QStringLiteral("hérisson");
+    SyntheseEspeak synthese;
     // The engine starts once in the program's life, not at every word.
-    ServiceSynthese::instance().parler(sons, QStringLiteral("chat")).get();
+    synthese.enregistrer(sons, QStringLiteral("chat")).waitForFinished();
     for (auto _ : state) {
-        const QString erreur = ServiceSynthese::instance().parler(sons, mot).get();
+        const QString erreur = synthese.enregistrer(sons, mot).result();
         state.PauseTiming();
         if (!erreur.isEmpty())
             state.SkipWithError(erreur.toUtf8().constData());
@@ -53,13 +54,14 @@ QByteArray liste300()
 void BM_Import300(benchmark::State &state)
 {
     const QByteArray liste = liste300();
+    SyntheseEspeak synthese;
     double blocageMax = 0;
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir dossier;
         QDir(dossier.path()).mkpath(QStringLiteral("Sons"));
         int ajoutes = 0;
-        auto *dialogue = new DialogueAjoutMots(dossier.path(), {}, [&](const ListeMots &m) { ajoutes = int(m.size()); });
+        auto *dialogue = new DialogueAjoutMots(dossier.path(), {}, &synthese, [&](const ListeMots &m) { ajoutes = int(m.size()); });
         dialogue->show();
         bool fini = false;
         QObject::connect(dialogue, &DialogueAjoutMots::termine, [&] { fini = true; });

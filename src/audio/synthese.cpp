@@ -7,10 +7,14 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QTemporaryFile>
+#include <QPromise>
+#include <QThreadPool>
 
 #include <espeak-ng/speak_lib.h>
 #include <sndfile.h>
 
+#include <memory>
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -22,7 +26,7 @@ const QString kMoteurAbsent = QStringLiteral(
     "la synthèse vocale (espeak-ng) n'a pas pu démarrer : vérifiez que le paquet espeak-ng-data "
     "est installé.");
 
-// State of the engine, touched on the synthesis thread only.
+// State of the engine, touched on the engine's thread only.
 int frequence = 0;             // samples per second; 0 until started, -1 when it failed
 std::vector<short> *captes = nullptr;
 
@@ -145,10 +149,63 @@ QString convertirEnPhonemes(const QString &mot)
 }
 
 namespace {
+// The one thread that owns the engine. It never expires, so the engine
+// always runs on the thread that started it; at the end of the program the
+// jobs still queued are done, then the engine is stopped.
+struct FilMoteur {
+    QThreadPool fil;
+    FilMoteur()
+    {
+        fil.setMaxThreadCount(1);
+        fil.setExpiryTimeout(-1);
+    }
+    ~FilMoteur()
+    {
+        fil.waitForDone();
+        if (frequence > 0)
+            espeak_Terminate();
+        frequence = 0;
+    }
+};
+
+QThreadPool *filMoteur()
+{
+    static FilMoteur moteur;
+    return &moteur.fil;
+}
+
+// Queues work for the engine's thread. Not QtConcurrent::run: waiting on
+// its future runs a job not yet started on the waiting thread, and the
+// engine would then be used from two threads at once. A job cancelled
+// before its turn is skipped.
+template <typename T, typename Travail>
+QFuture<T> surLeFilMoteur(Travail travail)
+{
+    auto promesse = std::make_shared<QPromise<T>>();
+    promesse->start();
+    QFuture<T> future = promesse->future();
+    filMoteur()->start([promesse, travail = std::move(travail)] {
+        if (!promesse->isCanceled())
+            promesse->addResult(travail());
+        promesse->finish();
+    });
+    return future;
+}
+
 // The phonemes of every word converted in this run.
 std::mutex verrouPhonemes;
 QHash<QString, QString> phonemesConnus;
 }  // namespace
+
+QFuture<MotParle> SyntheseEspeak::prononcer(const QString &mot)
+{
+    return surLeFilMoteur<MotParle>([mot] { return synthetiserMot(mot); });
+}
+
+QFuture<QString> SyntheseEspeak::enregistrer(const QString &dossierSons, const QString &mot)
+{
+    return surLeFilMoteur<QString>([dossierSons, mot] { return ecrireMotParle(dossierSons, mot); });
+}
 
 QString phonemesMot(const QString &mot)
 {
@@ -157,7 +214,7 @@ QString phonemesMot(const QString &mot)
         if (const auto trouve = phonemesConnus.constFind(mot); trouve != phonemesConnus.cend())
             return *trouve;
     }
-    const QString phonemes = ServiceSynthese::instance().phonemes(mot).get();
+    const QString phonemes = surLeFilMoteur<QString>([mot] { return convertirEnPhonemes(mot); }).result();
     std::lock_guard garde(verrouPhonemes);
     phonemesConnus.insert(mot, phonemes);
     return phonemes;
@@ -175,95 +232,13 @@ void prevoirPhonemes(const QStringList &mots)
     nouveaux.removeDuplicates();
     if (nouveaux.isEmpty())
         return;
-    std::promise<QStringList> promesse;
-    std::future<QStringList> resultat = promesse.get_future();
-    ServiceSynthese::instance().executer([&promesse, &nouveaux] {
-        QStringList phonemes;
-        for (const QString &mot : std::as_const(nouveaux))
-            phonemes << convertirEnPhonemes(mot);
-        promesse.set_value(phonemes);
-    });
-    const QStringList phonemes = resultat.get();
+    const QStringList phonemes = surLeFilMoteur<QStringList>([nouveaux] {
+                                     QStringList resultat;
+                                     for (const QString &mot : nouveaux)
+                                         resultat << convertirEnPhonemes(mot);
+                                     return resultat;
+                                 }).result();
     std::lock_guard garde(verrouPhonemes);
     for (qsizetype i = 0; i < nouveaux.size(); ++i)
         phonemesConnus.insert(nouveaux[i], phonemes[i]);
-}
-
-ServiceSynthese &ServiceSynthese::instance()
-{
-    static ServiceSynthese service;
-    return service;
-}
-
-ServiceSynthese::~ServiceSynthese()
-{
-    {
-        std::lock_guard garde(verrou_);
-        arret_ = true;
-    }
-    signal_.notify_all();
-    if (fil_.joinable())
-        fil_.join();
-}
-
-void ServiceSynthese::executer(std::function<void()> travail)
-{
-    {
-        std::lock_guard garde(verrou_);
-        if (!fil_.joinable())
-            fil_ = std::thread([this] { boucler(); });
-        file_.push_back(std::move(travail));
-    }
-    signal_.notify_all();
-}
-
-std::future<QString> ServiceSynthese::parler(const QString &dossierSons, const QString &mot)
-{
-    auto promesse = std::make_shared<std::promise<QString>>();
-    std::future<QString> resultat = promesse->get_future();
-    executer([promesse, dossierSons, mot] { promesse->set_value(ecrireMotParle(dossierSons, mot)); });
-    return resultat;
-}
-
-std::future<MotParle> ServiceSynthese::prononcer(const QString &mot)
-{
-    auto promesse = std::make_shared<std::promise<MotParle>>();
-    std::future<MotParle> resultat = promesse->get_future();
-    executer([promesse, mot] { promesse->set_value(synthetiserMot(mot)); });
-    return resultat;
-}
-
-std::future<QString> ServiceSynthese::phonemes(const QString &mot)
-{
-    auto promesse = std::make_shared<std::promise<QString>>();
-    std::future<QString> resultat = promesse->get_future();
-    executer([promesse, mot] { promesse->set_value(convertirEnPhonemes(mot)); });
-    return resultat;
-}
-
-void ServiceSynthese::attendre()
-{
-    std::promise<void> fin;
-    std::future<void> attente = fin.get_future();
-    executer([&fin] { fin.set_value(); });
-    attente.wait();
-}
-
-void ServiceSynthese::boucler()
-{
-    for (;;) {
-        std::function<void()> travail;
-        {
-            std::unique_lock garde(verrou_);
-            signal_.wait(garde, [this] { return arret_ || !file_.empty(); });
-            if (file_.empty())
-                break;
-            travail = std::move(file_.front());
-            file_.pop_front();
-        }
-        travail();
-    }
-    if (frequence > 0)
-        espeak_Terminate();
-    frequence = 0;
 }

@@ -18,5 +18,5 @@ QDate HorlogeQt::aujourdhui()
 
 Plateforme PlateformeQt::services()
 {
-    return {&messages_, &polices_, &ecran_, &son_, &imprimante_, &lanceur_, &horloge_, &micro_};
+    return {&messages_, &polices_, &ecran_, &son_, &imprimante_, &lanceur_, &horloge_, &micro_, &synthese_};
 }

@@ -2,6 +2,8 @@
 // The services the windows reach the outside world through. Each is an
 // interface so that a test can hand a window a double and check what it was
 // asked to do; the Qt implementations are in plateformeqt.h.
+#include "parole.h"
+
 #include <QDate>
 #include <QFont>
 #include <QSize>
@@ -120,4 +122,5 @@ struct Plateforme {
     Lanceur *lanceur = nullptr;
     Horloge *horloge = nullptr;
     Micro *micro = nullptr;
+    Synthese *synthese = nullptr;
 };

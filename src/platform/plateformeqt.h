@@ -1,6 +1,8 @@
 #pragma once
 // The real services: Qt message boxes, font database, screen, Qt Multimedia
-// with libsndfile, the print dialog, detached processes and the system date.
+// with libsndfile, the print dialog, detached processes and the system date;
+// speech synthesis is libespeak-ng's (audio/synthese.h).
+#include "audio/synthese.h"
 #include "plateforme.h"
 
 #include <memory>
@@ -125,4 +127,5 @@ private:
     LanceurQt lanceur_;
     HorlogeQt horloge_;
     MicroQt micro_;
+    SyntheseEspeak synthese_;
 };

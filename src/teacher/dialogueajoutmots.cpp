@@ -1,7 +1,5 @@
 #include "dialogueajoutmots.h"
 
-#include "audio/synthese.h"
-
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,19 +34,21 @@ const QString refus = QStringLiteral("  ligne %1, « %2 » : %3");
 const QString echec = QStringLiteral("  « %1 » : %2");
 const QString titreEchecs = QStringLiteral("Mots non enregistrés :");
 const QString annule = QStringLiteral("Ajout annulé. Mots non ajoutés : %1.");
+const QString sansSynthese = QStringLiteral("la voix de l'ordinateur n'est pas disponible.");
 }  // namespace TextesAjoutMots
 
 namespace {
 // Up to this many words, no progress bar: they are done at once.
 constexpr int kPeuDeMots = 3;
-// What the synthesis thread answers for a word dropped by a cancel.
+// What a word dropped by a cancel is marked with.
 const QString kAnnule = QStringLiteral("annulé");
 }
 
 DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const QStringList &existants,
-                                     std::function<void(const ListeMots &)> ajouter, QWidget *parent)
+                                     Synthese *synthese, std::function<void(const ListeMots &)> ajouter,
+                                     QWidget *parent)
     : QDialog(parent), dossierSons_(QDir(dossierInstallation).filePath(kDossierSons)), existants_(existants),
-      ajouter_(std::move(ajouter))
+      synthese_(synthese), ajouter_(std::move(ajouter))
 {
     setObjectName(QStringLiteral("dialogueAjoutMots"));
     setWindowTitle(TextesAjoutMots::titre);
@@ -103,15 +103,8 @@ DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const Q
     connect(cmdMicro_, &QPushButton::clicked, this, &DialogueAjoutMots::enregistrerLigne);
     connect(cmdAnnuler_, &QPushButton::clicked, this, &DialogueAjoutMots::annuler);
     connect(cmdFermer_, &QPushButton::clicked, this, &DialogueAjoutMots::reject);
-}
-
-DialogueAjoutMots::~DialogueAjoutMots()
-{
-    if (annule_) {
-        *annule_ = true;
-        // No job may reach this dialog once it is gone.
-        ServiceSynthese::instance().attendre();
-    }
+    for (const QFutureWatcher<QString> &parole : paroles_)
+        connect(&parole, &QFutureWatcher<QString>::finished, this, [this, &parole] { motFini(parole); });
 }
 
 void DialogueAjoutMots::ajouterTexte()
@@ -171,11 +164,12 @@ void DialogueAjoutMots::lancer(const LignesMots &lignes)
     erreurs_ = QStringList(aParler_.size(), QString());
     total_ = int(aParler_.size());
     finis_ = 0;
+    lances_ = 0;
     if (total_ == 0) {
         finir();
         return;
     }
-    annule_ = std::make_shared<std::atomic_bool>(false);
+    annule_ = false;
     cmdAjouter_->setEnabled(false);
     txtMots_->setReadOnly(true);
     const bool longue = total_ > kPeuDeMots;
@@ -184,32 +178,39 @@ void DialogueAjoutMots::lancer(const LignesMots &lignes)
     progression_->setVisible(longue);
     cmdAnnuler_->setVisible(longue);
     cmdAnnuler_->setEnabled(true);
-    lblEtat_->setText(TextesAjoutMots::enCours.arg(aParler_.first().mot).arg(1).arg(total_));
-
-    for (int i = 0; i < total_; ++i) {
-        ServiceSynthese::instance().executer(
-            [this, i, annule = annule_, dossier = dossierSons_, mot = aParler_.at(i).mot] {
-                const QString erreur = *annule ? kAnnule : ecrireMotParle(dossier, mot);
-                QMetaObject::invokeMethod(this, [this, i, erreur] { motFini(i, erreur); }, Qt::QueuedConnection);
-            });
-    }
+    parlerSuivant();
 }
 
-void DialogueAjoutMots::motFini(int index, const QString &erreur)
+void DialogueAjoutMots::parlerSuivant()
 {
-    erreurs_[index] = erreur;
+    if ((annule_ || !synthese_) && lances_ == finis_) {
+        for (int i = finis_; i < total_; ++i)
+            erreurs_[i] = annule_ ? kAnnule : TextesAjoutMots::sansSynthese;
+        finir();
+        return;
+    }
+    lblEtat_->setText(TextesAjoutMots::enCours.arg(aParler_.at(finis_).mot).arg(finis_ + 1).arg(total_));
+    for (; !annule_ && synthese_ && lances_ < total_ && lances_ - finis_ < kEnVol; ++lances_)
+        paroles_[lances_ % kEnVol].setFuture(synthese_->enregistrer(dossierSons_, aParler_.at(lances_).mot));
+}
+
+void DialogueAjoutMots::motFini(const QFutureWatcher<QString> &parole)
+{
+    if (!enCours())
+        return;
+    // A future cancelled by the service (it was stopped) wrote nothing.
+    erreurs_[finis_] = parole.isCanceled() ? kAnnule : parole.result();
     ++finis_;
     progression_->setValue(finis_);
     if (finis_ < total_)
-        lblEtat_->setText(TextesAjoutMots::enCours.arg(aParler_.at(finis_).mot).arg(finis_ + 1).arg(total_));
+        parlerSuivant();
     else
         finir();
 }
 
 void DialogueAjoutMots::annuler()
 {
-    if (annule_)
-        *annule_ = true;
+    annule_ = true;
     cmdAnnuler_->setEnabled(false);
 }
 

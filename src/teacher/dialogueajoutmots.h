@@ -5,12 +5,12 @@
 // An imported list goes through the same work. Refused words are listed with
 // their reasons. Cancelling keeps the words already finished.
 #include "data/lignesmots.h"
+#include "platform/parole.h"
 
 #include <QDialog>
+#include <QFutureWatcher>
 #include <QStringList>
-#include <atomic>
 #include <functional>
-#include <memory>
 
 class QLabel;
 class QPlainTextEdit;
@@ -22,11 +22,13 @@ class DialogueAjoutMots : public QDialog {
 public:
     // existants: the words of the list. ajouter receives, once per run (and
     // after a cancel), the words to put in the list: new words whose recording
-    // was written, and listed words given a level.
-    DialogueAjoutMots(const QString &dossierInstallation, const QStringList &existants,
+    // was written, and listed words given a level. synthese speaks them (when
+    // null, no word can be recorded and the report says why).
+    DialogueAjoutMots(const QString &dossierInstallation, const QStringList &existants, Synthese *synthese,
                       std::function<void(const ListeMots &)> ajouter, QWidget *parent = nullptr);
-    // Waits for the word being spoken, if any; the others are dropped.
-    ~DialogueAjoutMots() override;
+    // Returns at once: the word being spoken, if any, ends on the engine's
+    // thread and its answer goes nowhere; the others are never started.
+    ~DialogueAjoutMots() override = default;
 
     // Records a word with the microphone instead of the synthesizer; true when
     // its recording was kept. While unset, no microphone button shows.
@@ -50,12 +52,14 @@ private:
     void ajouterTexte();
     void enregistrerLigne();
     void lancer(const LignesMots &lignes);
-    void motFini(int index, const QString &erreur);
+    void parlerSuivant();
+    void motFini(const QFutureWatcher<QString> &parole);
     void annuler();
     void finir();
 
     QString dossierSons_;
     QStringList existants_;
+    Synthese *synthese_;
     std::function<void(const ListeMots &)> ajouter_;
     std::function<bool(const QString &)> enregistrer_;
 
@@ -67,7 +71,7 @@ private:
     int total_ = 0;
     int finis_ = 0;
     bool fermerApres_ = false;
-    std::shared_ptr<std::atomic_bool> annule_;
+    bool annule_ = false;
 
     QPlainTextEdit *txtMots_ = nullptr;
     QPushButton *cmdAjouter_ = nullptr;
@@ -77,4 +81,13 @@ private:
     QPushButton *cmdFermer_ = nullptr;
     QPlainTextEdit *txtRapport_ = nullptr;
     QLabel *lblEtat_ = nullptr;
+
+    // A few words in flight: the engine speaks the next words while this
+    // thread takes the last one, a cancel drops the words not yet asked for,
+    // and the engine stays free for the rest of the program. Word i is
+    // watched by paroles_[i % kEnVol]. Last, so that they go first: no
+    // answer reaches a half-destroyed dialog.
+    static constexpr int kEnVol = 4;
+    int lances_ = 0;
+    QFutureWatcher<QString> paroles_[kEnVol];
 };

@@ -1,6 +1,5 @@
 // What the teacher does with one word of the list: hear it, have its
 // recording replaced, remove it (its recording goes to Corbeille).
-#include "audio/synthese.h"
 #include "audio/traitement.h"
 #include "data/enregistrement.h"
 #include "dialogueenregistrement.h"
@@ -13,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QMenu>
 
 namespace {
@@ -139,24 +139,37 @@ void FrmEnseignant::remplacerEnregistrement(const QString &mot)
         if (!ancien.isEmpty() && ancien != enregistrement.cheminEnregistrement())
             echec = mettreALaCorbeille(dossier, ancien);
     } else {
-        // Spoken into memory, then written as one new file beside the old
-        // recording and renamed over it: a failure leaves the old one, and
-        // nothing in the folder every pupil can write to is ever removed but
-        // that file.
-        const MotParle parle = ServiceSynthese::instance().prononcer(mot).get();
-        echec = parle.erreur;
-        if (echec.isEmpty()) {
-            const QByteArray octets = encoderWav(parle.echantillons, parle.frequence);
-            EnregistrementProvisoire provisoire(dossier, octets);
-            if (octets.isEmpty())
-                echec = TextesEnseignant::wavImpossible;
-            else if (!provisoire.ecriture().ok)
-                echec = provisoire.ecriture().detail;
-            if (echec.isEmpty() && !ancien.isEmpty())
-                echec = mettreALaCorbeille(dossier, ancien);
-            if (echec.isEmpty())
-                echec = provisoire.placer(QFileInfo(nouveau).fileName()).detail;
-        }
+        // Spoken into memory off the interface thread, then written as one
+        // new file beside the old recording and renamed over it: a failure
+        // leaves the old one, and nothing in the folder every pupil can write
+        // to is ever removed but that file. The watcher goes with the window.
+        if (!plateforme_.synthese)
+            return;
+        auto *parole = new QFutureWatcher<MotParle>(this);
+        connect(parole, &QFutureWatcher<MotParle>::finished, this, [this, parole, mot, dossier, ancien, nouveau] {
+            parole->deleteLater();
+            if (parole->isCanceled())
+                return;
+            const MotParle parle = parole->result();
+            QString echec = parle.erreur;
+            if (echec.isEmpty()) {
+                const QByteArray octets = encoderWav(parle.echantillons, parle.frequence);
+                EnregistrementProvisoire provisoire(dossier, octets);
+                if (octets.isEmpty())
+                    echec = TextesEnseignant::wavImpossible;
+                else if (!provisoire.ecriture().ok)
+                    echec = provisoire.ecriture().detail;
+                if (echec.isEmpty() && !ancien.isEmpty())
+                    echec = mettreALaCorbeille(dossier, ancien);
+                if (echec.isEmpty())
+                    echec = provisoire.placer(QFileInfo(nouveau).fileName()).detail;
+            }
+            plateforme_.messages->information(this, TextesEnseignant::titreRemplacer,
+                                              echec.isEmpty() ? TextesEnseignant::remplace.arg(mot)
+                                                              : TextesEnseignant::remplacementRate.arg(mot, echec));
+        });
+        parole->setFuture(plateforme_.synthese->prononcer(mot));
+        return;
     }
     plateforme_.messages->information(this, TextesEnseignant::titreRemplacer,
                                       echec.isEmpty() ? TextesEnseignant::remplace.arg(mot)

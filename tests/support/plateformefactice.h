@@ -1,13 +1,19 @@
 #pragma once
 // Test doubles for the platform services: they record what a window asked for
 // and answer what the test says, without any modal dialog or sound device.
+#include "audio/traitement.h"
 #include "platform/plateforme.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
 #include <QList>
+#include <QPromise>
+#include <cmath>
 #include <functional>
+#include <memory>
 #include <utility>
 
 struct MessageDemande {
@@ -155,6 +161,82 @@ public:
     QDate aujourdhui() override { return jour; }
 };
 
+// Speech synthesis a test drives: every word asked is kept, and answered at
+// once (a half-second tone, a real WAV for enregistrer) unless retenir is
+// set; held words are answered by repondre(), in order, or cancelled when
+// the double goes.
+class SyntheseFactice : public Synthese {
+public:
+    QStringList demandes;          // every word asked, in order
+    bool retenir = false;          // true: answers wait for repondre()
+    QString erreur;                // answered for every word when not empty
+
+    QFuture<MotParle> prononcer(const QString &mot) override
+    {
+        demandes.append(mot);
+        auto promesse = std::make_shared<QPromise<MotParle>>();
+        promesse->start();
+        attente_.append([this, promesse] {
+            promesse->addResult(parler());
+            promesse->finish();
+        });
+        return avancer(promesse->future());
+    }
+    QFuture<QString> enregistrer(const QString &dossierSons, const QString &mot) override
+    {
+        demandes.append(mot);
+        auto promesse = std::make_shared<QPromise<QString>>();
+        promesse->start();
+        attente_.append([this, promesse, chemin = dossierSons + u'/' + mot + QStringLiteral(".wav")] {
+            promesse->addResult(ecrire(chemin));
+            promesse->finish();
+        });
+        return avancer(promesse->future());
+    }
+    int enAttente() const { return int(attente_.size()); }
+    // Answers the n oldest held words (all when n < 0).
+    void repondre(int n = -1)
+    {
+        while (!attente_.isEmpty() && n-- != 0)
+            attente_.takeFirst()();
+    }
+
+private:
+    template <typename T>
+    QFuture<T> avancer(QFuture<T> future)
+    {
+        if (!retenir)
+            repondre();
+        return future;
+    }
+    MotParle parler() const
+    {
+        MotParle parle;
+        if (!erreur.isEmpty()) {
+            parle.erreur = erreur;
+            return parle;
+        }
+        parle.frequence = 22050;
+        for (int i = 0; i < parle.frequence / 2; ++i)
+            parle.echantillons.push_back(short(8000 * std::sin(i * 2 * 3.14159265 * 440 / parle.frequence)));
+        return parle;
+    }
+    QString ecrire(const QString &chemin) const
+    {
+        const MotParle parle = parler();
+        if (!parle.erreur.isEmpty())
+            return parle.erreur;
+        if (QFileInfo::exists(chemin) || QFileInfo(chemin).isSymLink())
+            return QStringLiteral("un enregistrement de ce mot existe déjà.");
+        QFile fichier(chemin);
+        const QByteArray octets = encoderWav(parle.echantillons, parle.frequence);
+        if (!fichier.open(QIODevice::NewOnly) || fichier.write(octets) != octets.size())
+            return fichier.errorString();
+        return QString();
+    }
+    QList<std::function<void()>> attente_;
+};
+
 // One of each, ready to hand to a window.
 struct PlateformeFactice {
     MessagesFactices messages;
@@ -164,10 +246,13 @@ struct PlateformeFactice {
     ImprimanteFactice imprimante;
     LanceurFactice lanceur;
     HorlogeFactice horloge;
+    SyntheseFactice synthese;
 
     Plateforme services()
     {
-        return {&messages, &polices, &ecran, &son, &imprimante, &lanceur, &horloge};
+        Plateforme p{&messages, &polices, &ecran, &son, &imprimante, &lanceur, &horloge};
+        p.synthese = &synthese;
+        return p;
     }
 };
 

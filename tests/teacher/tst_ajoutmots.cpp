@@ -1,8 +1,11 @@
 // Words added from the teacher window: typed in "Ajouter des mots…" or
-// imported with "Importer une liste…", spoken by the built-in synthesizer
-// into Sons, given their levels in Mots.dat; refused words reported.
+// imported with "Importer une liste…", spoken by the platform's synthesis
+// (a double here; the real engine is tried in tests/audio) into Sons, given
+// their levels in Mots.dat; refused words reported.
 #include "outils.h"
 #include "teacher/dialogueajoutmots.h"
+
+#include <QPointer>
 
 #include <sndfile.h>
 
@@ -313,6 +316,83 @@ private slots:
         for (qsizetype k = 0; k < refus.size(); ++k)
             QVERIFY2(lus[k].startsWith(refus[k]), qPrintable(lus[k]));
         QCOMPARE(fen.p.messages.titres(), QStringList{u"Importer une liste de mots"_s});   // the file chooser only
+    }
+
+    // The teacher stops a long import while a word is being spoken, by
+    // "Annuler", by "Fermer", or by closing the teacher window: nothing waits
+    // for the synthesizer, the words in flight are kept when the dialog is
+    // still there to take them, the others are never asked for, and an
+    // answer arriving after the windows are gone reaches nothing.
+    void arreterPendantParole_data()
+    {
+        QTest::addColumn<QString>("geste");
+        QTest::newRow("annuler") << u"annuler"_s;
+        QTest::newRow("fermer le dialogue") << u"fermer"_s;
+        QTest::newRow("fermer la fenêtre") << u"fenetre"_s;
+    }
+    void arreterPendantParole()
+    {
+        QFETCH(QString, geste);
+        Fenetre fen({});
+        fen.p.synthese.retenir = true;
+        fen.clic(u"cmdAjouterMots"_s);
+        QPointer<DialogueAjoutMots> dialogue = fen.f->findChild<DialogueAjoutMots *>();
+        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"ba 1\nbo 1\nbi 1\nbu 1\nbe 1\nca 1\nco 1\nci 1"_s);
+        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
+        // Four words in flight: the fifth is asked once the first is done.
+        QCOMPARE(fen.p.synthese.demandes, (QStringList{u"ba"_s, u"bo"_s, u"bi"_s, u"bu"_s}));
+        fen.p.synthese.repondre(1);
+        QTRY_COMPARE(fen.p.synthese.demandes.size(), 5);
+        QCOMPARE(fen.p.synthese.enAttente(), 4);
+        QVERIFY(dialogue->enCours());
+
+        if (geste == u"annuler")
+            QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutAnnuler"_s), Qt::LeftButton);
+        else if (geste == u"fermer")
+            QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutFermer"_s), Qt::LeftButton);
+        else
+            fen.f.reset();
+        fen.p.synthese.repondre();   // the words in flight end after the gesture
+        QTest::qWait(50);
+        QCOMPARE(fen.p.synthese.demandes, (QStringList{u"ba"_s, u"bo"_s, u"bi"_s, u"bu"_s, u"be"_s}));
+        QCOMPARE(fen.p.synthese.enAttente(), 0);
+        if (geste == u"fenetre") {
+            QVERIFY(!dialogue);
+            return;
+        }
+        QByteArray motsDat;
+        for (const char *mot : {"ba", "bo", "bi", "bu", "be"})
+            motsDat += ligneMots(mot, "1");
+        QCOMPARE(fen.inst.lire(u"Mots.dat"_s), motsDat);
+        if (geste == u"annuler") {
+            QVERIFY(dialogue && dialogue->isVisible() && !dialogue->enCours());
+            QVERIFY2(lignesRapport(dialogue).contains(u"Ajout annulé. Mots non ajoutés : 3."_s), qPrintable(dialogue->rapport()));
+        } else {
+            QTRY_VERIFY(!dialogue);   // closed and deleted once the word in progress was taken
+        }
+    }
+
+    // A failing synthesizer, or none at all: every word is reported with its
+    // reason and nothing is added.
+    void sansVoix()
+    {
+        Fenetre fen({});
+        fen.p.synthese.erreur = u"la voix est en panne."_s;
+        fen.clic(u"cmdAjouterMots"_s);
+        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
+        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"chat\nchien"_s);
+        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
+        QVERIFY(attendreAjout(fen));
+        QCOMPARE(lignesRapport(dialogue), (QStringList{u"Aucun mot n'a été ajouté."_s, u"Mots non enregistrés :"_s,
+                                                       u"  « chat » : la voix est en panne."_s,
+                                                       u"  « chien » : la voix est en panne."_s}));
+        QCOMPARE(sons(fen.inst), QStringList());
+
+        DialogueAjoutMots muet(fen.inst.dossier.path(), {}, nullptr, [](const ListeMots &) { QFAIL("rien à ajouter"); });
+        muet.findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"lune"_s);
+        QTest::mouseClick(muet.findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
+        QVERIFY(!muet.enCours());
+        QVERIFY2(muet.rapport().contains(u"« lune » : la voix de l'ordinateur n'est pas disponible."_s), qPrintable(muet.rapport()));
     }
 };
 

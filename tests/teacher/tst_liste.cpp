@@ -1,6 +1,5 @@
 // Tests of the teacher window's word list: the filters, one level for every
 // word shown, hearing a word, removing it, the replacement hook, the rows.
-#include "audio/synthese.h"
 #include "outils.h"
 #include "teacher/textesenseignant.h"
 
@@ -242,6 +241,7 @@ private slots:
         Fenetre t({"chat", "chien"});
         t.p.messages.reponseChoix = 0;
         t.menu(1, u"actRemplacer"_s);
+        QTRY_COMPARE(t.p.messages.demandes.size(), 2);
         QCOMPARE(t.inst.lire(u"Corbeille/chien.wav"_s), QByteArray("RIFF"));
         const QByteArray nouveau = t.inst.lire(u"Sons/chien.wav"_s);
         QVERIFY2(nouveau.startsWith("RIFF") && nouveau.size() > 10000, qPrintable(QString::number(nouveau.size())));
@@ -275,6 +275,7 @@ private slots:
         const QMap<QString, QByteArray> avant = contenu(victime);
 
         Fenetre t({"chat", "chien"});
+        t.p.synthese.retenir = true;
         const QString dossier = t.inst.dossier.path();
         const QString sons = t.inst.fichier(u"Sons"_s);
         if (piege == u"Sons") {
@@ -293,7 +294,6 @@ private slots:
         t.p.messages.pendantMessage = [&] {
             if (espion.joinable())
                 return;
-            ServiceSynthese::instance().executer([libre] { libre.wait_for(std::chrono::seconds(5)); });
             espion = std::thread([&] {
                 const auto debut = std::chrono::steady_clock::now();
                 bool tenu = true;
@@ -312,6 +312,9 @@ private slots:
         };
         const int k = ligne(t, u"chien"_s);
         t.menu(k, u"actRemplacer"_s);
+        libre.wait();
+        t.p.synthese.repondre();
+        QTRY_COMPARE(t.p.messages.demandes.size(), 2);
         fini = true;
         espion.join();
         t.p.messages.pendantMessage = nullptr;

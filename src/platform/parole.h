@@ -1,0 +1,29 @@
+#pragma once
+// The speech synthesis service of the platform (see plateforme.h), in QtCore
+// only, so that the engine behind it needs no window system.
+#include <QFuture>
+#include <QString>
+
+#include <vector>
+
+// Speech synthesis. The engine runs on a thread of its own: every call
+// returns at once, and its future ends when the word is done, the words in
+// the order asked. A future that is cancelled before its turn is skipped.
+// A window takes the results through a QFutureWatcher it owns, so no answer
+// ever reaches a window that has gone (with Qt 6.4, QFuture::then with a
+// context object asserts when that object goes first).
+struct MotParle {
+    QString erreur;                  // why there are no samples, in French
+    std::vector<short> echantillons; // 16-bit mono
+    int frequence = 0;               // samples a second
+};
+
+class Synthese {
+public:
+    virtual ~Synthese() = default;
+    // The word spoken into memory, with a short silence before and after.
+    virtual QFuture<MotParle> prononcer(const QString &mot) = 0;
+    // The word spoken and written as dossierSons/<mot>.wav, never over an
+    // existing file: empty when written, else why not (in French).
+    virtual QFuture<QString> enregistrer(const QString &dossierSons, const QString &mot) = 0;
+};

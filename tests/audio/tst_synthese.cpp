@@ -1,0 +1,133 @@
+// The real synthesis service, libespeak-ng with its French voice: words
+// written into Sons as 16-bit mono WAV files every account can read, never
+// over an existing file, spoken into memory, converted to phonemes; and the
+// engine's one thread, which neither the interface thread nor a service that
+// goes away ever waits for.
+#include "audio/synthese.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtConcurrent/QtConcurrentRun>
+#include <QtTest>
+
+#include <sndfile.h>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+struct SonLu {
+    bool lu = false;
+    double secondes = 0;
+    double rms = 0;
+    int canaux = 0;
+    int format = 0;
+};
+
+SonLu lireSon(const QString &chemin)
+{
+    SF_INFO info{};
+    SNDFILE *f = sf_open(QFile::encodeName(chemin).constData(), SFM_READ, &info);
+    if (!f)
+        return {};
+    std::vector<double> echantillons(size_t(info.frames) * size_t(info.channels));
+    const sf_count_t lus = sf_readf_double(f, echantillons.data(), info.frames);
+    sf_close(f);
+    double somme = 0;
+    for (double e : echantillons)
+        somme += e * e;
+    return {lus == info.frames, double(info.frames) / info.samplerate,
+            echantillons.empty() ? 0 : std::sqrt(somme / double(echantillons.size())), info.channels, info.format};
+}
+}  // namespace
+
+class TestSynthese : public QObject {
+    Q_OBJECT
+
+private slots:
+    void enregistrer_data()
+    {
+        QTest::addColumn<QString>("mot");
+        QTest::newRow("accent et apostrophe") << u"l'élève"_s;
+        QTest::newRow("espaces") << u"pomme de terre"_s;
+        QTest::newRow("trait d'union") << u"arc-en-ciel"_s;
+        QTest::newRow("œ") << u"œuf"_s;
+    }
+    void enregistrer()
+    {
+        QFETCH(QString, mot);
+        QTemporaryDir sons;
+        SyntheseEspeak synthese;
+        QFutureWatcher<QString> parole;
+        QSignalSpy fini(&parole, &QFutureWatcher<QString>::finished);
+        parole.setFuture(synthese.enregistrer(sons.path(), mot));
+        QVERIFY(fini.wait(30000));
+        QCOMPARE(parole.result(), QString());
+        const QString chemin = sons.filePath(mot + u".wav"_s);
+        const SonLu son = lireSon(chemin);
+        QVERIFY(son.lu);
+        QCOMPARE(son.canaux, 1);
+        QCOMPARE(son.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+        QVERIFY2(son.secondes >= 0.3 && son.secondes <= 3.0, qPrintable(QString::number(son.secondes)));
+        QVERIFY2(son.rms > 0.02, qPrintable(QString::number(son.rms)));
+        QVERIFY(QFileInfo(chemin).permissions() & QFileDevice::ReadOther);
+        QCOMPARE(QDir(sons.path()).entryList(QDir::Files | QDir::Hidden), QStringList{mot + u".wav"_s});
+
+        // A second time: the file is kept as it is, and the teacher told why.
+        const QByteArray avant = [&] { QFile f(chemin); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QString encore = synthese.enregistrer(sons.path(), mot).result();
+        QVERIFY2(encore.contains(u"existe déjà"_s), qPrintable(encore));
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), avant);
+    }
+
+    // Spoken into memory, in the order asked, on one thread that is never
+    // the caller's; the phonemes tell words that sound alike.
+    void prononcerEtComparer()
+    {
+        SyntheseEspeak synthese;
+        QList<QFuture<MotParle>> paroles;
+        for (const QString &mot : {u"chat"_s, u"hérisson"_s, u"lune"_s})
+            paroles << synthese.prononcer(mot);
+        // Another caller at the same time: the engine is never used twice at once.
+        const QFuture<QString> phonemes = QtConcurrent::run([] { return phonemesMot(u"maison"_s); });
+        for (QFuture<MotParle> &p : paroles) {
+            const MotParle parle = p.result();
+            QCOMPARE(parle.erreur, QString());
+            QVERIFY(parle.frequence > 8000);
+            QVERIFY(parle.echantillons.size() > size_t(parle.frequence) / 5);
+        }
+        QCOMPARE(phonemes.result(), phonemesMot(u"méson"_s));
+        QVERIFY(phonemesMot(u"maison"_s) != phonemesMot(u"mouton"_s));
+    }
+
+    // A service dropped with words still queued returns at once; the words
+    // not started are skipped when cancelled, and the engine still answers.
+    void abandonner()
+    {
+        QTemporaryDir sons;
+        QList<QFuture<QString>> paroles;
+        {
+            SyntheseEspeak synthese;
+            for (int i = 0; i < 20; ++i)
+                paroles << synthese.enregistrer(sons.path(), u"mot%1"_s.arg(i));
+        }
+        for (QFuture<QString> &p : paroles)
+            p.cancel();
+        for (QFuture<QString> &p : paroles)
+            p.waitForFinished();
+        const int ecrits = int(QDir(sons.path()).entryList({u"*.wav"_s}, QDir::Files).size());
+        QVERIFY2(ecrits < 20, qPrintable(QString::number(ecrits)));
+        SyntheseEspeak autre;
+        QCOMPARE(autre.prononcer(u"fin"_s).result().erreur, QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSynthese)
+#include "tst_synthese.moc"
