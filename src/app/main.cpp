@@ -63,12 +63,8 @@ int main(int argc, char *argv[])
     // Before any QApplication, which needs a display: --help and --version
     // answer on a text console too.
     const LigneCommande ligne = lireLigneCommande(argumentsBruts(argc, argv), kProgramme);
-    switch (ligne.suite) {
-    case LigneCommande::Suite::Aide:
-    case LigneCommande::Suite::Version: QTextStream(stdout) << ligne.texte; return 0;
-    case LigneCommande::Suite::Erreur: QTextStream(stderr) << ligne.texte << '\n'; return 1;
-    case LigneCommande::Suite::Demarrer: break;
-    }
+    if (const int code = repondreLigneCommande(ligne); code >= 0)
+        return code;
 
     if (ligne.demande(kOptionVerifier)) {
         QCoreApplication application(argc, argv);

@@ -40,12 +40,8 @@ ResultatInstallation installerDansDossierDonnees(const QString &dossierDemande)
 int main(int argc, char **argv)
 {
     const LigneCommande ligne = lireLigneCommande(argumentsBruts(argc, argv), kProgramme);
-    switch (ligne.suite) {
-    case LigneCommande::Suite::Aide:
-    case LigneCommande::Suite::Version: QTextStream(stdout) << ligne.texte; return 0;
-    case LigneCommande::Suite::Erreur: QTextStream(stderr) << ligne.texte << '\n'; return 1;
-    case LigneCommande::Suite::Demarrer: break;
-    }
+    if (const int code = repondreLigneCommande(ligne); code >= 0)
+        return code;
 
     if (ligne.demande(kOptionCache)) {
         QCoreApplication application(argc, argv);

@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QTextStream>
 
 #include <algorithm>
 
@@ -227,6 +228,17 @@ QString aide(const ProgrammeLigneCommande &programme)
 }
 
 }  // namespace
+
+int repondreLigneCommande(const LigneCommande &ligne)
+{
+    switch (ligne.suite) {
+    case LigneCommande::Suite::Aide:
+    case LigneCommande::Suite::Version: QTextStream(stdout) << ligne.texte; return 0;
+    case LigneCommande::Suite::Erreur: QTextStream(stderr) << ligne.texte << '\n'; return 1;
+    case LigneCommande::Suite::Demarrer: break;
+    }
+    return -1;
+}
 
 QStringList argumentsBruts(int argc, char **argv)
 {

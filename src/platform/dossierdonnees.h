@@ -44,6 +44,11 @@ struct LigneCommande {
 // Qt's own options (-platform, -style, ...) are let through for QApplication.
 LigneCommande lireLigneCommande(const QStringList &arguments, const ProgrammeLigneCommande &programme);
 
+// What the program does before any window for that command line: prints the
+// help or the version (exit code 0) or the error (exit code 1); -1 when it
+// is to start.
+int repondreLigneCommande(const LigneCommande &ligne);
+
 // argv as QCoreApplication::arguments() would give it.
 QStringList argumentsBruts(int argc, char **argv);
 
