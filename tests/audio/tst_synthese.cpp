@@ -14,37 +14,11 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <QtTest>
 
-#include <sndfile.h>
+#include "support/sonlu.h"
 
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-struct SonLu {
-    bool lu = false;
-    double secondes = 0;
-    double rms = 0;
-    int canaux = 0;
-    int format = 0;
-};
-
-SonLu lireSon(const QString &chemin)
-{
-    SF_INFO info{};
-    SNDFILE *f = sf_open(QFile::encodeName(chemin).constData(), SFM_READ, &info);
-    if (!f)
-        return {};
-    std::vector<double> echantillons(size_t(info.frames) * size_t(info.channels));
-    const sf_count_t lus = sf_readf_double(f, echantillons.data(), info.frames);
-    sf_close(f);
-    double somme = 0;
-    for (double e : echantillons)
-        somme += e * e;
-    return {lus == info.frames, double(info.frames) / info.samplerate,
-            echantillons.empty() ? 0 : std::sqrt(somme / double(echantillons.size())), info.channels, info.format};
-}
-}  // namespace
 
 class TestSynthese : public QObject {
     Q_OBJECT
