@@ -5,7 +5,7 @@
 #include "anneejournal.h"
 #include "audio/synthese.h"
 #include "data/journal.h"
-#include "overview/erreurs.h"
+#include "engine/erreurs.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -41,7 +41,7 @@ void BM_ClasseFroide(benchmark::State &state)
     for (auto _ : state) {
         int erreurs = 0;
         for (int e = 0; e < kEleves; ++e)
-            erreurs += ResumerErreursEleve(dossier.path(), QStringLiteral("Élève %1").arg(e)).erreurs;
+            erreurs += ResumerErreursEleve(dossier.path(), QStringLiteral("Élève %1").arg(e), phonemesSynthese()).erreurs;
         benchmark::DoNotOptimize(erreurs);
     }
 }
@@ -54,11 +54,11 @@ void BM_Classe(benchmark::State &state)
     for (int e = 0; e < kEleves; ++e)
         ecrireAnnee(dossier.path(), QStringLiteral("Élève %1").arg(e), quint32(1000 + e));
     for (int e = 0; e < kEleves; ++e)
-        ResumerErreursEleve(dossier.path(), QStringLiteral("Élève %1").arg(e));
+        ResumerErreursEleve(dossier.path(), QStringLiteral("Élève %1").arg(e), phonemesSynthese());
     for (auto _ : state) {
         int erreurs = 0;
         for (int e = 0; e < kEleves; ++e)
-            erreurs += ResumerErreursEleve(dossier.path(), QStringLiteral("Élève %1").arg(e)).erreurs;
+            erreurs += ResumerErreursEleve(dossier.path(), QStringLiteral("Élève %1").arg(e), phonemesSynthese()).erreurs;
         benchmark::DoNotOptimize(erreurs);
     }
 }
@@ -69,9 +69,9 @@ void BM_UnEleve(benchmark::State &state)
 {
     QTemporaryDir dossier;
     ecrireAnnee(dossier.path(), QStringLiteral("Paul"), 7);
-    ResumerErreursEleve(dossier.path(), QStringLiteral("Paul"));
+    ResumerErreursEleve(dossier.path(), QStringLiteral("Paul"), phonemesSynthese());
     for (auto _ : state)
-        benchmark::DoNotOptimize(ResumerErreursEleve(dossier.path(), QStringLiteral("Paul")).erreurs);
+        benchmark::DoNotOptimize(ResumerErreursEleve(dossier.path(), QStringLiteral("Paul"), phonemesSynthese()).erreurs);
 }
 BENCHMARK(BM_UnEleve)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

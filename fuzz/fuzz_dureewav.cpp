@@ -2,7 +2,7 @@
 // length beyond what a word can last.
 #include "commun.h"
 
-#include "platform/dureewav.h"
+#include "audio/dureewav.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // OrthoVal: the main window over the data folder decided at start-up (see
-// platform/dossierdonnees.h).
+// data/dossierdonnees.h).
 //   orthoval [--donnees DOSSIER] [--verifier] [--help] [--version]
 #include "data/etatprogramme.h"
 #include "installer/preparerdonnees.h"
 #include "pupil/frmeleve.h"
-#include "platform/dossierdonnees.h"
+#include "data/dossierdonnees.h"
 #include "platform/finsession.h"
 #include "platform/plateformeqt.h"
 #include "shell/frmorthoval.h"

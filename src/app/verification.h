@@ -4,7 +4,7 @@
 // the data are, how many words a pupil can practise and whether the words
 // can be heard; no window. 0 when a pupil can practise.
 #include "installer/preparerdonnees.h"
-#include "platform/dossierdonnees.h"
+#include "data/dossierdonnees.h"
 
 #include <QTextStream>
 

@@ -242,3 +242,8 @@ void prevoirPhonemes(const QStringList &mots)
     for (qsizetype i = 0; i < nouveaux.size(); ++i)
         phonemesConnus.insert(nouveaux[i], phonemes[i]);
 }
+
+SourcePhonemes phonemesSynthese()
+{
+    return {phonemesMot, prevoirPhonemes};
+}

@@ -8,6 +8,7 @@
 // thread pool of one), in the order asked. Windows reach it through the
 // Synthese service of the platform (SyntheseEspeak below), whose futures
 // they watch; nothing ever waits for it on the interface thread.
+#include "engine/erreurs.h"
 #include "platform/parole.h"
 
 #include <QString>
@@ -44,3 +45,6 @@ QString phonemesMot(const QString &mot);
 // turn of the engine's thread (many words cost far less than one at a time).
 // Waits like phonemesMot.
 void prevoirPhonemes(const QStringList &mots);
+
+// phonemesMot and prevoirPhonemes, for classifying mistakes.
+SourcePhonemes phonemesSynthese();

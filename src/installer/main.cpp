@@ -1,12 +1,12 @@
 // Sons.exe: installs the starter sound library into the data folder (the
 // program's folder, a configured one or the per-user one: the same rule as
-// the program, see platform/dossierdonnees.h). The
+// the program, see data/dossierdonnees.h). The
 // program starts it with --cache when the Sons folder is missing at start-up
 // (no window); the teacher button starts it without, and then it shows what
 // it did.
 #include "fenetreinstallation.h"
 #include "installerbibliotheque.h"
-#include "platform/dossierdonnees.h"
+#include "data/dossierdonnees.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 // folder is created, and a folder that is not the program's own gets the
 // starter library (Sons/ and a Mots.dat with the suggested levels) when it
 // has no Sons yet. The program's own folder keeps its older way: Sons.exe.
-#include "platform/dossierdonnees.h"
+#include "data/dossierdonnees.h"
 
 #include <QString>
 

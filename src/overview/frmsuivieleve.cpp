@@ -6,7 +6,7 @@
 #include "engine/selection.h"
 #include "modelesuivi.h"
 #include "panneauerreurs.h"
-#include "pupil/rapport.h"
+#include "engine/rapport.h"
 #include "textessuivi.h"
 
 #include <QComboBox>

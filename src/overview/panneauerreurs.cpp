@@ -1,5 +1,7 @@
 #include "panneauerreurs.h"
 
+#include "audio/synthese.h"
+
 #include "engine/alignement.h"
 
 #include <QFrame>
@@ -90,7 +92,7 @@ PanneauErreurs::PanneauErreurs(QWidget *parent) : QWidget(parent)
 
 void PanneauErreurs::AfficherEleve(const QString &dossier, const QString &eleve, int maxRecentes)
 {
-    AfficherBilan(eleve, ResumerErreursEleve(dossier, eleve, maxRecentes));
+    AfficherBilan(eleve, ResumerErreursEleve(dossier, eleve, phonemesSynthese(), maxRecentes));
 }
 
 void PanneauErreurs::AfficherBilan(const QString &eleve, const BilanErreurs &bilan)

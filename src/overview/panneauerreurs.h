@@ -3,7 +3,7 @@
 // the newest wrong answers, each written above the right spelling letter by
 // letter with the differing letters marked (colour, bold and underline, so a
 // black and white print shows them too), and what kind of mistake it is.
-#include "erreurs.h"
+#include "engine/erreurs.h"
 
 #include <QWidget>
 

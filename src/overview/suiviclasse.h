@@ -4,7 +4,7 @@
 // the pupil last came. Read only: no file is written, no lock is taken (a
 // pupil at work still has a whole file on disk, the one of his last visit).
 #include "data/listemots.h"
-#include "erreurs.h"
+#include "engine/erreurs.h"
 #include "data/tableprogression.h"
 
 #include <QDate>

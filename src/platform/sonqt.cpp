@@ -1,4 +1,4 @@
-#include "dureewav.h"
+#include "audio/dureewav.h"
 #include "plateformeqt.h"
 
 #include <QCoreApplication>

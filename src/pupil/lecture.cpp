@@ -3,7 +3,7 @@
 
 #include "data/enregistrement.h"
 #include "exercice/seance.h"
-#include "rapport.h"
+#include "engine/rapport.h"
 #include "textes.h"
 
 #include <QPointer>

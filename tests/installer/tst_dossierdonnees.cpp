@@ -2,7 +2,7 @@
 // program folder, configuration files, a per-user folder, a school share),
 // and the first start that fills the per-user folder.
 #include "data/listemots.h"
-#include "platform/dossierdonnees.h"
+#include "data/dossierdonnees.h"
 #include "preparerdonnees.h"
 
 #include <QProcess>

@@ -4,7 +4,7 @@
 #include "platform/impression.h"
 #include "platform/plateformeqt.h"
 #include "platform/sortieimpression.h"
-#include "pupil/rapport.h"
+#include "engine/rapport.h"
 #include "support/utilisateurimpression.h"
 
 #include <QPrinter>

@@ -7,7 +7,7 @@
 #include "data/eleves.h"
 #include "data/listemots.h"
 #include "data/reglages.h"
-#include "platform/dureewav.h"
+#include "audio/dureewav.h"
 
 #include <QDirIterator>
 #include <QProcess>

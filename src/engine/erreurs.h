@@ -6,8 +6,9 @@
 // double consonant, an accent that does not change the sound, an apostrophe,
 // hyphen, space or capital, or other letters.
 //
-// Whether two spellings sound the same is decided by the synthesizer's own
-// French text-to-phoneme conversion (phonemesMot), not by a table of ours.
+// Whether two spellings sound the same is decided by a text-to-phoneme
+// conversion (the synthesizer's own French one in the program), not by a
+// table of ours.
 #include "data/journal.h"
 
 #include <QDate>
@@ -16,6 +17,7 @@
 #include <QTime>
 
 #include <array>
+#include <functional>
 
 enum class SorteErreur {
     SonChange,         // other sounds than the word's
@@ -42,9 +44,16 @@ QString libelleCourt(SorteErreur sorte);
 SorteErreur ClasserErreur(const QString &tapee, const QString &attendue, const QString &phonemesTapee,
                           const QString &phonemesAttendue);
 
-// The same with the synthesizer's phonemes; remembered per (answer, word)
-// pair for the whole run, since the same misspellings come back.
-SorteErreur ClasserErreur(const QString &tapee, const QString &attendue);
+// Where the phonemes of a spelling come from. phonemes: empty when not
+// known. prevoir (may be empty): given every spelling of a journal before
+// they are classified one by one, when converting many at once costs less.
+struct SourcePhonemes {
+    std::function<QString(const QString &)> phonemes;
+    std::function<void(const QStringList &)> prevoir;
+};
+
+// The same with the phonemes from the source.
+SorteErreur ClasserErreur(const QString &tapee, const QString &attendue, const SourcePhonemes &source);
 
 struct ErreurRecente {
     QDate date;
@@ -65,5 +74,6 @@ struct BilanErreurs {
 
 // Counts every wrong answer of the journal by kind and keeps the newest
 // maxRecentes of them for display.
-BilanErreurs ResumerErreurs(const LectureJournal &journal, int maxRecentes = 30);
-BilanErreurs ResumerErreursEleve(const QString &dossier, const QString &eleve, int maxRecentes = 30);
+BilanErreurs ResumerErreurs(const LectureJournal &journal, const SourcePhonemes &source, int maxRecentes = 30);
+BilanErreurs ResumerErreursEleve(const QString &dossier, const QString &eleve, const SourcePhonemes &source,
+                                 int maxRecentes = 30);

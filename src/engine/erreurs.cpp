@@ -1,12 +1,8 @@
 #include "erreurs.h"
 
-#include "audio/synthese.h"
-#include "engine/alignement.h"
-
-#include <QHash>
+#include "alignement.h"
 
 #include <algorithm>
-#include <mutex>
 
 namespace {
 
@@ -134,25 +130,14 @@ SorteErreur ClasserErreur(const QString &tapee, const QString &attendue, const Q
     return sorteOrthographe(tapee, attendue);
 }
 
-SorteErreur ClasserErreur(const QString &tapee, const QString &attendue)
+SorteErreur ClasserErreur(const QString &tapee, const QString &attendue, const SourcePhonemes &source)
 {
-    static std::mutex verrou;
-    static QHash<QString, SorteErreur> connues;
-    const QString cle = tapee + u'\t' + attendue;
-    {
-        std::lock_guard garde(verrou);
-        if (const auto trouvee = connues.constFind(cle); trouvee != connues.cend())
-            return *trouvee;
-    }
-    const SorteErreur sorte = tapee.trimmed().isEmpty()
-        ? SorteErreur::SonChange
-        : ClasserErreur(tapee, attendue, phonemesMot(tapee), phonemesMot(attendue));
-    std::lock_guard garde(verrou);
-    connues.insert(cle, sorte);
-    return sorte;
+    if (tapee.trimmed().isEmpty())
+        return SorteErreur::SonChange;
+    return ClasserErreur(tapee, attendue, source.phonemes(tapee), source.phonemes(attendue));
 }
 
-BilanErreurs ResumerErreurs(const LectureJournal &journal, int maxRecentes)
+BilanErreurs ResumerErreurs(const LectureJournal &journal, const SourcePhonemes &source, int maxRecentes)
 {
     BilanErreurs bilan;
     bilan.incomplet = journal.incomplet;
@@ -161,12 +146,13 @@ BilanErreurs ResumerErreurs(const LectureJournal &journal, int maxRecentes)
     for (const LigneJournal &ligne : journal.lignes)
         if (!ligne.juste)
             orthographes << ligne.tapee << ligne.mot;
-    prevoirPhonemes(orthographes);
+    if (source.prevoir)
+        source.prevoir(orthographes);
     // Newest first: the journal is in the order of writing.
     for (auto ligne = journal.lignes.crbegin(); ligne != journal.lignes.crend(); ++ligne) {
         if (ligne->juste)
             continue;
-        const SorteErreur sorte = ClasserErreur(ligne->tapee, ligne->mot);
+        const SorteErreur sorte = ClasserErreur(ligne->tapee, ligne->mot, source);
         ++bilan.erreurs;
         ++bilan.parSorte[size_t(sorte)];
         if (bilan.recentes.size() < maxRecentes)
@@ -175,7 +161,8 @@ BilanErreurs ResumerErreurs(const LectureJournal &journal, int maxRecentes)
     return bilan;
 }
 
-BilanErreurs ResumerErreursEleve(const QString &dossier, const QString &eleve, int maxRecentes)
+BilanErreurs ResumerErreursEleve(const QString &dossier, const QString &eleve, const SourcePhonemes &source,
+                                 int maxRecentes)
 {
-    return ResumerErreurs(LireJournal(dossier, eleve), maxRecentes);
+    return ResumerErreurs(LireJournal(dossier, eleve), source, maxRecentes);
 }
