@@ -1,5 +1,6 @@
 #include "verification.h"
 
+#include "data/enregistrement.h"
 #include "data/listemots.h"
 #include "platform/plateformeqt.h"
 
@@ -18,10 +19,9 @@ int verifierInstallation(const ChoixDonnees &choix, const PreparationDonnees &pr
 
     bool pret = true;
     const LectureListeMots lecture = LireListeMotsEleve(choix.dossier);
-    const QDir sons(QDir(choix.dossier).filePath(kDossierSons));
     int mots = 0;
     for (const EntreeMot &entree : lecture.liste)
-        if (!entree.niveau.isEmpty() && QFileInfo(sons.filePath(entree.mot + QStringLiteral(".wav"))).isFile())
+        if (!entree.niveau.isEmpty() && !cheminEnregistrement(choix.dossier, entree.mot).isEmpty())
             ++mots;
     if (lecture.etat == LectureListeMots::Etat::Lue && mots > 0) {
         sortie << QStringLiteral("Mots à étudier, avec leur niveau et leur enregistrement : %1.").arg(mots) << '\n';

@@ -1,17 +1,15 @@
 #include "synthese.h"
 
-#include "data/ecriture.h"
+#include "traitement.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QTemporaryFile>
 #include <QPromise>
 #include <QThreadPool>
 
 #include <espeak-ng/speak_lib.h>
-#include <sndfile.h>
 
 #include <memory>
 #include <mutex>
@@ -79,43 +77,16 @@ MotParle synthetiserMot(const QString &mot)
     return parle;
 }
 
-QString ecrireMotParle(const QString &dossierSons, const QString &mot)
+QString ecrireMotParle(const QString &dossierInstallation, const QString &mot)
 {
     if (!demarrer())
         return kMoteurAbsent;
-    const QString cible = dossierSons + QLatin1Char('/') + mot + QStringLiteral(".wav");
-    if (QFileInfo::exists(cible) || QFileInfo(cible).isSymLink())
-        return QStringLiteral("un enregistrement de ce mot existe déjà.");
-
+    if (!cheminEnregistrement(dossierInstallation, mot).isEmpty())
+        return kEnregistrementExistant;
     const MotParle parle = synthetiserMot(mot);
     if (!parle.erreur.isEmpty())
         return parle.erreur;
-    const std::vector<short> &echantillons = parle.echantillons;
-
-    QTemporaryFile temporaire(dossierSons + QStringLiteral("/.mot-XXXXXX.tmp"));
-    if (!temporaire.open())
-        return expliquerEchecEcriture(cible, true, temporaire.errorString());
-    SF_INFO format{};
-    format.samplerate = frequence;
-    format.channels = 1;
-    format.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE *son = sf_open_fd(temporaire.handle(), SFM_WRITE, &format, SF_FALSE);
-    if (!son)
-        return expliquerEchecEcriture(cible, true, QString::fromLocal8Bit(sf_strerror(nullptr)));
-    const sf_count_t ecrits = sf_write_short(son, echantillons.data(), sf_count_t(echantillons.size()));
-    const QString raison = QString::fromLocal8Bit(sf_strerror(son));
-    sf_close(son);
-    if (ecrits != sf_count_t(echantillons.size()) || !temporaire.flush())
-        return expliquerEchecEcriture(cible, false, raison);
-    // A temporary file is private to its owner; a recording must be heard by
-    // every pupil's account on a shared computer.
-    temporaire.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                              | QFileDevice::ReadOther);
-    // QFile::rename never replaces: a file that appeared meanwhile is kept.
-    if (!temporaire.rename(cible))
-        return expliquerEchecEcriture(cible, false, temporaire.errorString());
-    temporaire.setAutoRemove(false);
-    return QString();
+    return enregistrerMot(dossierInstallation, mot, parle.echantillons, parle.frequence, Remplacement::Jamais).detail;
 }
 
 QString convertirEnPhonemes(const QString &mot)
@@ -202,9 +173,9 @@ QFuture<MotParle> SyntheseEspeak::prononcer(const QString &mot)
     return surLeFilMoteur<MotParle>([mot] { return synthetiserMot(mot); });
 }
 
-QFuture<QString> SyntheseEspeak::enregistrer(const QString &dossierSons, const QString &mot)
+QFuture<QString> SyntheseEspeak::enregistrer(const QString &dossierInstallation, const QString &mot)
 {
-    return surLeFilMoteur<QString>([dossierSons, mot] { return ecrireMotParle(dossierSons, mot); });
+    return surLeFilMoteur<QString>([dossierInstallation, mot] { return ecrireMotParle(dossierInstallation, mot); });
 }
 
 QString phonemesMot(const QString &mot)

@@ -17,17 +17,17 @@
 class SyntheseEspeak : public Synthese {
 public:
     QFuture<MotParle> prononcer(const QString &mot) override;
-    QFuture<QString> enregistrer(const QString &dossierSons, const QString &mot) override;
+    QFuture<QString> enregistrer(const QString &dossierInstallation, const QString &mot) override;
 };
 
 // Speaks the word into memory, with a short silence before and after. Only
 // on the engine's thread.
 MotParle synthetiserMot(const QString &mot);
 
-// Speaks the word and writes dossierSons/<mot>.wav through a temporary file
-// in the same folder and a rename; never replaces an existing file. Empty
-// when written, else why not (in French). Only on the engine's thread.
-QString ecrireMotParle(const QString &dossierSons, const QString &mot);
+// Speaks the word and writes it as its recording in Sons (enregistrerMot);
+// never replaces an existing one. Empty when written, else why not (in
+// French). Only on the engine's thread.
+QString ecrireMotParle(const QString &dossierInstallation, const QString &mot);
 
 // How the synthesizer says a word in French, as IPA phonemes, for comparing
 // two spellings by ear: stress and length marks and spaces dropped, and the vowel pairs

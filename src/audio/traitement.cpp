@@ -134,3 +134,13 @@ ResultatEcriture ecrireWav(const QString &chemin, std::span<const qint16> echant
         return ResultatEcriture::echec(chemin, QStringLiteral("l'enregistrement n'a pas pu être préparé."));
     return ecrireFichier(chemin, octets);
 }
+
+ResultatEcriture enregistrerMot(const QString &dossierInstallation, const QString &mot,
+                                std::span<const qint16> echantillons, int frequence, Remplacement remplacement)
+{
+    const QString nom = nomEnregistrement(mot);
+    const QByteArray octets = encoderWav(echantillons, frequence);
+    if (octets.isEmpty())
+        return ResultatEcriture::echec(nom, QStringLiteral("l'enregistrement n'a pas pu être préparé."));
+    return ecrireEnregistrement(dossierInstallation, nom, octets, remplacement);
+}

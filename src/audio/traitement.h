@@ -3,6 +3,7 @@
 // after it is cut, its loudness brought to that of the starter library, and it
 // is written as a WAV file the pupil side plays like any other.
 #include "data/ecriture.h"
+#include "data/enregistrement.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -50,5 +51,12 @@ std::vector<qint16> preparerEnregistrement(std::span<const qint16> echantillons,
 QByteArray encoderWav(std::span<const qint16> echantillons, int frequence);
 
 // Writes the samples as a 16-bit PCM mono WAV file, whole, through a
-// temporary file and a rename; refused for a symbolic link.
+// temporary file and a rename; refused for a symbolic link. For files of
+// the program's own (a take heard before it is kept).
 ResultatEcriture ecrireWav(const QString &chemin, std::span<const qint16> echantillons, int frequence);
+
+// Writes the samples as the word's recording, Sons/<word>.wav, through an
+// EnregistrementProvisoire: whole or not at all, in the folder every
+// pupil's account can write to.
+ResultatEcriture enregistrerMot(const QString &dossierInstallation, const QString &mot,
+                                std::span<const qint16> echantillons, int frequence, Remplacement remplacement);

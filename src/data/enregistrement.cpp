@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -49,7 +50,28 @@ QString cheminEnregistrement(const QString &dossierInstallation, const QString &
     return trouve.isEmpty() ? QString() : sons + trouve;
 }
 
+QString nomEnregistrement(const QString &mot)
+{
+    return mot + kExtension;
+}
+
 namespace {
+
+// Renames without ever replacing: renameat2 where the file system has it,
+// else a second link then the first one removed (both refuse a taken name).
+int renommerSansRemplacer(int dossier, const char *de, const char *vers)
+{
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(dossier, de, dossier, vers, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return -1;
+#endif
+    if (::linkat(dossier, de, dossier, vers, 0) != 0)
+        return -1;
+    ::unlinkat(dossier, de, 0);
+    return 0;
+}
 
 const QString kSonsLien = QStringLiteral(
     "« Sons » est un lien symbolique ou n'est pas un dossier ; par sécurité, OrthoVal n'y écrit pas. "
@@ -168,7 +190,7 @@ void EnregistrementProvisoire::retirer()
     fichier_ = -1;
 }
 
-ResultatEcriture EnregistrementProvisoire::placer(const QString &nomFichier)
+ResultatEcriture EnregistrementProvisoire::placer(const QString &nomFichier, Remplacement remplacement)
 {
     const QString chemin = sons_ + u'/' + nomFichier;
     if (!ecriture_.ok)
@@ -181,10 +203,13 @@ ResultatEcriture EnregistrementProvisoire::placer(const QString &nomFichier)
         return ResultatEcriture::echec(chemin, kProvisoireRemplace);
     }
     const QByteArray nom = QFile::encodeName(nomFichier);
-    if (::renameat(dossier_, nomProvisoire_.constData(), dossier_, nom.constData()) != 0) {
+    const int renomme = remplacement == Remplacement::Jamais
+        ? renommerSansRemplacer(dossier_, nomProvisoire_.constData(), nom.constData())
+        : ::renameat(dossier_, nomProvisoire_.constData(), dossier_, nom.constData());
+    if (renomme != 0) {
         const int erreur = errno;
         retirer();
-        return ResultatEcriture::echec(chemin, expliquerErreur(erreur));
+        return ResultatEcriture::echec(chemin, erreur == EEXIST ? kEnregistrementExistant : expliquerErreur(erreur));
     }
     const bool place = nomDuFichier(dossier_, nom, fichier_);
     ::fsync(dossier_);   // the rename itself survives a power cut
@@ -196,8 +221,8 @@ ResultatEcriture EnregistrementProvisoire::placer(const QString &nomFichier)
 }
 
 ResultatEcriture ecrireEnregistrement(const QString &dossierInstallation, const QString &nomFichier,
-                                      const QByteArray &octets)
+                                      const QByteArray &octets, Remplacement remplacement)
 {
     EnregistrementProvisoire provisoire(dossierInstallation, octets);
-    return provisoire.placer(nomFichier);
+    return provisoire.placer(nomFichier, remplacement);
 }

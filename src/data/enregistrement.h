@@ -14,6 +14,15 @@
 // could lead out of Sons (empty, ".", "..", a slash, a backslash, a NUL).
 QString cheminEnregistrement(const QString &dossierInstallation, const QString &mot);
 
+// The name a new recording of the word is given in Sons: "<word>.wav".
+QString nomEnregistrement(const QString &mot);
+
+// Whether a new recording may take the place of an existing file of its name.
+enum class Remplacement { Remplacer, Jamais };
+
+// Why a recording was not written with Remplacement::Jamais: its name is taken.
+inline const QString kEnregistrementExistant = QStringLiteral("un enregistrement de ce mot existe déjà.");
+
 // A new recording written beside the one it replaces, in the Sons folder that
 // every pupil account can write to. Sons is opened without following a link
 // (created when missing), the bytes go into a new hidden file created there
@@ -33,9 +42,10 @@ public:
     // Whether the bytes were written whole; why not otherwise.
     const ResultatEcriture &ecriture() const { return ecriture_; }
 
-    // Renames the file over Sons/<nomFichier> (an existing recording of that
-    // name is replaced at once, never half). Once only.
-    ResultatEcriture placer(const QString &nomFichier);
+    // Renames the file to Sons/<nomFichier>: an existing recording of that
+    // name is replaced at once, never half, or, with Remplacement::Jamais,
+    // kept and the new one refused (kEnregistrementExistant). Once only.
+    ResultatEcriture placer(const QString &nomFichier, Remplacement remplacement = Remplacement::Remplacer);
 
 private:
     ResultatEcriture ecrire(const QString &dossierInstallation, const QByteArray &octets);
@@ -50,4 +60,5 @@ private:
 
 // Writes the bytes as Sons/<nomFichier> through an EnregistrementProvisoire.
 ResultatEcriture ecrireEnregistrement(const QString &dossierInstallation, const QString &nomFichier,
-                                      const QByteArray &octets);
+                                      const QByteArray &octets,
+                                      Remplacement remplacement = Remplacement::Remplacer);

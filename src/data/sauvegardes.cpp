@@ -37,6 +37,19 @@ QString dossierCopies(const QString &dossierDonnees)
     return QDir(dossierDonnees).filePath(kDossierSauvegardes);
 }
 
+bool occupe(const QString &chemin);
+
+// "<base> (yyyy-MM-dd HHhmmmss)<extension>" in the folder, " n" added to the
+// date when two fall in the same second: a name no file or link has.
+QString nomDate(const QString &dossier, const QString &base, const QString &extension, const QDateTime &moment)
+{
+    const QString date = moment.toString(QStringLiteral("yyyy-MM-dd HH'h'mm'm'ss"));
+    QString nom = QStringLiteral("%1 (%2)%3").arg(base, date, extension);
+    for (int n = 2; occupe(QDir(dossier).filePath(nom)); ++n)
+        nom = QStringLiteral("%1 (%2 %3)%4").arg(base, date).arg(n).arg(extension);
+    return nom;
+}
+
 bool occupe(const QString &chemin)
 {
     const QFileInfo info(chemin);
@@ -153,10 +166,7 @@ ResultatEcriture copier(const QString &chemin, const QDateTime &moment, bool ela
         return ResultatEcriture::reussite(chemin);
 
     const auto [base, extension] = separerNom(info.fileName());
-    const QString date = moment.toString(QStringLiteral("yyyy-MM-dd HH'h'mm'm'ss"));
-    QString nomCopie = QStringLiteral("%1 (%2)%3").arg(base, date, extension);
-    for (int n = 2; occupe(QDir(dossier).filePath(nomCopie)); ++n)
-        nomCopie = QStringLiteral("%1 (%2 %3)%4").arg(base, date).arg(n).arg(extension);
+    const QString nomCopie = nomDate(dossier, base, extension, moment);
     const ResultatEcriture copie = copierOuLier(chemin, QDir(dossier).filePath(nomCopie));
     if (!copie.ok) {
         if (nouveau)
@@ -201,26 +211,27 @@ ResultatEcriture restaurerSauvegarde(const QString &dossierDonnees, const QStrin
     return ecrireFichier(chemin, octets);
 }
 
-ResultatEcriture rangerDansSauvegardes(const QString &dossierDonnees, const QString &chemin, const QString &base,
-                                       QString *nomRange, const QDateTime &moment)
+namespace {
+
+// Moves the file into the folder sousDossier of the data folder (created,
+// shared, when missing; refused when a link) under a dated name.
+ResultatEcriture ranger(const QString &dossierDonnees, const QString &sousDossier, const QString &chemin,
+                        const QString &base, QString *nomRange, const QDateTime &moment)
 {
     if (nomRange)
         nomRange->clear();
     const QFileInfo info(chemin);
     if (!info.exists() && !info.isSymLink())
         return ResultatEcriture::reussite(chemin);
-    const QString dossier = dossierCopies(dossierDonnees);
+    const QString dossier = QDir(dossierDonnees).filePath(sousDossier);
     if (QFileInfo(dossier).isSymLink())
-        return ResultatEcriture::echec(chemin, QStringLiteral("« %1 » est un lien symbolique.").arg(kDossierSauvegardes));
+        return ResultatEcriture::echec(chemin, QStringLiteral("« %1 » est un lien symbolique.").arg(sousDossier));
     if (!QFileInfo(dossier).isDir() && !creerDossierPartage(dossier))
         return ResultatEcriture::echec(
             chemin, expliquerEchecEcriture(dossier, true,
-                                           QStringLiteral("le dossier « %1 » ne peut pas être créé.").arg(kDossierSauvegardes)));
+                                           QStringLiteral("le dossier « %1 » ne peut pas être créé.").arg(sousDossier)));
     const QString extension = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
-    const QString date = moment.toString(QStringLiteral("yyyy-MM-dd HH'h'mm'm'ss"));
-    QString nom = QStringLiteral("%1 (%2)%3").arg(base, date, extension);
-    for (int n = 2; occupe(QDir(dossier).filePath(nom)); ++n)
-        nom = QStringLiteral("%1 (%2 %3)%4").arg(base, date).arg(n).arg(extension);
+    const QString nom = nomDate(dossier, base, extension, moment);
     // Same disk: a rename, which moves a link as a link and never replaces a name.
     QFile fichier(chemin);
     if (!fichier.rename(QDir(dossier).filePath(nom)))
@@ -228,4 +239,19 @@ ResultatEcriture rangerDansSauvegardes(const QString &dossierDonnees, const QStr
     if (nomRange)
         *nomRange = nom;
     return ResultatEcriture::reussite(chemin);
+}
+
+} // namespace
+
+ResultatEcriture rangerDansSauvegardes(const QString &dossierDonnees, const QString &chemin, const QString &base,
+                                       QString *nomRange, const QDateTime &moment)
+{
+    return ranger(dossierDonnees, kDossierSauvegardes, chemin, base, nomRange, moment);
+}
+
+ResultatEcriture mettreALaCorbeille(const QString &dossierInstallation, const QString &chemin, QString *nomRange,
+                                    const QDateTime &moment)
+{
+    return ranger(dossierInstallation, kDossierCorbeille, chemin, QFileInfo(chemin).completeBaseName(), nomRange,
+                  moment);
 }

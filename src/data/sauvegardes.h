@@ -11,6 +11,8 @@
 
 inline const QString kDossierSauvegardes = QStringLiteral("Sauvegardes");
 inline constexpr int kSauvegardesGardees = 5;
+// Removed and replaced recordings, beside Sons.
+inline const QString kDossierCorbeille = QStringLiteral("Corbeille");
 
 // Copies the file, byte for byte, into Sauvegardes under a dated name, then
 // removes the oldest copies of that file beyond kSauvegardesGardees. A missing
@@ -38,3 +40,9 @@ ResultatEcriture restaurerSauvegarde(const QString &dossierDonnees, const QStrin
 // empty). Refused for a Sauvegardes that is a symbolic link.
 ResultatEcriture rangerDansSauvegardes(const QString &dossierDonnees, const QString &chemin, const QString &base,
                                        QString *nomRange, const QDateTime &moment = QDateTime::currentDateTime());
+
+// Moves a recording of Sons into Corbeille as "<word> (yyyy-MM-dd
+// HHhmmmss).wav", like rangerDansSauvegardes: nothing there is ever replaced.
+ResultatEcriture mettreALaCorbeille(const QString &dossierInstallation, const QString &chemin,
+                                    QString *nomRange = nullptr,
+                                    const QDateTime &moment = QDateTime::currentDateTime());

@@ -1,6 +1,7 @@
 #include "erreurs.h"
 
 #include "alignement.h"
+#include "texte.h"
 
 #include <algorithm>
 
@@ -15,15 +16,6 @@ QString sansSignes(const QString &texte)
     for (const QChar c : texte)
         if (c != u'\'' && c != u'’' && c != u'-' && c != u' ')
             resultat += c.toLower();
-    return resultat;
-}
-
-QString sansAccents(const QString &texte)
-{
-    QString resultat;
-    for (const QChar c : texte.normalized(QString::NormalizationForm_D))
-        if (c.category() != QChar::Mark_NonSpacing)
-            resultat += c;
     return resultat;
 }
 
@@ -60,7 +52,7 @@ SorteErreur sorteOrthographe(const QString &tapee, const QString &attendue)
     const QString t = sansSignes(tapee), a = sansSignes(attendue);
     if (t == a)
         return SorteErreur::Signes;
-    if (sansAccents(t) == sansAccents(a))
+    if (SansAccents(t) == SansAccents(a))
         return SorteErreur::Accent;
     if (consonnesSimples(tapee) == consonnesSimples(attendue))
         return SorteErreur::ConsonneDouble;

@@ -133,3 +133,14 @@ QString MasquerConsonnes(const QString &mot)
 {
     return masquer(mot, ClasseTouche::Consonne);
 }
+
+QString SansAccents(const QString &texte)
+{
+    const QString decompose = texte.normalized(QString::NormalizationForm_KD);
+    QString resultat;
+    resultat.reserve(decompose.size());
+    for (const QChar c : decompose)
+        if (!c.isMark())
+            resultat += c;
+    return resultat;
+}

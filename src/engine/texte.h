@@ -19,6 +19,10 @@ bool EstLigature(QChar c);
 // and "coeur"; "coexister" is not spelt by "cœxister".
 bool ReponseEgaleMot(const QString &reponse, const QString &mot);
 
+// The text without its accents, cedillas and other marks ("Été" gives "Ete");
+// compatibility forms spread ("ﬁ" gives "fi"). Case and ligatures stay.
+QString SansAccents(const QString &texte);
+
 // The word with every vowel key letter (a e i o u y and the accented ones)
 // and every small œ or æ replaced by the mask character; length unchanged.
 QString MasquerVoyelles(const QString &mot);

@@ -1,5 +1,6 @@
 #include "installerbibliotheque.h"
 
+#include "data/enregistrement.h"
 #include "data/listemots.h"
 #include "listedepart.h"
 
@@ -51,7 +52,7 @@ ResultatInstallation ecrireMotsDat(const QDir &source, const QDir &installation,
     const QDir sons(installation.filePath(kDossierSons));
     ListeMots mots;
     for (const MotDepart &depart : liste->mots) {
-        if (QFileInfo::exists(sons.filePath(depart.mot + QStringLiteral(".wav"))))
+        if (QFileInfo::exists(sons.filePath(nomEnregistrement(depart.mot))))
             mots.append({depart.mot, QString::number(depart.niveau)});
     }
     if (mots.isEmpty())

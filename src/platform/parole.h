@@ -23,7 +23,8 @@ public:
     virtual ~Synthese() = default;
     // The word spoken into memory, with a short silence before and after.
     virtual QFuture<MotParle> prononcer(const QString &mot) = 0;
-    // The word spoken and written as dossierSons/<mot>.wav, never over an
-    // existing file: empty when written, else why not (in French).
-    virtual QFuture<QString> enregistrer(const QString &dossierSons, const QString &mot) = 0;
+    // The word spoken and written as its recording, Sons/<mot>.wav in the
+    // installation folder, never over an existing one: empty when written,
+    // else why not (in French).
+    virtual QFuture<QString> enregistrer(const QString &dossierInstallation, const QString &mot) = 0;
 };

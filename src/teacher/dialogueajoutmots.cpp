@@ -47,7 +47,7 @@ const QString kAnnule = QStringLiteral("annulé");
 DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const QStringList &existants,
                                      Synthese *synthese, std::function<void(const ListeMots &)> ajouter,
                                      QWidget *parent)
-    : QDialog(parent), dossierSons_(QDir(dossierInstallation).filePath(kDossierSons)), existants_(existants),
+    : QDialog(parent), dossierInstallation_(dossierInstallation), existants_(existants),
       synthese_(synthese), ajouter_(std::move(ajouter))
 {
     setObjectName(QStringLiteral("dialogueAjoutMots"));
@@ -191,7 +191,7 @@ void DialogueAjoutMots::parlerSuivant()
     }
     lblEtat_->setText(TextesAjoutMots::enCours.arg(aParler_.at(finis_).mot).arg(finis_ + 1).arg(total_));
     for (; !annule_ && synthese_ && lances_ < total_ && lances_ - finis_ < kEnVol; ++lances_)
-        paroles_[lances_ % kEnVol].setFuture(synthese_->enregistrer(dossierSons_, aParler_.at(lances_).mot));
+        paroles_[lances_ % kEnVol].setFuture(synthese_->enregistrer(dossierInstallation_, aParler_.at(lances_).mot));
 }
 
 void DialogueAjoutMots::motFini(const QFutureWatcher<QString> &parole)

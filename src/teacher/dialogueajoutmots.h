@@ -57,7 +57,7 @@ private:
     void annuler();
     void finir();
 
-    QString dossierSons_;
+    QString dossierInstallation_;
     QStringList existants_;
     Synthese *synthese_;
     std::function<void(const ListeMots &)> ajouter_;

@@ -26,7 +26,6 @@ const QString echecDemarrage = QStringLiteral("Le micro n'a pas pu être mis en 
 const QString sansMicro = QStringLiteral("Cet ordinateur n'offre aucun micro au programme.");
 const QString motRefuse = QStringLiteral(
     "Le mot « %1 » ne peut pas servir de nom de fichier : il ne peut pas être enregistré.");
-const QString wavImpossible = QStringLiteral("l'enregistrement n'a pas pu être préparé.");
 const QString enregistrer = QStringLiteral("&Enregistrer");
 const QString arreter = QStringLiteral("A&rrêter");
 const QString ecouter = QStringLiteral("É&couter");
@@ -180,14 +179,11 @@ void DialogueEnregistrement::garderPrise()
     }
     if (plateforme_.son)
         plateforme_.son->arreter();
-    const QString nom = mot_ + QStringLiteral(".wav");
     // Written whole under a new hidden name in Sons first: an earlier
     // recording of the word is replaced only by a complete one, and never
     // through a link a pupil account planted.
-    const QByteArray octets = encoderWav(prise_, kFrequenceEnregistrement);
     const ResultatEcriture resultat =
-        octets.isEmpty() ? ResultatEcriture::echec(nom, Textes::wavImpossible)
-                         : ecrireEnregistrement(dossierInstallation_, nom, octets);
+        enregistrerMot(dossierInstallation_, mot_, prise_, kFrequenceEnregistrement, Remplacement::Remplacer);
     if (!resultat.ok) {
         if (plateforme_.messages)
             plateforme_.messages->information(this, windowTitle(), resultat.message());

@@ -2,6 +2,7 @@
 // recording replaced, remove it (its recording goes to Corbeille).
 #include "audio/traitement.h"
 #include "data/enregistrement.h"
+#include "data/sauvegardes.h"
 #include "dialogueenregistrement.h"
 #include "frmenseignant.h"
 #include "modelemots.h"
@@ -14,38 +15,6 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QMenu>
-
-namespace {
-inline const QString kDossierCorbeille = QStringLiteral("Corbeille");
-
-// Moves the recording into Corbeille beside Sons, under its own name or, when
-// that is taken, a dated one: "chat (2026-12-07 09h41m05).wav". A Corbeille
-// that is a link is refused; a recording that is a link moves as a link.
-// Returns why it failed, in French; empty on success.
-QString mettreALaCorbeille(const QString &dossierInstallation, const QString &chemin)
-{
-    const QString corbeille = QDir(dossierInstallation).filePath(kDossierCorbeille);
-    const QFileInfo infoCorbeille(corbeille);
-    if (infoCorbeille.isSymLink())
-        return TextesEnseignant::corbeilleLien;
-    if (!infoCorbeille.isDir() && !QDir().mkpath(corbeille))
-        return TextesEnseignant::corbeilleCreation;
-
-    const QFileInfo source(chemin);
-    const QString base = source.completeBaseName();
-    const QString extension = source.suffix().isEmpty() ? QString() : QLatin1Char('.') + source.suffix();
-    const QString date = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH'h'mm'm'ss"));
-    const QDir dossier(corbeille);
-    QString nom = source.fileName();
-    for (int n = 1; QFileInfo(dossier.filePath(nom)).exists() || QFileInfo(dossier.filePath(nom)).isSymLink(); ++n)
-        nom = n == 1 ? QStringLiteral("%1 (%2)%3").arg(base, date, extension)
-                     : QStringLiteral("%1 (%2 %3)%4").arg(base, date).arg(n).arg(extension);
-    // Same disk: a rename, which never replaces an existing name.
-    if (!QFile::rename(chemin, dossier.filePath(nom)))
-        return TextesEnseignant::deplacementRefuse;
-    return QString();
-}
-}  // namespace
 
 void FrmEnseignant::setRemplacer(std::function<void(const QString &mot)> remplacer)
 {
@@ -105,7 +74,7 @@ void FrmEnseignant::supprimer(int r)
     // A word whose recording is already gone only leaves the list.
     const QString chemin = cheminEnregistrement(etat_.dossierInstallation, mot);
     if (!chemin.isEmpty()) {
-        const QString echec = mettreALaCorbeille(etat_.dossierInstallation, chemin);
+        const QString echec = mettreALaCorbeille(etat_.dossierInstallation, chemin).detail;
         if (!echec.isEmpty()) {
             plateforme_.messages->information(this, TextesEnseignant::titreSupprimer,
                                               TextesEnseignant::corbeilleImpossible.arg(mot, echec));
@@ -129,7 +98,7 @@ void FrmEnseignant::remplacerEnregistrement(const QString &mot)
         return;
     const QString dossier = etat_.dossierInstallation;
     const QString ancien = cheminEnregistrement(dossier, mot);
-    const QString nouveau = QDir(dossier).filePath(kDossierSons + QLatin1Char('/') + mot + QStringLiteral(".wav"));
+    const QString nouveau = nomEnregistrement(mot);
     QString echec;
     if (choix == 1) {
         DialogueEnregistrement enregistrement(dossier, mot, plateforme_, this);
@@ -137,7 +106,7 @@ void FrmEnseignant::remplacerEnregistrement(const QString &mot)
             return;
         // Kept over "<word>.wav"; an old "<word>.WAV" beside it leaves too.
         if (!ancien.isEmpty() && ancien != enregistrement.cheminEnregistrement())
-            echec = mettreALaCorbeille(dossier, ancien);
+            echec = mettreALaCorbeille(dossier, ancien).detail;
     } else {
         // Spoken into memory off the interface thread, then written as one
         // new file beside the old recording and renamed over it: a failure
@@ -160,9 +129,9 @@ void FrmEnseignant::remplacerEnregistrement(const QString &mot)
                 else if (!provisoire.ecriture().ok)
                     echec = provisoire.ecriture().detail;
                 if (echec.isEmpty() && !ancien.isEmpty())
-                    echec = mettreALaCorbeille(dossier, ancien);
+                    echec = mettreALaCorbeille(dossier, ancien).detail;
                 if (echec.isEmpty())
-                    echec = provisoire.placer(QFileInfo(nouveau).fileName()).detail;
+                    echec = provisoire.placer(nouveau).detail;
             }
             plateforme_.messages->information(this, TextesEnseignant::titreRemplacer,
                                               echec.isEmpty() ? TextesEnseignant::remplace.arg(mot)

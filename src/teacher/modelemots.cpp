@@ -1,14 +1,14 @@
 #include "modelemots.h"
 #include "niveaux.h"
 
+#include "engine/texte.h"
+
 QString cleFiltre(const QString &texte)
 {
-    const QString decompose = texte.normalized(QString::NormalizationForm_KD);
+    const QString sansAccents = SansAccents(texte);
     QString cle;
-    cle.reserve(decompose.size());
-    for (const QChar c : decompose) {
-        if (c.isMark())
-            continue;
+    cle.reserve(sansAccents.size());
+    for (const QChar c : sansAccents) {
         if (c == u'œ' || c == u'Œ')
             cle += u"oe";
         else if (c == u'æ' || c == u'Æ')

@@ -78,10 +78,6 @@ inline const QString confirmerSupprimer = QStringLiteral(
 inline const QString corbeilleImpossible = QStringLiteral(
     "L'enregistrement de « %1 » n'a pas pu être déplacé dans le dossier « Corbeille » : %2\n"
     "Le mot reste dans la liste.");
-inline const QString corbeilleLien =
-    QStringLiteral("« Corbeille » est un lien vers un autre endroit ; OrthoVal n'y écrit pas.");
-inline const QString corbeilleCreation = QStringLiteral("le dossier ne peut pas être créé.");
-inline const QString deplacementRefuse = QStringLiteral("le fichier est protégé ou utilisé par un autre programme.");
 inline const QString titreEcouter = QStringLiteral("Écouter un mot");
 inline const QString aucunEnregistrement =
     QStringLiteral("Le mot « %1 » n'a plus d'enregistrement dans le dossier « Sons ».");

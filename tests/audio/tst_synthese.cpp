@@ -35,11 +35,12 @@ private slots:
     void enregistrer()
     {
         QFETCH(QString, mot);
-        QTemporaryDir sons;
+        QTemporaryDir installation;
+        const QDir sons(installation.filePath(u"Sons"_s));
         SyntheseEspeak synthese;
         QFutureWatcher<QString> parole;
         QSignalSpy fini(&parole, &QFutureWatcher<QString>::finished);
-        parole.setFuture(synthese.enregistrer(sons.path(), mot));
+        parole.setFuture(synthese.enregistrer(installation.path(), mot));
         QVERIFY(fini.wait(30000));
         QCOMPARE(parole.result(), QString());
         const QString chemin = sons.filePath(mot + u".wav"_s);
@@ -50,11 +51,11 @@ private slots:
         QVERIFY2(son.secondes >= 0.3 && son.secondes <= 3.0, qPrintable(QString::number(son.secondes)));
         QVERIFY2(son.rms > 0.02, qPrintable(QString::number(son.rms)));
         QVERIFY(QFileInfo(chemin).permissions() & QFileDevice::ReadOther);
-        QCOMPARE(QDir(sons.path()).entryList(QDir::Files | QDir::Hidden), QStringList{mot + u".wav"_s});
+        QCOMPARE(sons.entryList(QDir::Files | QDir::Hidden), QStringList{mot + u".wav"_s});
 
         // A second time: the file is kept as it is, and the teacher told why.
         const QByteArray avant = [&] { QFile f(chemin); f.open(QIODevice::ReadOnly); return f.readAll(); }();
-        const QString encore = synthese.enregistrer(sons.path(), mot).result();
+        const QString encore = synthese.enregistrer(installation.path(), mot).result();
         QVERIFY2(encore.contains(u"existe déjà"_s), qPrintable(encore));
         QFile f(chemin);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -85,18 +86,18 @@ private slots:
     // not started are skipped when cancelled, and the engine still answers.
     void abandonner()
     {
-        QTemporaryDir sons;
+        QTemporaryDir installation;
         QList<QFuture<QString>> paroles;
         {
             SyntheseEspeak synthese;
             for (int i = 0; i < 20; ++i)
-                paroles << synthese.enregistrer(sons.path(), u"mot%1"_s.arg(i));
+                paroles << synthese.enregistrer(installation.path(), u"mot%1"_s.arg(i));
         }
         for (QFuture<QString> &p : paroles)
             p.cancel();
         for (QFuture<QString> &p : paroles)
             p.waitForFinished();
-        const int ecrits = int(QDir(sons.path()).entryList({u"*.wav"_s}, QDir::Files).size());
+        const int ecrits = int(QDir(installation.filePath(u"Sons"_s)).entryList({u"*.wav"_s}, QDir::Files).size());
         QVERIFY2(ecrits < 20, qPrintable(QString::number(ecrits)));
         SyntheseEspeak autre;
         QCOMPARE(autre.prononcer(u"fin"_s).result().erreur, QString());

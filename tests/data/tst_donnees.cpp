@@ -429,6 +429,8 @@ private slots:
         QTest::newRow("provisoire remplacé par un dossier") << "dossier" << "remplacé par un autre";
         QTest::newRow("le mot est devenu un dossier") << "cible" << "dossier";
         QTest::newRow("rien") << "" << "";
+        // A word spoken by the computer never takes the place of a recording.
+        QTest::newRow("déjà enregistré, sans remplacer") << "jamais" << "existe déjà";
     }
     void enregistrementDetourne()
     {
@@ -445,7 +447,7 @@ private slots:
             QCOMPARE(caches.size(), 1);
             const QString cache = installation.filePath("Sons/" + caches.first());
             QCOMPARE(lire(cache), QByteArray("RIFF nouveau"));
-            if (!piege.isEmpty() && piege != "cible")
+            if (!piege.isEmpty() && piege != "cible" && piege != "jamais")
                 QVERIFY(QFile::remove(cache));
             if (piege == "lien dossier")
                 QVERIFY(QFile::link(victime.path(), cache));
@@ -456,7 +458,8 @@ private slots:
             if (piege == "cible")
                 QVERIFY(QFile::remove(installation.filePath("Sons/chat.wav"))
                         && ecrire(installation.filePath("Sons/chat.wav/dedans.txt"), "dedans"));
-            const ResultatEcriture place = provisoire.placer("chat.wav");
+            const ResultatEcriture place = provisoire.placer(
+                "chat.wav", piege == "jamais" ? Remplacement::Jamais : Remplacement::Remplacer);
             QCOMPARE(place.ok, raison.isEmpty());
             QVERIFY2(place.detail.contains(raison), qPrintable(place.detail));
             QCOMPARE(place.chemin, installation.filePath("Sons/chat.wav"));
@@ -474,7 +477,7 @@ private slots:
         else
             QCOMPARE(lire(installation.filePath("Sons/chat.wav")), QByteArray("ancien"));
         // Only what the program made is gone: its own hidden file.
-        if (piege.isEmpty() || piege == "cible")
+        if (piege.isEmpty() || piege == "cible" || piege == "jamais")
             QCOMPARE(QDir(installation.filePath("Sons")).entryList({".*"}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                      QStringList());
     }

@@ -182,13 +182,13 @@ public:
         });
         return avancer(promesse->future());
     }
-    QFuture<QString> enregistrer(const QString &dossierSons, const QString &mot) override
+    QFuture<QString> enregistrer(const QString &dossierInstallation, const QString &mot) override
     {
         demandes.append(mot);
         auto promesse = std::make_shared<QPromise<QString>>();
         promesse->start();
-        attente_.append([this, promesse, chemin = dossierSons + u'/' + mot + QStringLiteral(".wav")] {
-            promesse->addResult(ecrire(chemin));
+        attente_.append([this, promesse, dossierInstallation, mot] {
+            promesse->addResult(ecrire(dossierInstallation, mot));
             promesse->finish();
         });
         return avancer(promesse->future());
@@ -221,18 +221,14 @@ private:
             parle.echantillons.push_back(short(8000 * std::sin(i * 2 * 3.14159265 * 440 / parle.frequence)));
         return parle;
     }
-    QString ecrire(const QString &chemin) const
+    // Written as the real engine writes.
+    QString ecrire(const QString &dossierInstallation, const QString &mot) const
     {
         const MotParle parle = parler();
         if (!parle.erreur.isEmpty())
             return parle.erreur;
-        if (QFileInfo::exists(chemin) || QFileInfo(chemin).isSymLink())
-            return QStringLiteral("un enregistrement de ce mot existe déjà.");
-        QFile fichier(chemin);
-        const QByteArray octets = encoderWav(parle.echantillons, parle.frequence);
-        if (!fichier.open(QIODevice::NewOnly) || fichier.write(octets) != octets.size())
-            return fichier.errorString();
-        return QString();
+        return enregistrerMot(dossierInstallation, mot, parle.echantillons, parle.frequence, Remplacement::Jamais)
+            .detail;
     }
     QList<std::function<void()>> attente_;
 };

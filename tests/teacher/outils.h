@@ -27,6 +27,22 @@ struct Installation {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
     }
     QStringList fichiers(const QString &filtre) const { return QDir(dossier.path()).entryList({filtre}, QDir::Files); }
+    // The word's recordings put in Corbeille, by name: "chat (2026-12-07 09h41m05).wav".
+    QStringList dansCorbeille(const QString &mot) const
+    {
+        static const QRegularExpression date(u" \\(\\d{4}-\\d{2}-\\d{2} \\d{2}h\\d{2}m\\d{2}\\)\\.wav$"_s);
+        QStringList noms;
+        for (const QString &nom : QDir(fichier(u"Corbeille"_s)).entryList(QDir::Files))
+            if (nom.startsWith(mot + u' ') && date.match(nom).capturedStart() == mot.size())
+                noms << nom;
+        return noms;
+    }
+    // The content of the word's only recording in Corbeille.
+    QByteArray lireCorbeille(const QString &mot) const
+    {
+        const QStringList noms = dansCorbeille(mot);
+        return noms.size() == 1 ? lire(u"Corbeille/"_s + noms[0]) : QByteArray("<%1 dans la corbeille>").replace("%1", QByteArray::number(noms.size()));
+    }
 };
 
 // One line of Mots.dat, as the teacher window writes it.
