@@ -18,17 +18,17 @@ namespace {
 void BM_UnMot(benchmark::State &state)
 {
     QTemporaryDir dossier;
-    const QString sons = dossier.path();
+    const QString installation = dossier.path();
     const QString mot = QStringLiteral("hérisson");
     SyntheseEspeak synthese;
     // The engine starts once in the program's life, not at every word.
-    synthese.enregistrer(sons, QStringLiteral("chat")).waitForFinished();
+    synthese.enregistrer(installation, QStringLiteral("chat")).waitForFinished();
     for (auto _ : state) {
-        const QString erreur = synthese.enregistrer(sons, mot).result();
+        const QString erreur = synthese.enregistrer(installation, mot).result();
         state.PauseTiming();
         if (!erreur.isEmpty())
             state.SkipWithError(erreur.toUtf8().constData());
-        QFile::remove(sons + QStringLiteral("/") + mot + QStringLiteral(".wav"));
+        QFile::remove(installation + QStringLiteral("/Sons/") + mot + QStringLiteral(".wav"));
         state.ResumeTiming();
     }
 }

@@ -93,17 +93,19 @@ temps=()
 cpus=()
 memoires=()
 nues=()
+cpusnues=()
 for i in $(seq "$essais"); do
   mesure=$(mesurer "$programme" "$travail/installation-$i")
   read -r ms cpu mo <<<"$mesure"
   mesure=$(mesurer "$nue" "$travail/nue-$i")
-  read -r msnue _ _ <<<"$mesure"
-  printf 'run %d: %4d ms to first window (%3d ms processor), %5s MB resident; bare Qt window %4d ms\n' \
-    "$i" "$ms" "$cpu" "$mo" "$msnue"
+  read -r msnue cpunue _ <<<"$mesure"
+  printf 'run %d: %4d ms to first window (%3d ms processor), %5s MB resident; bare Qt window %4d ms (%3d ms processor)\n' \
+    "$i" "$ms" "$cpu" "$mo" "$msnue" "$cpunue"
   temps+=("$ms")
   cpus+=("$cpu")
   memoires+=("$mo")
   nues+=("$msnue")
+  cpusnues+=("$cpunue")
 done
 
 printf 'median over %d runs: %d ms to first window (%d ms processor), %s MB resident\n' "$essais" \
@@ -111,4 +113,8 @@ printf 'median over %d runs: %d ms to first window (%d ms processor), %s MB resi
   "$(printf '%s\n' "${memoires[@]}" | mediane)"
 m=$(printf '%s\n' "${temps[@]}" | mediane)
 mn=$(printf '%s\n' "${nues[@]}" | mediane)
-printf 'bare Qt window median: %d ms; ratio %s\n' "$mn" "$(awk -v a="$m" -v b="$mn" 'BEGIN { printf "%.2f", a / b }')"
+c=$(printf '%s\n' "${cpus[@]}" | mediane)
+cn=$(printf '%s\n' "${cpusnues[@]}" | mediane)
+printf 'bare Qt window median: %d ms (%d ms processor); ratio %s (processor %s)\n' "$mn" "$cn" \
+  "$(awk -v a="$m" -v b="$mn" 'BEGIN { printf "%.2f", a / b }')" \
+  "$(awk -v a="$c" -v b="$cn" 'BEGIN { printf "%.2f", b ? a / b : 0 }')"

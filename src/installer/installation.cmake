@@ -3,15 +3,16 @@
 #  dossier  a ready installation folder, everything side by side, the data
 #           beside the program:
 #             cmake --install build --prefix stage --component dossier
-#           gives stage/orthoval, orthoval_son.so (playback), Sons.exe,
+#           gives stage/orthoval, orthoval_son.so (playback),
+#           orthoval_parole.so (speech synthesis), Sons.exe,
 #           bibliotheque/, orthoval.png, orthoval.sh and installer-raccourci.sh.
 #  paquet   the layout of a system installation, packaged by CPack (see the
 #           top CMakeLists.txt):
 #             /usr/bin/orthoval -> ../libexec/orthoval/orthoval
-#             /usr/libexec/orthoval/   orthoval, orthoval_son.so, Sons.exe
+#             /usr/libexec/orthoval/   orthoval, orthoval_son.so, orthoval_parole.so, Sons.exe
 #             /usr/share/orthoval/bibliotheque/   the starter library
 #           plus the icon, the menu entry and the AppStream description.
-#           The program finds its playback module beside itself (the link in
+#           The program finds its playback and speech modules beside itself (the link in
 #           /usr/bin is resolved) and its starter library in ../../share.
 
 set(ORTHOVAL_ID fr.orthoval.OrthoVal)
@@ -25,6 +26,9 @@ if(TARGET orthoval)
 endif()
 if(TARGET orthoval_son)
   install(TARGETS orthoval_son LIBRARY DESTINATION . COMPONENT dossier)
+endif()
+if(TARGET orthoval_parole_module)
+  install(TARGETS orthoval_parole_module LIBRARY DESTINATION . COMPONENT dossier)
 endif()
 install(TARGETS sons_installer RUNTIME DESTINATION . COMPONENT dossier)
 
@@ -63,6 +67,9 @@ if(TARGET orthoval)
 endif()
 if(TARGET orthoval_son)
   install(TARGETS orthoval_son LIBRARY DESTINATION libexec/orthoval COMPONENT paquet)
+endif()
+if(TARGET orthoval_parole_module)
+  install(TARGETS orthoval_parole_module LIBRARY DESTINATION libexec/orthoval COMPONENT paquet)
 endif()
 install(TARGETS sons_installer RUNTIME DESTINATION libexec/orthoval COMPONENT paquet)
 if(ORTHOVAL_SOUNDS)

@@ -1,6 +1,6 @@
 #include "panneauerreurs.h"
 
-#include "audio/synthese.h"
+#include "platform/synthesechargee.h"
 
 #include "engine/alignement.h"
 
@@ -92,7 +92,7 @@ PanneauErreurs::PanneauErreurs(QWidget *parent) : QWidget(parent)
 
 void PanneauErreurs::AfficherEleve(const QString &dossier, const QString &eleve, int maxRecentes)
 {
-    AfficherBilan(eleve, ResumerErreursEleve(dossier, eleve, phonemesSynthese(), maxRecentes));
+    AfficherBilan(eleve, ResumerErreursEleve(dossier, eleve, phonemesChargees(), maxRecentes));
 }
 
 void PanneauErreurs::AfficherBilan(const QString &eleve, const BilanErreurs &bilan)

@@ -1,6 +1,6 @@
 #include "suiviclasse.h"
 
-#include "audio/synthese.h"
+#include "platform/synthesechargee.h"
 #include "data/bilan.h"
 #include "data/eleves.h"
 #include "engine/etapes.h"
@@ -129,7 +129,7 @@ QList<BilanErreurs> resumerErreursClasse(const QString &dossierInstallation, con
 {
     QList<BilanErreurs> erreurs;
     for (const QString &nom : noms)
-        erreurs.append(ResumerErreursEleve(dossierInstallation, nom, phonemesSynthese(), kErreursRecentes));
+        erreurs.append(ResumerErreursEleve(dossierInstallation, nom, phonemesChargees(), kErreursRecentes));
     return erreurs;
 }
 

@@ -3,6 +3,7 @@
 // only, so that the engine behind it needs no window system.
 #include <QFuture>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -27,4 +28,15 @@ public:
     // installation folder, never over an existing one: empty when written,
     // else why not (in French).
     virtual QFuture<QString> enregistrer(const QString &dossierInstallation, const QString &mot) = 0;
+};
+
+// What the speech module gives (orthoval_parole, beside the program, loaded
+// at the first word spoken or compared: libespeak-ng and the sound server
+// libraries it needs cost the program's start-up otherwise).
+struct ModuleParole {
+    Synthese *(*creerSynthese)();
+    // How a word sounds (see audio/synthese.h phonemesMot); waits for the
+    // engine: never on the interface thread.
+    QString (*phonemes)(const QString &mot);
+    void (*prevoirPhonemes)(const QStringList &mots);
 };

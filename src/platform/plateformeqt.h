@@ -1,9 +1,9 @@
 #pragma once
 // The real services: Qt message boxes, font database, screen, Qt Multimedia
 // with libsndfile, the print dialog, detached processes and the system date;
-// speech synthesis is libespeak-ng's (audio/synthese.h).
-#include "audio/synthese.h"
+// speech synthesis is libespeak-ng's, in a module loaded when first used.
 #include "plateforme.h"
+#include "synthesechargee.h"
 
 #include <memory>
 
@@ -127,5 +127,5 @@ private:
     LanceurQt lanceur_;
     HorlogeQt horloge_;
     MicroQt micro_;
-    SyntheseEspeak synthese_;
+    SyntheseChargee synthese_;
 };

@@ -1,8 +1,8 @@
 // The kinds of mistakes, decided through the synthesizer's own French
 // phonemes, and one pupil's mistakes summed from a journal on disk.
-#include "audio/synthese.h"
 #include "engine/erreurs.h"
 #include "overview/panneauerreurs.h"
+#include "platform/synthesechargee.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -45,7 +45,7 @@ private slots:
         QFETCH(QString, tapee);
         QFETCH(QString, attendue);
         QFETCH(SorteErreur, sorte);
-        QCOMPARE(ClasserErreur(tapee, attendue, phonemesSynthese()), sorte);
+        QCOMPARE(ClasserErreur(tapee, attendue, phonemesChargees()), sorte);
     }
 
     // A journal written as the pupil window writes it: every wrong answer is
@@ -66,7 +66,7 @@ private slots:
         QVERIFY(drapeau.open(QIODevice::WriteOnly));
         drapeau.close();
 
-        const BilanErreurs bilan = ResumerErreursEleve(dossier.path(), u"Léa"_s, phonemesSynthese(), 3);
+        const BilanErreurs bilan = ResumerErreursEleve(dossier.path(), u"Léa"_s, phonemesChargees(), 3);
         QCOMPARE(bilan.reponses, 9);
         QCOMPARE(bilan.erreurs, 8);
         QCOMPARE(bilan.parSorte[size_t(SorteErreur::SonChange)], 2);

@@ -19,6 +19,7 @@ dpkg -x "$deb" "$racine"
 
 # The layout.
 for f in usr/bin/orthoval usr/libexec/orthoval/orthoval usr/libexec/orthoval/orthoval_son.so \
+         usr/libexec/orthoval/orthoval_parole.so \
          usr/libexec/orthoval/Sons.exe usr/share/orthoval/bibliotheque/mots-depart.txt \
          usr/share/applications/fr.orthoval.OrthoVal.desktop usr/share/metainfo/fr.orthoval.OrthoVal.metainfo.xml \
          usr/share/icons/hicolor/256x256/apps/fr.orthoval.OrthoVal.png usr/share/icons/hicolor/scalable/apps/fr.orthoval.OrthoVal.svg \
