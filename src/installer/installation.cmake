@@ -4,13 +4,14 @@
 #           beside the program:
 #             cmake --install build --prefix stage --component dossier
 #           gives stage/orthoval, orthoval_son.so (playback),
-#           orthoval_parole.so (speech synthesis), Sons.exe,
-#           bibliotheque/, orthoval.png, orthoval.sh and installer-raccourci.sh.
+#           orthoval_parole.so (speech synthesis), Sons.exe, bibliotheque/,
+#           orthoval.png, README, orthoval.sh and installer-raccourci.sh.
 #  paquet   the layout of a system installation, packaged by CPack (see the
 #           top CMakeLists.txt):
 #             /usr/bin/orthoval -> ../libexec/orthoval/orthoval
 #             /usr/libexec/orthoval/   orthoval, orthoval_son.so, orthoval_parole.so, Sons.exe
 #             /usr/share/orthoval/bibliotheque/   the starter library
+#             /usr/share/doc/orthoval/README      the documentation
 #           plus the icon, the menu entry and the AppStream description.
 #           The program finds its playback and speech modules beside itself (the link in
 #           /usr/bin is resolved) and its starter library in ../../share.
@@ -46,6 +47,8 @@ endif()
 # Drawn in resources/orthoval.svg; the PNG beside it is made with
 #   convert -background none orthoval.svg -depth 8 orthoval.png
 install(FILES ${PROJECT_SOURCE_DIR}/resources/orthoval.png DESTINATION . COMPONENT dossier)
+# The documentation, where the main window says it is.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION . RENAME README COMPONENT dossier)
 
 # No absolute path is written at install time: the launcher finds the folder
 # it is in, and the menu entry is written by installer-raccourci.sh once the
@@ -98,4 +101,7 @@ endforeach()
 add_custom_target(documentation_paquet ALL DEPENDS ${doc}/changelog.gz ${doc}/orthoval.1.gz)
 install(FILES ${ORTHOVAL_PACKAGING}/copyright ${doc}/changelog.gz ${ORTHOVAL_PACKAGING}/orthoval.conf
         DESTINATION share/doc/orthoval COMPONENT paquet)
+# Uncompressed, under the name the main window gives: a teacher opens it by
+# a double click.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION share/doc/orthoval RENAME README COMPONENT paquet)
 install(FILES ${doc}/orthoval.1.gz DESTINATION share/man/man1 COMPONENT paquet)

@@ -2,9 +2,11 @@
 
 #include "data/eleves.h"
 #include "platform/systeme.h"
+#include "teacher/aide.h"
 
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,12 +24,13 @@ const QString kTexteQuitter = QStringLiteral("&Quitter");
 const QString kTitreCadre = QStringLiteral("Avertissement");
 
 // %1: the sound folder of this installation, as the system writes paths.
+// « » around the names of the program's own buttons.
 const QString kLabel1 = QStringLiteral(
-    "Lors de la première utilisation, ouvrez le module \"Enseignant\" afin de procéder à la "
-    "création d'une liste d'élèves et de préparer la liste des mots à étudier.\n"
-    "De même, si vous ajoutez d'autres mots que vous avez vous-même sonorisés dans la "
-    "bibliothèque \"Sons\" (répertoire \"%1\"), ouvrez le module enseignant pour affecter un "
-    "niveau de difficulté à ces mots supplémentaires.");
+    "Lors de la première utilisation, ouvrez le module « Enseignant » afin de créer la liste "
+    "des élèves et de donner un niveau aux mots à étudier.\n"
+    "Pour ajouter vos propres mots, cliquez dans ce module sur « Ajouter des mots… » : l'ordinateur "
+    "prononce chaque mot et l'enregistre dans la bibliothèque \"Sons\" (répertoire \"%1\"). "
+    "Donnez-leur ensuite un niveau de difficulté.");
 const QString kAffichage = QStringLiteral(
     "Orthoval nécessite un affichage de 800x600 ou plus, en 16,7 millions de couleurs (24 bits) "
     "pour un meilleur confort.");
@@ -36,9 +39,31 @@ const QString kBarreDesTachesWindows = QStringLiteral(
     "De plus, il est préférable de régler la barre des tâches de Windows en choisissant "
     "l'option \"Masquer automatiquement\" : --> clic droit sur la barre des tâches, puis "
     "\"Propriétés\", puis \"Masquer automatiquement\".");
+// %1: the full documentation installed with the program.
 const QString kLabel2_1 = QStringLiteral(
-    "Pour tout renseignement complémentaire : le fichier README.md livré avec les sources "
-    "d'OrthoVal décrit le module enseignant, l'ajout de mots et les fichiers de données.");
+    "Pour tout renseignement complémentaire : dans le module « Enseignant », la touche F1 ou le "
+    "bouton « Aide » ouvre le guide de l'enseignant. La documentation complète d'OrthoVal (en "
+    "anglais) est dans le fichier \"%1\".");
+
+// Where the package puts the documentation, seen from the program in
+// <prefix>/libexec/orthoval; a copied installation folder keeps it beside
+// the program. The package's place is named when neither is found.
+const QString kDocumentationPaquet = QStringLiteral("/usr/share/doc/orthoval/README");
+const QString kDocumentationDepuisProgramme = QStringLiteral("../../share/doc/orthoval/README");
+const QString kDocumentationDossier = QStringLiteral("README");
+
+QString trouverDocumentation(const QString &dossierProgramme)
+{
+    if (dossierProgramme.isEmpty())
+        return kDocumentationPaquet;
+    const QDir programme(dossierProgramme);
+    for (const QString &chemin : {kDocumentationDepuisProgramme, kDocumentationDossier}) {
+        const QFileInfo documentation(programme.filePath(chemin));
+        if (documentation.isFile())
+            return QDir::cleanPath(documentation.absoluteFilePath());
+    }
+    return kDocumentationPaquet;
+}
 
 QString texteAffichage()
 {
@@ -128,7 +153,7 @@ void FrmOrthoval::construire()
     frame1->setFont(titreCadre);
     auto *dansFrame1 = new QVBoxLayout(frame1);
     const QString sons = QDir::toNativeSeparators(QDir(etat_.dossierInstallation).filePath(QStringLiteral("Sons")));
-    dansFrame1->addWidget(creerTexte(QStringLiteral("Label1"), kLabel1.arg(sons), frame1));
+    dansFrame1->addWidget(creerTexte(QStringLiteral("Label1"), lierPonctuation(kLabel1).arg(sons), frame1));
 
     auto *informations = new QFrame(this);
     informations->setObjectName(QStringLiteral("cadreInformations"));
@@ -137,7 +162,11 @@ void FrmOrthoval::construire()
     auto *dansInformations = new QVBoxLayout(informations);
     dansInformations->setSpacing(10);
     dansInformations->addWidget(creerTexte(QStringLiteral("Label2_0"), texteAffichage(), informations));
-    dansInformations->addWidget(creerTexte(QStringLiteral("Label2_1"), kLabel2_1, informations));
+    const QString documentation = QDir::toNativeSeparators(trouverDocumentation(etat_.dossierProgramme));
+    auto *label2_1 = creerTexte(QStringLiteral("Label2_1"), lierPonctuation(kLabel2_1).arg(documentation), informations);
+    // The path, to copy into a file manager.
+    label2_1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    dansInformations->addWidget(label2_1);
     lblDonnees_ = creerTexte(QStringLiteral("lblDonnees"), QString(), informations);
     lblDonnees_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblDonnees_->hide();

@@ -1,5 +1,6 @@
 #include "frmenseignant.h"
 
+#include "aide.h"
 #include "data/reglages.h"
 #include "overview/frmsuivi.h"
 #include "modelemots.h"
@@ -11,6 +12,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -82,12 +85,17 @@ void FrmEnseignant::construire()
         b->setAutoDefault(false);
         b->setMinimumWidth(130);
     }
+    auto *cmdAide = new QPushButton(TextesAide::bouton, this);
+    cmdAide->setObjectName(QStringLiteral("cmdAide"));
+    cmdAide->setToolTip(TextesAide::bulle);
+    cmdAide->setAutoDefault(false);
     auto *boutons = new QHBoxLayout;
     construireBoutonsMots(boutons);
     boutons->addStretch(1);
     boutons->addWidget(cmdSuivi);
     boutons->addWidget(cmdEleves_);
     boutons->addSpacing(12);
+    boutons->addWidget(cmdAide);
     boutons->addWidget(cmdQuitter_);
 
     // The word list takes the height the window has.
@@ -108,6 +116,13 @@ void FrmEnseignant::construire()
         suivi->open();
     });
     setRemplacer([this](const QString &mot) { remplacerEnregistrement(mot); });
+
+    // The guide stays open beside the window while the teacher works.
+    const auto ouvrirGuide = [this] {
+        ouvrirAide(this, plateforme_.ecran ? plateforme_.ecran->taille() : screen()->availableSize());
+    };
+    connect(cmdAide, &QPushButton::clicked, this, ouvrirGuide);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, ouvrirGuide);
 }
 
 QWidget *FrmEnseignant::construireTextes()

@@ -12,6 +12,7 @@ echec() { echo "DOSSIER: $*" >&2; exit 1; }
 cmake --install "$construction" --prefix "$travail/première copie" --component dossier >/dev/null
 [ ! -e "$travail/première copie/orthoval.desktop" ] || echec "a menu entry with a fixed path is installed"
 mv "$travail/première copie" "$travail/clé USB"
+grep -q '^## For the teacher' "$travail/clé USB/README" || echec "no documentation beside the program"
 export HOME="$travail/home" XDG_DATA_HOME="$travail/home/.local/share"
 "$travail/clé USB/installer-raccourci.sh" >/dev/null
 entree="$XDG_DATA_HOME/applications/orthoval-dossier.desktop"

@@ -23,10 +23,13 @@ for f in usr/bin/orthoval usr/libexec/orthoval/orthoval usr/libexec/orthoval/ort
          usr/libexec/orthoval/Sons.exe usr/share/orthoval/bibliotheque/mots-depart.txt \
          usr/share/applications/fr.orthoval.OrthoVal.desktop usr/share/metainfo/fr.orthoval.OrthoVal.metainfo.xml \
          usr/share/icons/hicolor/256x256/apps/fr.orthoval.OrthoVal.png usr/share/icons/hicolor/scalable/apps/fr.orthoval.OrthoVal.svg \
-         usr/share/doc/orthoval/copyright usr/share/doc/orthoval/changelog.gz usr/share/man/man1/orthoval.1.gz; do
+         usr/share/doc/orthoval/copyright usr/share/doc/orthoval/changelog.gz usr/share/man/man1/orthoval.1.gz \
+         usr/share/doc/orthoval/README; do
   [ -e "$racine/$f" ] || echec "missing /$f"
 done
 [ "$(ls "$racine")" = "usr" ] || echec "files outside /usr: $(ls "$racine")"
+# The main window sends the teacher to this file: the whole guide, readable as it is.
+grep -q '^## For the teacher' "$racine/usr/share/doc/orthoval/README" || echec "/usr/share/doc/orthoval/README is not the documentation"
 wavs=$(find "$racine/usr/share/orthoval/bibliotheque" -name '*.wav' | wc -l)
 grep -qx 'Exec=orthoval' "$racine/usr/share/applications/fr.orthoval.OrthoVal.desktop" || echec "Exec is not plain orthoval"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || echec "no computed dependencies"
