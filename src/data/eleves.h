@@ -24,6 +24,7 @@ ResultatEcriture creerEleve(const QString &dossierInstallation, const QString &n
 // journal (Journal/<nom>.txt) is moved first into Sauvegardes, as "Journal de
 // <nom> (date).txt": a new pupil of the same name starts clean. journalRange
 // receives that name within Sauvegardes (empty when there was no journal).
-// When the journal cannot be moved, nothing is deleted.
+// His display setting (<nom>.aff) goes there too, as "<nom> (date).aff".
+// When either cannot be moved, nothing is deleted.
 ResultatEcriture supprimerEleve(const QString &dossierInstallation, const QString &nom,
                                 QString *journalRange = nullptr);
