@@ -74,6 +74,9 @@ ResultatEcriture creerEleve(const QString &dossierInstallation, const QString &n
         fichier.close();
         // The pupil's own account must be able to save it on a shared folder.
         donnerDroitsDuDossier(chemin);
+        // A setting left by an earlier pupil of that name (his file removed
+        // by hand) is his, not the new one's: it is kept aside.
+        rangerAffichageEleve(dossierInstallation, nom);
         return ResultatEcriture::reussite(chemin);
     }
     if (QFileInfo(chemin).isFile())

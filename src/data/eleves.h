@@ -17,7 +17,8 @@ QStringList listerEleves(const QString &dossierInstallation);
 QString raisonNomEleveRefuse(const QString &nom);
 
 // Creates the pupil's empty file unless it exists (an existing file keeps its
-// content).
+// content). A new pupil starts with the class's display: a "<nom>.aff" left
+// without its pupil is moved into Sauvegardes.
 ResultatEcriture creerEleve(const QString &dossierInstallation, const QString &nom);
 
 // Deletes the pupil's file; a file already gone is a success. His answer

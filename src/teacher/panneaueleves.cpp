@@ -1,6 +1,7 @@
 #include "panneaueleves.h"
 
 #include "data/affichageeleve.h"
+#include "data/bilan.h"
 #include "data/eleves.h"
 #include "data/etatprogramme.h"
 #include "data/sauvegardes.h"
@@ -10,6 +11,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,6 +26,7 @@ const QString bouton = QStringLiteral("P&olice...");
 const QString bulle = QStringLiteral(
     " Choisir pour cet élève une autre police, une autre taille ou un autre espacement que ceux de la classe. ");
 const QString etat = QStringLiteral("Police de l'élève : %1");
+const QString disparu = QStringLiteral("L'élève « %1 » n'existe plus : la liste est mise à jour.");
 const QString revenu = QStringLiteral("\nSon réglage de police est revenu aussi.");
 }  // namespace textes_affichage
 
@@ -236,6 +239,13 @@ void PanneauEleves::choisirAffichage()
     const QString nom = cmbEleves_->currentText();
     if (nom.isEmpty())
         return;
+    // Deleted from another computer meanwhile: a setting written now would
+    // be taken by the next pupil given that name.
+    if (!QFileInfo(cheminBilan(dossier_, nom)).isFile()) {
+        signaler(TextesEleves::titreFichier, textes_affichage::disparu.arg(nom));
+        remplirListe();
+        return;
+    }
     // The class's font as saved: the pupil screen starts from it.
     const ReglageFonte classe = lireFonte(dossier_).value_or(kPoliceExerciceParDefaut);
     auto *dialogue = new DialogueAffichageEleve(dossier_, nom, classe, plateforme_, this);

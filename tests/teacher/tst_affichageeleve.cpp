@@ -348,6 +348,33 @@ private slots:
         QCOMPARE(lireSuiviClasse(t.inst.dossier.path(), ListeMots(), QDate(2026, 12, 5)).eleves.size(), 2);
     }
 
+    // Paul deleted from another computer while the list shows him: no
+    // setting is written for a pupil who is gone.
+    void eleveDisparu()
+    {
+        Fenetre t({"chat"}, {"Paul"});
+        t.clic(u"cmdEleves"_s);
+        QVERIFY(QFile::remove(t.inst.fichier(u"Paul.bil"_s)));
+        QVERIFY(!ouvrirDialogue(t, u"Paul"_s));
+        QCOMPARE(t.p.messages.titres(), QStringList{u"Liste d'élèves"_s});
+        QCOMPARE(t.liste(), QStringList());
+        QCOMPARE(t.inst.fichiers(u"*.aff"_s), QStringList());
+    }
+
+    // A setting left without its pupil (his file removed by hand) is not
+    // given to a new pupil of that name; it is kept in Sauvegardes.
+    void reglageOrphelin()
+    {
+        Fenetre t({"chat"}, {}, [](Fenetre &f) { f.inst.ecrire(u"Paul.aff"_s, kAndikaSixLarge); });
+        t.clic(u"cmdEleves"_s);
+        t.ajouter(u"Paul"_s);
+        QCOMPARE(t.liste(), QStringList{u"Paul"_s});
+        QCOMPARE(t.w(u"lblPoliceEleve"_s)->text(), u"Police de l'élève : comme la classe"_s);
+        const QStringList ranges = listerSauvegardes(t.inst.dossier.path(), u"Paul.aff"_s);
+        QCOMPARE(ranges.size(), 1);
+        QCOMPARE(t.inst.lire(kDossierSauvegardes + u'/' + ranges.first()), kAndikaSixLarge);
+    }
+
     // For a look by eye: ORTHOVAL_CAPTURES=<folder> keeps the dialog.
     void capture()
     {
