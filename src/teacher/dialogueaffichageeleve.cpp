@@ -28,9 +28,11 @@ const QString commeLaClasseAvec = QStringLiteral("Comme la classe (%1)");
 const QString jeunesLecteurs = QStringLiteral("— Pour les jeunes lecteurs et les lecteurs dyslexiques —");
 const QString autresPolices = QStringLiteral("— Toutes les autres polices —");
 const QString millimetres = QStringLiteral("%1 mm");
+// The class's size grows with the screen: at its smallest, this.
+const QString auMoins = QStringLiteral("au moins %1");
 const QStringList espacements = {QStringLiteral("normal"), QStringLiteral("large"), QStringLiteral("très large")};
 const QString apercu = QStringLiteral("bibliothèque");
-const QString mesure = QStringLiteral("Aperçu : %1, petites lettres de %2 mm, espacement %3.");
+const QString mesure = QStringLiteral("Aperçu : %1, petites lettres de %2, espacement %3.");
 const QString cmdCommeLaClasse = QStringLiteral("Comme la &classe");
 const QString bulleCommeLaClasse = QStringLiteral(" Rendre à cet élève la police, la taille et l'espacement de la classe. ");
 const QString annuler = QStringLiteral("Annuler");
@@ -86,7 +88,8 @@ DialogueAffichageEleve::DialogueAffichageEleve(const QString &dossierInstallatio
     cmbTaille_ = new QComboBox(this);
     cmbTaille_->setObjectName(QStringLiteral("cmbTailleEleve"));
     cmbTaille_->setToolTip(textes::bulleTaille);
-    cmbTaille_->addItem(textes::commeLaClasseAvec.arg(texteMm(petitesLettresClasseMm(fonteClasse.taille))), 0.0);
+    cmbTaille_->addItem(
+        textes::commeLaClasseAvec.arg(textes::auMoins.arg(texteMm(petitesLettresClasseMm(fonteClasse.taille)))), 0.0);
     QList<double> hauteurs = kHauteursProposees;
     if (actuel.petitesLettresMm > 0 && !hauteurs.contains(actuel.petitesLettresMm)) {
         hauteurs.append(actuel.petitesLettresMm);
@@ -189,7 +192,9 @@ void DialogueAffichageEleve::actualiserApercu()
     police.setLetterSpacing(QFont::PercentageSpacing, pourcentageEspacement(vu.espacement));
     police.setPointSizeF(tailleParPetitesLettres(police, mm * logicalDpiY() / 25.4));
     lblApercu_->setFont(police);
-    lblMesure_->setText(textes::mesure.arg(nomAffichePolice(vu.fonte.nom), QLocale(QLocale::French).toString(mm, 'g', 3),
+    const QString hauteur = texteMm(mm);
+    lblMesure_->setText(textes::mesure.arg(nomAffichePolice(vu.fonte.nom),
+                                           vu.petitesLettresMm > 0 ? hauteur : textes::auMoins.arg(hauteur),
                                            textes::espacements[int(vu.espacement)]));
 }
 
