@@ -147,6 +147,46 @@ void BM_IdentifierPremierMot(benchmark::State &state)
 }
 BENCHMARK(BM_IdentifierPremierMot)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
+// From "C'est moi." to the first word for a pupil with his own font (1) and
+// one with the class's (0): the installed fonts are listed from scratch, as
+// for the first such pupil after the program starts.
+void BM_IdentifierAvecPolicePropre(benchmark::State &state)
+{
+    QTemporaryDir dossier;
+    preparer(dossier.path(), int(state.range(0)));
+    const bool propre = state.range(1) != 0;   // 0: the class's font, for comparison
+    if (propre) {
+        QFile reglage(dossier.path() + QStringLiteral("/Paul.aff"));
+        reglage.open(QIODevice::WriteOnly);
+        reglage.write("\"Police\",\"Andika\"\r\n\"Petites lettres\",\"6\"\r\n");
+    }
+    PlateformeFactice factice;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile(dossier.path() + QStringLiteral("/Paul.bil")).open(QIODevice::WriteOnly);
+        PolicesQt polices;
+        Plateforme services = factice.services();
+        services.polices = &polices;
+        EtatProgramme etat{dossier.path()};
+        FrmEleve fenetre(etat, services);
+        fenetre.show();
+        fenetre.findChild<QComboBox *>(QStringLiteral("cmbEleve"))->setCurrentIndex(0);
+        auto *moi = fenetre.findChild<QPushButton *>(QStringLiteral("cmdIdentite"));
+        state.ResumeTiming();
+        QTest::mouseClick(moi, Qt::LeftButton);
+        state.PauseTiming();
+        if (fenetre.motCourant().isEmpty()
+            || fenetre.findChild<QLineEdit *>(QStringLiteral("txtMot"))->font().family()
+                   != (propre ? QStringLiteral("Andika") : QStringLiteral("Comic Sans MS"))) {
+            state.SkipWithError("no word, or not in the pupil's font");
+            break;
+        }
+        fenetre.hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_IdentifierAvecPolicePropre)->Args({1000, 0})->Args({1000, 1})->Unit(benchmark::kMillisecond);
+
 // One answer validated, the pupil file saved with it (a pupil who has
 // studied every word of a library of n words); "Suivant" untimed.
 void BM_RepondreEtEnregistrer(benchmark::State &state)

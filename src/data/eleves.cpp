@@ -1,5 +1,6 @@
 #include "eleves.h"
 
+#include "affichageeleve.h"
 #include "bilan.h"
 #include "encodage.h"
 #include "journal.h"
@@ -73,6 +74,9 @@ ResultatEcriture creerEleve(const QString &dossierInstallation, const QString &n
         fichier.close();
         // The pupil's own account must be able to save it on a shared folder.
         donnerDroitsDuDossier(chemin);
+        // A setting left by an earlier pupil of that name (his file removed
+        // by hand) is his, not the new one's: it is kept aside.
+        rangerAffichageEleve(dossierInstallation, nom);
         return ResultatEcriture::reussite(chemin);
     }
     if (QFileInfo(chemin).isFile())
@@ -107,11 +111,20 @@ ResultatEcriture supprimerEleve(const QString &dossierInstallation, const QStrin
                     .arg(kDossierSauvegardes, rangement.detail),
                 ResultatEcriture::Action::Supprimer);
     }
-    const ResultatEcriture suppression = supprimerFichier(chemin);
     const QString journalDeplace = QDir(dossierInstallation).filePath(kDossierSauvegardes + u'/' + range);
+    // His own font setting leaves with him too, kept beside his journal.
+    QString affichage;
+    const ResultatEcriture rangementAffichage = rangerAffichageEleve(dossierInstallation, nom, &affichage);
+    const ResultatEcriture suppression =
+        rangementAffichage.ok ? supprimerFichier(chemin)
+                              : ResultatEcriture::echec(chemin,
+                                                        QStringLiteral("son réglage d'affichage n'a pas pu être rangé dans « %1 » : %2")
+                                                            .arg(kDossierSauvegardes, rangementAffichage.detail),
+                                                        ResultatEcriture::Action::Supprimer);
     if (!suppression.ok) {
         if (!range.isEmpty())
             QFile::rename(journalDeplace, journal);   // the pupil stays, with his journal
+        remettreAffichageEleve(dossierInstallation, nom, affichage);
         return suppression;
     }
     if (!QFileInfo(dossierJournal).isSymLink())

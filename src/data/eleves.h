@@ -17,13 +17,15 @@ QStringList listerEleves(const QString &dossierInstallation);
 QString raisonNomEleveRefuse(const QString &nom);
 
 // Creates the pupil's empty file unless it exists (an existing file keeps its
-// content).
+// content). A new pupil starts with the class's display: a "<nom>.aff" left
+// without its pupil is moved into Sauvegardes.
 ResultatEcriture creerEleve(const QString &dossierInstallation, const QString &nom);
 
 // Deletes the pupil's file; a file already gone is a success. His answer
 // journal (Journal/<nom>.txt) is moved first into Sauvegardes, as "Journal de
 // <nom> (date).txt": a new pupil of the same name starts clean. journalRange
 // receives that name within Sauvegardes (empty when there was no journal).
-// When the journal cannot be moved, nothing is deleted.
+// His display setting (<nom>.aff) goes there too, as "<nom> (date).aff".
+// When either cannot be moved, nothing is deleted.
 ResultatEcriture supprimerEleve(const QString &dossierInstallation, const QString &nom,
                                 QString *journalRange = nullptr);

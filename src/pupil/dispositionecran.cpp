@@ -8,12 +8,11 @@
 #include "encre.h"
 #include "etiquettemodele.h"
 #include "icones.h"
+#include "polices.h"
 #include "platform/etiquettecliquable.h"
 #include "twips_ecran.h"
 #include "zonereponse.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,44 +29,10 @@ namespace {
 // for touch targets.
 constexpr int kToucheDoigt = 44;
 
-// What a child reads are the small letters: the exercise font is sized by
-// the ink of its "x", not by its nominal size (a school cursive draws them
-// half as tall as a print font of the same size). The teacher's size gives
-// the small letters of a print font; never less than 5 mm.
+// The teacher's size gives the small letters of a print font; never less
+// than 5 mm.
 constexpr double kRapportImprime = 0.45;   // x-height / size of Comic Neue, Andika...
 constexpr double kPetitesLettresMm = 5.0;
-
-constexpr double kRapportCursive = 0.25;   // x-height / size of the school cursive
-
-// The height of the small letters in pixels. The ruled cursive draws its
-// lines into every glyph, so that its "x" is as tall as its line: its small
-// letters are those of the plain cursive.
-double hauteurPetitesLettres(const QFont &police)
-{
-    const QFontMetricsF m(police);
-    const double x = m.xHeight();
-    if (x > 0 && x < 0.8 * m.ascent())
-        return x;
-    return kRapportCursive * QFontInfo(police).pixelSize();
-}
-
-// The size at which the small letters ink at least this many pixels.
-double tailleParPetitesLettres(QFont police, double pixels)
-{
-    // Measured large, where hinting does not round the letters.
-    constexpr double kReference = 72.0;
-    const double demandee = qMax(1.0, police.pointSizeF());
-    police.setPointSizeF(kReference);
-    const double mesure = hauteurPetitesLettres(police);
-    if (mesure <= 0)
-        return demandee;
-    double taille = kReference * pixels / mesure;
-    police.setPointSizeF(taille);
-    // Hinting rounds the letters at the size used: a few half points more.
-    for (int essai = 0; essai < 16 && hauteurPetitesLettres(police) < pixels; ++essai)
-        police.setPointSizeF(taille += 0.5);
-    return taille;
-}
 
 } // namespace
 
@@ -175,18 +140,12 @@ int EcranExercice::hauteurLigne() const
     return hauteurTexte(QFontMetrics(lblMot->font())) + 8;
 }
 
-void EcranExercice::appliquerPoliceExercice(const QFont &policeExercice, double espacementPourcent)
+void EcranExercice::appliquerPoliceExercice(const QFont &policeExercice, double espacementPourcent,
+                                            double petitesLettresMm)
 {
-    policeExercice_ = policeExercice;
-    // Bold, unless the family has no bold face: a cursive thickened by the
-    // renderer runs its strokes together.
-    const QStringList styles = QFontDatabase::styles(policeExercice.family());
-    const bool sansGras = !styles.isEmpty()
-                          && std::none_of(styles.begin(), styles.end(),
-                                          [](const QString &s) { return s.contains(QLatin1String("Bold")); });
-    policeExercice_.setBold(!sansGras);
-    policeExercice_.setItalic(false);
+    policeExercice_ = policeExerciceAffichee(policeExercice);
     espacement_ = espacementPourcent;
+    petitesLettresMm_ = petitesLettresMm;
     placerLigneReponse();
 }
 
@@ -199,8 +158,12 @@ void EcranExercice::placerLigneReponse()
     QFont f = policeExercice_;
     f.setLetterSpacing(QFont::PercentageSpacing, espacement_);
     const double ppp = logicalDpiY();
-    const double petitesLettres = qMax(policeExercice_.pointSizeF() * facteur_ * ppp / 72.0 * kRapportImprime,
-                                       kPetitesLettresMm * ppp / 25.4);
+    // A pupil's own height is what he sees, whatever the screen; the
+    // class's size grows with it.
+    const double petitesLettres =
+        petitesLettresMm_ > 0 ? petitesLettresMm_ * ppp / 25.4
+                              : qMax(policeExercice_.pointSizeF() * facteur_ * ppp / 72.0 * kRapportImprime,
+                                     kPetitesLettresMm * ppp / 25.4);
     double taille = tailleParPetitesLettres(f, petitesLettres);
     f.setPointSizeF(taille);
     while (taille > 4 && hauteurTexte(QFontMetrics(f)) + 8 > plafond) {

@@ -42,9 +42,10 @@ public:
 
     // The exercise font goes to the hidden word, the model, the answer box
     // and the correction (bold, never italic), with the letter spacing as a
-    // percentage; it grows with the screen. A size too tall for the line is
-    // drawn at the tallest that fits, never clipped.
-    void appliquerPoliceExercice(const QFont &police, double espacementPourcent = 100.0);
+    // percentage; it grows with the screen. petitesLettresMm, when given,
+    // sets the height of the small letters instead of the font's size. A
+    // size too tall for the line is drawn at the tallest that fits, never clipped.
+    void appliquerPoliceExercice(const QFont &police, double espacementPourcent = 100.0, double petitesLettresMm = 0);
     // The hidden word's height: one line of the exercise font.
     int hauteurLigne() const;
     void colorerReponse(const QColor &fond);
@@ -103,4 +104,5 @@ private:
     QPoint origine_;        // top left corner of the scaled design
     QFont policeExercice_;
     double espacement_ = 100.0;
+    double petitesLettresMm_ = 0;
 };

@@ -3,6 +3,7 @@
 #include "frmeleve.h"
 
 #include "data/affichage.h"
+#include "data/affichageeleve.h"
 #include "data/bilan.h"
 #include "data/eleves.h"
 #include "data/journal.h"
@@ -61,10 +62,7 @@ FrmEleve::FrmEleve(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
     seance_ = new Seance(fgEleve_, [this] { return plateforme_.horloge->aujourdhui(); }, this);
     relierSeance();
 
-    QFont exercice(etat_.policeExercice.nom);
-    exercice.setPointSizeF(etat_.policeExercice.taille);
-    const ReglagesAffichage affichage = lireAffichage(etat_.dossierInstallation);
-    ecran_->appliquerPoliceExercice(exercice, pourcentageEspacement(affichage.espacement));
+    appliquerAffichage();
 
     connect(ecran_->txtMot, &ZoneReponse::validationDemandee, this, &FrmEleve::valider);
     connect(ecran_->cmdOk, &QPushButton::clicked, this, &FrmEleve::valider);
@@ -153,6 +151,22 @@ void FrmEleve::resizeEvent(QResizeEvent *evenement)
     couvrirFenetre(frameMiseAJour_);
 }
 
+// The class's font and spacing, or the pupil's own once he is known.
+void FrmEleve::appliquerAffichage()
+{
+    const AffichageEleve propre =
+        nomEleve_.isEmpty() ? AffichageEleve{} : lireAffichageEleve(etat_.dossierInstallation, nomEleve_);
+    // The installed fonts are listed only for a pupil who has his own: the
+    // list takes a moment to make.
+    const QStringList installees =
+        !propre.police.isEmpty() && plateforme_.polices ? plateforme_.polices->familles() : QStringList();
+    const AffichageExercice affichage =
+        resoudreAffichage(propre, etat_.policeExercice, lireAffichage(etat_.dossierInstallation), installees);
+    QFont exercice(affichage.fonte.nom);
+    exercice.setPointSizeF(affichage.fonte.taille);
+    ecran_->appliquerPoliceExercice(exercice, pourcentageEspacement(affichage.espacement), affichage.petitesLettresMm);
+}
+
 void FrmEleve::chargerListeMots()
 {
     LectureListeMots lecture = LireListeMotsEleve(etat_.dossierInstallation);
@@ -219,6 +233,7 @@ void FrmEleve::identifier()
     }
     verrou_ = std::move(verrou);
     nomEleve_ = nom;
+    appliquerAffichage();
     journal_ = std::make_unique<Journal>(etat_.dossierInstallation, nomEleve_);
     setWindowTitle(kTitreFenetre + kSeparateurTitre + nomEleve_);
     frameEleve_->hide();

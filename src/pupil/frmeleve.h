@@ -69,6 +69,7 @@ private:
     void construireIdentification();
     void construireMiseAJour();
     void chargerListeMots();
+    void appliquerAffichage();
     void identifier();
     void quitter();
     bool enregistrerAvantDepart();

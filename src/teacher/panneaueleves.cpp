@@ -1,12 +1,17 @@
 #include "panneaueleves.h"
 
+#include "data/affichageeleve.h"
+#include "data/bilan.h"
 #include "data/eleves.h"
+#include "data/etatprogramme.h"
 #include "data/sauvegardes.h"
 #include "data/verrou.h"
+#include "dialogueaffichageeleve.h"
 #include "textesenseignant.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +20,16 @@
 #include <QVBoxLayout>
 
 namespace {
+
+namespace textes_affichage {
+const QString bouton = QStringLiteral("P&olice...");
+const QString bulle = QStringLiteral(
+    " Choisir pour cet élève une autre police, une autre taille ou un autre espacement que ceux de la classe. ");
+const QString etat = QStringLiteral("Police de l'élève : %1");
+const QString disparu = QStringLiteral("L'élève « %1 » n'existe plus : la liste est mise à jour.");
+const QString revenu = QStringLiteral("\nSon réglage de police est revenu aussi.");
+}  // namespace textes_affichage
+
 QPushButton *bouton(const QString &texte, const char *nom, QWidget *parent)
 {
     auto *b = new QPushButton(texte, parent);
@@ -44,6 +59,10 @@ PanneauEleves::PanneauEleves(const QString &dossierInstallation, Plateforme plat
     cmdTermine_ = bouton(TextesEleves::terminer, "cmdTermine", this);
     cmdRestaurer_ = bouton(TextesEleves::restaurer, "cmdRestaurer", this);
     cmdRestaurer_->setToolTip(TextesEleves::bulleRestaurer);
+    cmdAffichage_ = bouton(textes_affichage::bouton, "cmdPoliceEleve", this);
+    cmdAffichage_->setToolTip(textes_affichage::bulle);
+    lblAffichage_ = new QLabel(this);
+    lblAffichage_->setObjectName(QStringLiteral("lblPoliceEleve"));
 
     frameSaisie_ = new QFrame(this);
     frameSaisie_->setObjectName(QStringLiteral("frameSaisie"));
@@ -65,10 +84,12 @@ PanneauEleves::PanneauEleves(const QString &dossierInstallation, Plateforme plat
     auto *colonne = new QVBoxLayout;
     colonne->setSpacing(12);
     colonne->addWidget(cmbEleves_);
+    colonne->addWidget(lblAffichage_);
     auto *boutons = new QHBoxLayout;
     boutons->addWidget(cmdAjouter_);
     boutons->addWidget(cmdSupprimer_);
     boutons->addWidget(cmdRestaurer_);
+    boutons->addWidget(cmdAffichage_);
     boutons->addStretch();
     boutons->addWidget(cmdTermine_);
     colonne->addLayout(boutons);
@@ -89,6 +110,8 @@ PanneauEleves::PanneauEleves(const QString &dossierInstallation, Plateforme plat
     connect(cmdSupprimer_, &QPushButton::clicked, this, &PanneauEleves::supprimer);
     connect(cmdRestaurer_, &QPushButton::clicked, this, &PanneauEleves::restaurer);
     connect(cmdTermine_, &QPushButton::clicked, this, &PanneauEleves::terminer);
+    connect(cmdAffichage_, &QPushButton::clicked, this, &PanneauEleves::choisirAffichage);
+    connect(cmbEleves_, &QComboBox::currentIndexChanged, this, &PanneauEleves::actualiserAffichage);
     hide();
 }
 
@@ -205,7 +228,39 @@ void PanneauEleves::restaurer()
     if (!resultat.ok)
         signaler(TextesEleves::titreFichier, resultat.message());
     else
-        signaler(TextesEleves::titreRestaurer, TextesEleves::copieRestauree.arg(nom, libelles[choix].toLower()));
+        signaler(TextesEleves::titreRestaurer,
+                 TextesEleves::copieRestauree.arg(nom, libelles[choix].toLower())
+                     + (ramenerAffichageEleve(dossier_, nom) ? textes_affichage::revenu : QString()));
+    actualiserAffichage();
+}
+
+void PanneauEleves::choisirAffichage()
+{
+    const QString nom = cmbEleves_->currentText();
+    if (nom.isEmpty())
+        return;
+    // Deleted from another computer meanwhile: a setting written now would
+    // be taken by the next pupil given that name.
+    if (!QFileInfo(cheminBilan(dossier_, nom)).isFile()) {
+        signaler(TextesEleves::titreFichier, textes_affichage::disparu.arg(nom));
+        remplirListe();
+        return;
+    }
+    // The class's font as saved: the pupil screen starts from it.
+    const ReglageFonte classe = lireFonte(dossier_).value_or(kPoliceExerciceParDefaut);
+    auto *dialogue = new DialogueAffichageEleve(dossier_, nom, classe, plateforme_, this);
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialogue, &QDialog::finished, this, &PanneauEleves::actualiserAffichage);
+    dialogue->open();
+}
+
+void PanneauEleves::actualiserAffichage()
+{
+    const QString nom = cmbEleves_->currentText();
+    cmdAffichage_->setEnabled(!nom.isEmpty());
+    lblAffichage_->setText(nom.isEmpty() ? QString()
+                                         : textes_affichage::etat.arg(DialogueAffichageEleve::resume(
+                                               lireAffichageEleve(dossier_, nom))));
 }
 
 void PanneauEleves::terminer()

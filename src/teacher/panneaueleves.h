@@ -1,12 +1,14 @@
 #pragma once
 // The panel "Gestion de la liste d'élèves": adds and deletes pupils, each
-// one the "<name>.bil" file of the installation folder.
+// one the "<name>.bil" file of the installation folder, and gives one his
+// own font when the class's does not suit him.
 #include "platform/plateforme.h"
 
 #include <QGroupBox>
 
 class QComboBox;
 class QFrame;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -25,6 +27,8 @@ private:
     void valider();
     void supprimer();
     void restaurer();
+    void choisirAffichage();
+    void actualiserAffichage();
     void terminer();
     void signaler(const QString &titre, const QString &texte);
 
@@ -37,5 +41,7 @@ private:
     QPushButton *cmdAjouter_;
     QPushButton *cmdSupprimer_;
     QPushButton *cmdRestaurer_;
+    QPushButton *cmdAffichage_;
+    QLabel *lblAffichage_;
     QPushButton *cmdTermine_;
 };
