@@ -131,24 +131,29 @@ QStringList TablesLangue::homophonesDe(const QString &mot) const
     }
     // The word's other spelling sounds the same but is the same word.
     const QStringList variantes = variantesOrthographe(forme);
+    const QStringList basesMot = basesDe(forme);
     QStringList candidats;
+    QList<QStringList> basesCandidats;
     for (const QString &autre : std::as_const(groupes_[*trouve])) {
-        if (memeFamille(forme, autre))
+        QStringList bases = basesDe(autre);
+        const auto parente = [&](const QString &base) { return basesMot.contains(base); };
+        const auto variante = [&](const QString &v) { return bases.contains(v); };
+        // memeFamille, with the word's bases found once.
+        const bool famille = std::any_of(bases.cbegin(), bases.cend(), parente)
+                             || (autre.contains(u'-') && memeFamille(forme, autre));
+        if (famille || std::any_of(variantes.cbegin(), variantes.cend(), variante))
             continue;
-        const QStringList basesAutre = basesDe(autre);
-        const bool variante = std::any_of(variantes.cbegin(), variantes.cend(),
-                                          [&](const QString &v) { return basesAutre.contains(v); });
-        if (!variante)
-            candidats << autre;
+        candidats << autre;
+        basesCandidats << std::move(bases);
     }
     // "mangée", "mangés" and "mangées" go with "mangé": one form of each.
     QStringList homophones;
-    for (const QString &autre : std::as_const(candidats)) {
-        const QStringList bases = basesDe(autre);
+    for (qsizetype i = 0; i < candidats.size(); ++i) {
+        const QStringList &bases = basesCandidats[i];
         const bool flechie = std::any_of(bases.cbegin() + 1, bases.cend(),
                                          [&](const QString &base) { return candidats.contains(base); });
         if (!flechie)
-            homophones << autre;
+            homophones << candidats[i];
     }
     return homophones;
 }

@@ -203,6 +203,37 @@ private slots:
         QCOMPARE(tables.homophonesDe(u"chat"_s), QStringList());
     }
 
+    // What a group of the index gives for each of its words, exactly.
+    void regroupements_data()
+    {
+        QTest::addColumn<QByteArray>("groupe");
+        QTest::addColumn<QString>("mot");
+        QTest::addColumn<QStringList>("attendus");
+        QTest::newRow("pluriel") << "dans dent dents"_ba << u"dents"_s << QStringList{u"dans"_s};
+        QTest::newRow("mot composé") << "grand-mère grands-mères granmère"_ba << u"grand-mère"_s
+                                     << QStringList{u"granmère"_s};
+        QTest::newRow("participe et ses accords")
+            << "manger mangé mangée mangées mangés mangez"_ba << u"manger"_s << QStringList{u"mangé"_s, u"mangez"_s};
+        QTest::newRow("un participe, l'autre forme") << "manger mangé mangée mangez"_ba << u"mangée"_s
+                                                     << QStringList{u"manger"_s, u"mangez"_s};
+        QTest::newRow("imparfait") << "jouais jouait jouaient jouet"_ba << u"jouet"_s << QStringList{u"jouais"_s};
+        QTest::newRow("féminin et pluriels") << "ami amie amies amis"_ba << u"amies"_s << QStringList{};
+        QTest::newRow("pluriel du verbe") << "joue joues jouent joug"_ba << u"jouent"_s << QStringList{u"joug"_s};
+        QTest::newRow("autre orthographe") << "il ile iles île îles"_ba << u"îles"_s << QStringList{u"il"_s};
+    }
+    void regroupements()
+    {
+        QFETCH(QByteArray, groupe);
+        QFETCH(QString, mot);
+        QFETCH(QStringList, attendus);
+        QTemporaryDir racine;
+        QVERIFY(QDir().mkpath(racine.filePath(u"langue"_s)));
+        ecrire(racine.filePath(u"langue/"_s + kFichierHomophones), "# essai\n" + groupe + '\n');
+        ecrire(racine.filePath(u"langue/"_s + kFichierOrthographe), "île\tile\nîles\tiles\n"_ba);
+        const TablesLangue tables(trouverDossierLangue(racine.path()));
+        QCOMPARE(tables.homophonesDe(mot), attendus);
+    }
+
     // A folder where a table should be, or no tables folder at all.
     void pasDeTable()
     {
