@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QtTest>
 
 #include <memory>
@@ -201,6 +202,22 @@ private slots:
         QCOMPARE(tables.homophonesDe(u"dent"_s), homophonesDent);
         QCOMPARE(tables.variantesOrthographe(u"île"_s), variantesIle);
         QCOMPARE(tables.homophonesDe(u"chat"_s), QStringList());
+    }
+
+    // The first questions come from several threads at once (workers
+    // classifying answers): the tables are read once, and every thread gets
+    // the whole answer.
+    void premiereQuestionDePlusieursFils()
+    {
+        const TablesLangue tables(trouverDossierLangue(dossier_.path()));
+        QList<QFuture<QStringList>> reponses;
+        for (int i = 0; i < 8; ++i) {
+            reponses << QtConcurrent::run([&tables, i] {
+                return i % 2 ? tables.homophonesDe(u"dent"_s) : tables.variantesOrthographe(u"île"_s);
+            });
+        }
+        for (int i = 0; i < reponses.size(); ++i)
+            QCOMPARE(reponses[i].result(), i % 2 ? QStringList{u"dans"_s} : QStringList{u"ile"_s});
     }
 
     // What a group of the index gives for each of its words, exactly.
