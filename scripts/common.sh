@@ -6,7 +6,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   libsndfile1-dev libbenchmark-dev
-  espeak-ng libespeak-ng-dev
+  espeak-ng libespeak-ng-dev wfrench
   fonts-comic-neue fonts-sil-andika fonts-urw-base35 fonts-dejavu-core fontconfig
   fonts-opendyslexic fonts-ecolier-court fonts-ecolier-lignes-court
   xvfb xauth xdotool imagemagick poppler-utils

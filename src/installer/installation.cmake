@@ -5,13 +5,15 @@
 #             cmake --install build --prefix stage --component dossier
 #           gives stage/orthoval, orthoval_son.so (playback),
 #           orthoval_parole.so (speech synthesis), Sons.exe, bibliotheque/,
-#           orthoval.png, README, orthoval.sh and installer-raccourci.sh.
+#           langue/ (homophones, reformed spellings), orthoval.png, README,
+#           orthoval.sh and installer-raccourci.sh.
 #  paquet   the layout of a system installation, packaged by CPack (see the
 #           top CMakeLists.txt):
 #             /usr/bin/orthoval -> ../libexec/orthoval/orthoval
 #             /usr/libexec/orthoval/   orthoval, orthoval_son.so, orthoval_parole.so, Sons.exe
 #             /usr/share/orthoval/bibliotheque/   the starter library
 #             /usr/share/doc/orthoval/README      the documentation
+#             /usr/share/orthoval/langue/   homophones, reformed spellings
 #           plus the icon, the menu entry and the AppStream description.
 #           The program finds its playback and speech modules beside itself (the link in
 #           /usr/bin is resolved) and its starter library in ../../share.
@@ -42,6 +44,11 @@ if(ORTHOVAL_SOUNDS)
   install(DIRECTORY ${ORTHOVAL_BIBLIOTHEQUE}/ DESTINATION bibliotheque COMPONENT dossier)
 else()
   install(FILES ${ORTHOVAL_LISTE_DEPART} DESTINATION bibliotheque COMPONENT dossier)
+endif()
+
+# The homophone index and the reformed spellings, read beside the program.
+if(ORTHOVAL_LANGUE)
+  install(DIRECTORY ${ORTHOVAL_LANGUE}/ DESTINATION langue COMPONENT dossier)
 endif()
 
 # Drawn in resources/orthoval.svg; the PNG beside it is made with
@@ -79,6 +86,9 @@ if(ORTHOVAL_SOUNDS)
   install(DIRECTORY ${ORTHOVAL_BIBLIOTHEQUE}/ DESTINATION share/orthoval/bibliotheque COMPONENT paquet)
 else()
   install(FILES ${ORTHOVAL_LISTE_DEPART} DESTINATION share/orthoval/bibliotheque COMPONENT paquet)
+endif()
+if(ORTHOVAL_LANGUE)
+  install(DIRECTORY ${ORTHOVAL_LANGUE}/ DESTINATION share/orthoval/langue COMPONENT paquet)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/resources/orthoval.png
         DESTINATION share/icons/hicolor/256x256/apps RENAME ${ORTHOVAL_ID}.png COMPONENT paquet)

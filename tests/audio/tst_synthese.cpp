@@ -82,6 +82,33 @@ private slots:
         QVERIFY(phonemesMot(u"maison"_s) != phonemesMot(u"mouton"_s));
     }
 
+    // Every spelling is heard with French rules, even one espeak-ng takes
+    // for an English word: a child's "sabl" sounds like "sable".
+    void entendreEnFrancais_data()
+    {
+        QTest::addColumn<QString>("mot");
+        QTest::addColumn<QString>("autre");
+        QTest::addColumn<bool>("memeSon");
+        QTest::newRow("sabl, lu en anglais") << u"sabl"_s << u"sable"_s << true;
+        QTest::newRow("rythme, th") << u"rythme"_s << u"ritme"_s << true;
+        QTest::newRow("athlète, th") << u"athlète"_s << u"atlète"_s << true;
+        QTest::newRow("dent, dans") << u"dent"_s << u"dans"_s << true;
+        QTest::newRow("bateau, bato") << u"bateau"_s << u"bato"_s << true;
+        QTest::newRow("sac, sak") << u"sac"_s << u"sak"_s << true;
+        QTest::newRow("dent, dont") << u"dent"_s << u"dont"_s << false;
+        QTest::newRow("sabl, sable anglais") << u"sabl"_s << u"sèbeul"_s << false;
+    }
+    void entendreEnFrancais()
+    {
+        QFETCH(QString, mot);
+        QFETCH(QString, autre);
+        QFETCH(bool, memeSon);
+        const QString phonemes = phonemesMot(mot);
+        QVERIFY(!phonemes.isEmpty());
+        QVERIFY2(!phonemes.contains(u'(') && !phonemes.contains(u'ə'), qPrintable(phonemes));
+        QCOMPARE(phonemes == phonemesMot(autre), memeSon);
+    }
+
     // A service dropped with words still queued returns at once; the words
     // not started are skipped when cancelled, and the engine still answers.
     void abandonner()

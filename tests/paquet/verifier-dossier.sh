@@ -11,6 +11,9 @@ echec() { echo "DOSSIER: $*" >&2; exit 1; }
 
 cmake --install "$construction" --prefix "$travail/première copie" --component dossier >/dev/null
 [ ! -e "$travail/première copie/orthoval.desktop" ] || echec "a menu entry with a fixed path is installed"
+for table in homophones.txt orthographe-1990.txt; do
+  [ -s "$travail/première copie/langue/$table" ] || echec "langue/$table is not installed beside the program"
+done
 mv "$travail/première copie" "$travail/clé USB"
 grep -q '^## For the teacher' "$travail/clé USB/README" || echec "no documentation beside the program"
 export HOME="$travail/home" XDG_DATA_HOME="$travail/home/.local/share"

@@ -21,6 +21,7 @@ dpkg -x "$deb" "$racine"
 for f in usr/bin/orthoval usr/libexec/orthoval/orthoval usr/libexec/orthoval/orthoval_son.so \
          usr/libexec/orthoval/orthoval_parole.so \
          usr/libexec/orthoval/Sons.exe usr/share/orthoval/bibliotheque/mots-depart.txt \
+         usr/share/orthoval/langue/homophones.txt usr/share/orthoval/langue/orthographe-1990.txt \
          usr/share/applications/fr.orthoval.OrthoVal.desktop usr/share/metainfo/fr.orthoval.OrthoVal.metainfo.xml \
          usr/share/icons/hicolor/256x256/apps/fr.orthoval.OrthoVal.png usr/share/icons/hicolor/scalable/apps/fr.orthoval.OrthoVal.svg \
          usr/share/doc/orthoval/copyright usr/share/doc/orthoval/changelog.gz usr/share/man/man1/orthoval.1.gz \
@@ -30,6 +31,10 @@ done
 [ "$(ls "$racine")" = "usr" ] || echec "files outside /usr: $(ls "$racine")"
 # The main window sends the teacher to this file: the whole guide, readable as it is.
 grep -q '^## For the teacher' "$racine/usr/share/doc/orthoval/README" || echec "/usr/share/doc/orthoval/README is not the documentation"
+# The tables hold what the program looks up: "dent" sounds like "dans", "île" is also "ile".
+awk '{ d = t = 0; for (i = 1; i <= NF; i++) { d = d || $i == "dans"; t = t || $i == "dent" } if (d && t) f = 1 }
+     END { exit !f }' "$racine/usr/share/orthoval/langue/homophones.txt" || echec "the homophone index does not pair dent and dans"
+grep -qxP 'île\tile' "$racine/usr/share/orthoval/langue/orthographe-1990.txt" || echec "the reformed spellings lack île/ile"
 wavs=$(find "$racine/usr/share/orthoval/bibliotheque" -name '*.wav' | wc -l)
 grep -qx 'Exec=orthoval' "$racine/usr/share/applications/fr.orthoval.OrthoVal.desktop" || echec "Exec is not plain orthoval"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || echec "no computed dependencies"

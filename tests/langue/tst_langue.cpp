@@ -1,0 +1,273 @@
+// The tables built with the program, found in its folder as an installation
+// lays them out, and what the teacher's windows will ask of them: the words
+// that sound like a word, and a word's other accepted spelling. A table that
+// is missing or damaged answers "none", never fails.
+#include "audio/synthese.h"
+#include "langue/tableslangue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtConcurrent/QtConcurrentRun>
+#include <QtTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kTablesConstruites = QStringLiteral(ORTHOVAL_TABLES_LANGUE);
+
+// A program folder as "cmake --install" lays it out: the program, and its
+// tables in langue/ beside it, or in share/ of a system installation.
+QString installer(const QTemporaryDir &racine, bool systeme)
+{
+    const QString programme = systeme ? racine.filePath(u"usr/libexec/orthoval"_s) : racine.path();
+    const QString tables = systeme ? racine.filePath(u"usr/share/orthoval/langue"_s) : racine.filePath(u"langue"_s);
+    QDir().mkpath(programme);
+    QDir().mkpath(tables);
+    for (const QString &nom : {kFichierHomophones, kFichierOrthographe})
+        QFile::copy(kTablesConstruites + u'/' + nom, tables + u'/' + nom);
+    return programme;
+}
+
+void ecrire(const QString &chemin, const QByteArray &octets)
+{
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(octets), octets.size());
+}
+}  // namespace
+
+class TestLangue : public QObject {
+    Q_OBJECT
+
+    // The built tables installed once each way: in an installation folder,
+    // and in a system installation.
+    QTemporaryDir dossier_;
+    QTemporaryDir systeme_;
+    std::unique_ptr<TablesLangue> tablesDossier_;
+    std::unique_ptr<TablesLangue> tablesSysteme_;
+
+private slots:
+    void initTestCase()
+    {
+        tablesDossier_ = std::make_unique<TablesLangue>(trouverDossierLangue(installer(dossier_, false)));
+        tablesSysteme_ = std::make_unique<TablesLangue>(trouverDossierLangue(installer(systeme_, true)));
+        QCOMPARE(trouverDossierLangue(systeme_.filePath(u"usr/libexec/orthoval"_s)),
+                 systeme_.filePath(u"usr/share/orthoval/langue"_s));
+    }
+
+    void homophones_data()
+    {
+        QTest::addColumn<QString>("mot");
+        QTest::addColumn<QStringList>("presents");
+        QTest::addColumn<QStringList>("absents");
+        QTest::newRow("dent") << u"dent"_s << QStringList{u"dans"_s} << QStringList{u"dent"_s, u"dents"_s};
+        QTest::newRow("bois") << u"bois"_s << QStringList{u"boit"_s} << QStringList{u"bois"_s};
+        QTest::newRow("terre") << u"terre"_s << QStringList{u"taire"_s} << QStringList{u"terres"_s};
+        QTest::newRow("temps") << u"temps"_s << QStringList{u"tant"_s} << QStringList{u"temps"_s};
+        QTest::newRow("mur") << u"mur"_s << QStringList{u"mûr"_s} << QStringList{u"murs"_s};
+        QTest::newRow("verbe en -er, une forme de chaque")
+            << u"manger"_s << QStringList{u"mangé"_s, u"mangez"_s}
+            << QStringList{u"mangée"_s, u"mangés"_s, u"mangées"_s, u"mangeait"_s, u"mangeaient"_s};
+        QTest::newRow("passé simple laissé de côté")
+            << u"chanter"_s << QStringList{u"chanté"_s} << QStringList{u"chantai"_s, u"chantât"_s};
+        QTest::newRow("forme fautive de la liste laissée de côté")
+            << u"cochon"_s << QStringList{} << QStringList{u"côchons"_s};
+        QTest::newRow("pluriel du verbe") << u"joue"_s << QStringList{} << QStringList{u"jouent"_s, u"joues"_s};
+        QTest::newRow("majuscule") << u"Dent"_s << QStringList{u"dans"_s} << QStringList{};
+        QTest::newRow("autre orthographe") << u"île"_s << QStringList{u"il"_s} << QStringList{u"ile"_s};
+    }
+    void homophones()
+    {
+        QFETCH(QString, mot);
+        QFETCH(QStringList, presents);
+        QFETCH(QStringList, absents);
+        for (const TablesLangue *tables : {tablesDossier_.get(), tablesSysteme_.get()}) {
+            const QStringList trouves = tables->homophonesDe(mot);
+            for (const QString &present : std::as_const(presents))
+                QVERIFY2(trouves.contains(present), qPrintable(trouves.join(u", "_s)));
+            for (const QString &absent : std::as_const(absents))
+                QVERIFY2(!trouves.contains(absent), qPrintable(trouves.join(u", "_s)));
+        }
+    }
+
+    // A word with its plural, feminine or compound plural only, and a word
+    // the list does not know, have none.
+    void sansHomophone_data()
+    {
+        QTest::addColumn<QString>("mot");
+        for (const QString &mot : {u"ami"_s, u"amie"_s, u"bijou"_s, u"grand-mère"_s, u"xylophonique"_s, u""_s})
+            QTest::newRow(qPrintable(mot.isEmpty() ? u"vide"_s : mot)) << mot;
+    }
+    void sansHomophone()
+    {
+        QFETCH(QString, mot);
+        QCOMPARE(tablesDossier_->homophonesDe(mot), QStringList());
+    }
+
+    void variantes_data()
+    {
+        QTest::addColumn<QString>("traditionnelle");
+        QTest::addColumn<QString>("rectifiee");
+        const QList<std::pair<QString, QString>> paires = {
+            {u"île"_s, u"ile"_s}, {u"oignon"_s, u"ognon"_s}, {u"août"_s, u"aout"_s},
+            {u"presqu'île"_s, u"presqu'ile"_s}, {u"piqûre"_s, u"piqure"_s}, {u"boîte"_s, u"boite"_s},
+            {u"chaîne"_s, u"chaine"_s}, {u"dîner"_s, u"diner"_s}, {u"maître"_s, u"maitre"_s},
+            {u"connaître"_s, u"connaitre"_s}, {u"goûter"_s, u"gouter"_s}, {u"événement"_s, u"évènement"_s},
+            {u"nénuphar"_s, u"nénufar"_s}, {u"connaît"_s, u"connait"_s}, {u"boîtes"_s, u"boites"_s},
+            {u"week-end"_s, u"weekend"_s}};
+        for (const auto &[traditionnelle, rectifiee] : paires)
+            QTest::newRow(qPrintable(traditionnelle)) << traditionnelle << rectifiee;
+    }
+    void variantes()
+    {
+        QFETCH(QString, traditionnelle);
+        QFETCH(QString, rectifiee);
+        QCOMPARE(tablesSysteme_->variantesOrthographe(traditionnelle), QStringList{rectifiee});
+        QCOMPARE(tablesSysteme_->variantesOrthographe(rectifiee), QStringList{traditionnelle});
+    }
+
+    // The circumflex stays where it tells two words apart ("mûr", "mur") and
+    // in the verb's endings; a word the reform left alone has one spelling.
+    void uneSeuleOrthographe_data()
+    {
+        QTest::addColumn<QString>("mot");
+        for (const QString &mot : {u"mûr"_s, u"mur"_s, u"dû"_s, u"sûr"_s, u"jeûne"_s, u"crûmes"_s, u"fûtes"_s,
+                                   u"chat"_s, u"maison"_s, u"xylophonique"_s})
+            QTest::newRow(qPrintable(mot)) << mot;
+    }
+    void uneSeuleOrthographe()
+    {
+        QFETCH(QString, mot);
+        QCOMPARE(tablesDossier_->variantesOrthographe(mot), QStringList());
+    }
+
+    // Every form of a group sounds the same to the program's own ear
+    // (espeak-ng, French rules): a sample of the index, checked live.
+    void indexSelonLaVoix()
+    {
+        QFile fichier(kTablesConstruites + u'/' + kFichierHomophones);
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        const QStringList lignes = QString::fromUtf8(fichier.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY2(lignes.size() > 20000, qPrintable(QString::number(lignes.size())));
+        QRandomGenerator hasard(20);
+        for (int i = 0; i < 300; ++i) {
+            const QString ligne = lignes[hasard.bounded(lignes.size())];
+            if (ligne.startsWith(u'#'))
+                continue;
+            const QStringList groupe = ligne.split(u' ');
+            QVERIFY(groupe.size() >= 2);
+            for (const QString &forme : groupe)
+                QVERIFY2(phonemesMot(forme) == phonemesMot(groupe.first()), qPrintable(ligne));
+        }
+    }
+
+    // Missing, unreadable or damaged tables: no homophones and one spelling,
+    // and what is sound in a table is still used.
+    void tablesAbimees_data()
+    {
+        QTest::addColumn<QByteArray>("homophones");
+        QTest::addColumn<QByteArray>("orthographe");
+        QTest::addColumn<QStringList>("homophonesDent");
+        QTest::addColumn<QStringList>("variantesIle");
+        QTest::newRow("absentes") << QByteArray() << QByteArray() << QStringList() << QStringList();
+        QTest::newRow("vides") << ""_ba << ""_ba << QStringList() << QStringList();
+        QTest::newRow("octets quelconques") << "\x00\xff\xfe\x01" "dent\x00" "dans\n"_ba << "\xff\xff\t\x00\n"_ba
+                                            << QStringList() << QStringList();
+        QTest::newRow("pas en UTF-8") << "dent dans d\xe9s\n"_ba << "\xee" "le\tile\n"_ba << QStringList()
+                                      << QStringList();
+        QTest::newRow("lignes tronquées ou de trop")
+            << "dent\n\n   \ndent dans\ndans dent dent\nd\x01nt dans\n"_ba
+            << "île\nîle\tile\tîle\nîle\tîle\nîle\tile\n"_ba << QStringList{u"dans"_s} << QStringList{u"ile"_s};
+        QTest::newRow("fins de ligne Windows") << "dent dans\r\n"_ba << "île\tile\r\n"_ba << QStringList{u"dans"_s}
+                                               << QStringList{u"ile"_s};
+    }
+    void tablesAbimees()
+    {
+        QFETCH(QByteArray, homophones);
+        QFETCH(QByteArray, orthographe);
+        QFETCH(QStringList, homophonesDent);
+        QFETCH(QStringList, variantesIle);
+        QTemporaryDir racine;
+        const QString dossier = racine.filePath(u"langue"_s);
+        QVERIFY(QDir().mkpath(dossier));
+        if (!homophones.isNull())
+            ecrire(dossier + u'/' + kFichierHomophones, homophones);
+        if (!orthographe.isNull())
+            ecrire(dossier + u'/' + kFichierOrthographe, orthographe);
+        const TablesLangue tables(trouverDossierLangue(racine.path()));
+        QCOMPARE(tables.homophonesDe(u"dent"_s), homophonesDent);
+        QCOMPARE(tables.variantesOrthographe(u"île"_s), variantesIle);
+        QCOMPARE(tables.homophonesDe(u"chat"_s), QStringList());
+    }
+
+    // The first questions come from several threads at once (workers
+    // classifying answers): the tables are read once, and every thread gets
+    // the whole answer.
+    void premiereQuestionDePlusieursFils()
+    {
+        const TablesLangue tables(trouverDossierLangue(dossier_.path()));
+        QList<QFuture<QStringList>> reponses;
+        for (int i = 0; i < 8; ++i) {
+            reponses << QtConcurrent::run([&tables, i] {
+                return i % 2 ? tables.homophonesDe(u"dent"_s) : tables.variantesOrthographe(u"île"_s);
+            });
+        }
+        for (int i = 0; i < reponses.size(); ++i)
+            QCOMPARE(reponses[i].result(), i % 2 ? QStringList{u"dans"_s} : QStringList{u"ile"_s});
+    }
+
+    // What a group of the index gives for each of its words, exactly.
+    void regroupements_data()
+    {
+        QTest::addColumn<QByteArray>("groupe");
+        QTest::addColumn<QString>("mot");
+        QTest::addColumn<QStringList>("attendus");
+        QTest::newRow("pluriel") << "dans dent dents"_ba << u"dents"_s << QStringList{u"dans"_s};
+        QTest::newRow("mot composé") << "grand-mère grands-mères granmère"_ba << u"grand-mère"_s
+                                     << QStringList{u"granmère"_s};
+        QTest::newRow("participe et ses accords")
+            << "manger mangé mangée mangées mangés mangez"_ba << u"manger"_s << QStringList{u"mangé"_s, u"mangez"_s};
+        QTest::newRow("un participe, l'autre forme") << "manger mangé mangée mangez"_ba << u"mangée"_s
+                                                     << QStringList{u"manger"_s, u"mangez"_s};
+        QTest::newRow("imparfait") << "jouais jouait jouaient jouet"_ba << u"jouet"_s << QStringList{u"jouais"_s};
+        QTest::newRow("féminin et pluriels") << "ami amie amies amis"_ba << u"amies"_s << QStringList{};
+        QTest::newRow("pluriel du verbe") << "joue joues jouent joug"_ba << u"jouent"_s << QStringList{u"joug"_s};
+        QTest::newRow("autre orthographe") << "il ile iles île îles"_ba << u"îles"_s << QStringList{u"il"_s};
+    }
+    void regroupements()
+    {
+        QFETCH(QByteArray, groupe);
+        QFETCH(QString, mot);
+        QFETCH(QStringList, attendus);
+        QTemporaryDir racine;
+        QVERIFY(QDir().mkpath(racine.filePath(u"langue"_s)));
+        ecrire(racine.filePath(u"langue/"_s + kFichierHomophones), "# essai\n" + groupe + '\n');
+        ecrire(racine.filePath(u"langue/"_s + kFichierOrthographe), "île\tile\nîles\tiles\n"_ba);
+        const TablesLangue tables(trouverDossierLangue(racine.path()));
+        QCOMPARE(tables.homophonesDe(mot), attendus);
+    }
+
+    // A folder where a table should be, or no tables folder at all.
+    void pasDeTable()
+    {
+        QTemporaryDir racine;
+        QVERIFY(QDir().mkpath(racine.filePath(u"langue/"_s + kFichierHomophones)));
+        QVERIFY(QDir().mkpath(racine.filePath(u"langue/"_s + kFichierOrthographe)));
+        const TablesLangue tables(trouverDossierLangue(racine.path()));
+        QCOMPARE(tables.homophonesDe(u"dent"_s), QStringList());
+        QCOMPARE(tables.variantesOrthographe(u"île"_s), QStringList());
+
+        QTemporaryDir vide;
+        QCOMPARE(trouverDossierLangue(vide.path()), QString());
+        const TablesLangue sansDossier(trouverDossierLangue(vide.path()));
+        QCOMPARE(sansDossier.homophonesDe(u"dent"_s), QStringList());
+        QCOMPARE(sansDossier.variantesOrthographe(u"île"_s), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLangue)
+#include "tst_langue.moc"
