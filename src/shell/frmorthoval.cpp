@@ -17,7 +17,7 @@
 namespace {
 
 const QString kTitre = QStringLiteral("OrthoVal : j'apprends à écrire les mots.");
-const QString kTexteEleve = QStringLiteral("&Elève");
+const QString kTexteEleve = QStringLiteral("&Élève");
 const QString kTexteMaitre = QStringLiteral("En&seignant");
 const QString kBulleMaitre = QStringLiteral(" Vous permet d'affecter des coefficients de difficulté. ");
 const QString kTexteQuitter = QStringLiteral("&Quitter");
@@ -70,7 +70,7 @@ QString texteAffichage()
     return kSousWindows ? kAffichage + u'\n' + kBarreDesTachesWindows : kAffichage;
 }
 
-const QString kTitreSansEleve = QStringLiteral("Pas de fichier Elèves");
+const QString kTitreSansEleve = QStringLiteral("Pas de fichier Élèves");
 const QString kTexteSansEleve = QStringLiteral(
     "Aucun élève inscrit. Vous devez d'abord créer un fichier élève\n"
     "en ouvrant le module Enseignant.\n");

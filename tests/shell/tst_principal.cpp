@@ -251,7 +251,7 @@ private slots:
         QCoreApplication::sendEvent(banc.fenetre.get(), &activation);
         banc.cliquer("cmdEleve");
         QCOMPARE(banc.journal, QStringList{"eleve"});
-        QCOMPARE(banc.plateforme.messages.titres(), QStringList{"Pas de fichier Elèves"});   // the first click only
+        QCOMPARE(banc.plateforme.messages.titres(), QStringList{"Pas de fichier Élèves"});   // the first click only
         QCOMPARE(banc.plateforme.messages.demandes[0].texte, "Aucun élève inscrit. Vous devez d'abord créer un "
                                                              "fichier élève\nen ouvrant le module Enseignant.\n");
     }
