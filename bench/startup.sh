@@ -2,12 +2,15 @@
 # Start-up cost of OrthoVal: the time from launching the program until its
 # first window is visible, and its resident memory one second later.
 #
-#   bench/startup.sh [program] [runs] [bare]
-#       (defaults: build/orthoval, 9, build/bench/fenetre_nue beside the program)
+#   bench/startup.sh [program] [runs] [bare] [text]
+#       (defaults: build/orthoval, 9, and build/bench/fenetre_nue and
+#       build/bench/fenetre_texte beside the program)
 #
-# The bare Qt window (bench/fenetrenue.cpp) is started in the same runs,
-# alternating with the program, and the ratio of the two medians is printed:
-# on a shared machine only a ratio measured in one run means something.
+# Two yardsticks are started in the same runs, alternating with the program:
+# the bare Qt window (bench/fenetrenue.cpp) and the smallest window with text
+# (bench/fenetretexte.cpp, which pays for the font system as every window
+# with words does). The ratios of the medians are printed: on a shared
+# machine only a ratio measured in one run means something.
 #
 # Each run starts the program in a fresh installation folder (the program,
 # an empty Sons folder so that the installer is not started, one pupil file)
@@ -20,8 +23,10 @@ set -euo pipefail
 programme="${1:-build/orthoval}"
 essais="${2:-9}"
 nue="${3:-$(dirname "$programme")/bench/fenetre_nue}"
+texte="${4:-$(dirname "$programme")/bench/fenetre_texte}"
 [ -x "$programme" ] || { echo "no program at $programme (build it first)" >&2; exit 1; }
 [ -x "$nue" ] || { echo "no bare window at $nue (build the target fenetre_nue)" >&2; exit 1; }
+[ -x "$texte" ] || { echo "no window with text at $texte (build the target fenetre_texte)" >&2; exit 1; }
 for outil in Xvfb xdotool; do
   command -v "$outil" >/dev/null || { echo "$outil is missing (see scripts/common.sh)" >&2; exit 1; }
 done
@@ -94,18 +99,24 @@ cpus=()
 memoires=()
 nues=()
 cpusnues=()
+textes=()
+cpustextes=()
 for i in $(seq "$essais"); do
   mesure=$(mesurer "$programme" "$travail/installation-$i")
   read -r ms cpu mo <<<"$mesure"
   mesure=$(mesurer "$nue" "$travail/nue-$i")
   read -r msnue cpunue _ <<<"$mesure"
-  printf 'run %d: %4d ms to first window (%3d ms processor), %5s MB resident; bare Qt window %4d ms (%3d ms processor)\n' \
-    "$i" "$ms" "$cpu" "$mo" "$msnue" "$cpunue"
+  mesure=$(mesurer "$texte" "$travail/texte-$i")
+  read -r mstexte cputexte _ <<<"$mesure"
+  printf 'run %d: %4d ms to first window (%3d ms processor), %5s MB resident; bare %4d ms (%3d), with text %4d ms (%3d)\n' \
+    "$i" "$ms" "$cpu" "$mo" "$msnue" "$cpunue" "$mstexte" "$cputexte"
   temps+=("$ms")
   cpus+=("$cpu")
   memoires+=("$mo")
   nues+=("$msnue")
   cpusnues+=("$cpunue")
+  textes+=("$mstexte")
+  cpustextes+=("$cputexte")
 done
 
 printf 'median over %d runs: %d ms to first window (%d ms processor), %s MB resident\n' "$essais" \
@@ -115,6 +126,10 @@ m=$(printf '%s\n' "${temps[@]}" | mediane)
 mn=$(printf '%s\n' "${nues[@]}" | mediane)
 c=$(printf '%s\n' "${cpus[@]}" | mediane)
 cn=$(printf '%s\n' "${cpusnues[@]}" | mediane)
+mt=$(printf '%s\n' "${textes[@]}" | mediane)
+ct=$(printf '%s\n' "${cpustextes[@]}" | mediane)
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b ? a / b : 0 }'; }
 printf 'bare Qt window median: %d ms (%d ms processor); ratio %s (processor %s)\n' "$mn" "$cn" \
-  "$(awk -v a="$m" -v b="$mn" 'BEGIN { printf "%.2f", a / b }')" \
-  "$(awk -v a="$c" -v b="$cn" 'BEGIN { printf "%.2f", b ? a / b : 0 }')"
+  "$(ratio "$m" "$mn")" "$(ratio "$c" "$cn")"
+printf 'window with text median: %d ms (%d ms processor); ratio %s (processor %s)\n' "$mt" "$ct" \
+  "$(ratio "$m" "$mt")" "$(ratio "$c" "$ct")"
