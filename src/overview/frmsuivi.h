@@ -14,6 +14,8 @@
 #include <QFutureWatcher>
 
 class ModeleClasse;
+class ModeleMotsDifficiles;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -26,6 +28,9 @@ public:
     // liste: the word list as the teacher has it now (levels not yet saved included).
     FrmSuivi(const QString &dossierInstallation, const ListeMots &liste, Plateforme plateforme,
              QWidget *parent = nullptr);
+    // phonemes: how the mistakes' sounds are compared (the synthesizer's above).
+    FrmSuivi(const QString &dossierInstallation, const ListeMots &liste, Plateforme plateforme,
+             SourcePhonemes phonemes, QWidget *parent = nullptr);
     ~FrmSuivi() override;
 
     const SuiviClasse &classe() const { return classe_; }
@@ -38,6 +43,8 @@ public:
     void exporter();
     // Returns once the pupils' mistakes are in the table.
     void attendreErreurs();
+    // Shows or hides the step-by-step counts in the class table.
+    void afficherEtapes(bool afficher);
 
 private:
     void ajouterErreursLues();
@@ -50,9 +57,12 @@ private:
     SuiviClasse classe_;
     QList<MotDifficile> motsDifficiles_;
     ModeleClasse *modele_ = nullptr;
+    ModeleMotsDifficiles *modeleMots_ = nullptr;
+    QCheckBox *chkEtapes_ = nullptr;
     QSortFilterProxyModel *tri_ = nullptr;
     QTabWidget *onglets_ = nullptr;
     QTableView *tblClasse_ = nullptr;
+    QTableView *tblMots_ = nullptr;
     QLabel *lblResume_ = nullptr;
     QFutureWatcher<QList<BilanErreurs>> erreurs_;
     bool erreursAjoutees_ = false;
