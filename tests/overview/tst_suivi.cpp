@@ -635,10 +635,11 @@ void TestSuivi::tenirDansLEcran()
     QTRY_COMPARE(suivi->size(), taille);
     QVERIFY(QTest::qWaitForWindowExposed(suivi));
     suivi->attendreErreurs();
-    auto *chkEtapes = suivi->findChild<QCheckBox *>(u"chkEtapes"_s);
-    QVERIFY(chkEtapes);
-    if (etapes)
+    if (etapes) {
+        auto *chkEtapes = suivi->findChild<QCheckBox *>(u"chkEtapes"_s);
+        QVERIFY(chkEtapes);
         QTest::mouseClick(chkEtapes, Qt::LeftButton);
+    }
     QCoreApplication::processEvents();
 
     auto *table = suivi->findChild<QTableView *>(u"tblClasse"_s);
