@@ -1,6 +1,7 @@
 #pragma once
 // "Suivi des élèves": the class at a glance, in the teacher module. One row
-// per pupil with the counts of his words at each step and a bar drawing them;
+// per pupil with a bar drawing his words at each step, or, on demand, the
+// count at each step (either way the table fits a 1366x768 screen);
 // the words the class finds hard; printing the class sheet and exporting the
 // table. Double-clicking a pupil opens his words one by one. Reads the
 // pupils' files once, when it opens; writes none of them. The counts come

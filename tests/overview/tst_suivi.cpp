@@ -624,9 +624,12 @@ void TestSuivi::tenirDansLEcran()
 {
     QFETCH(QSize, taille);
     QFETCH(bool, etapes);
+    // A whole class: the table scrolls down, its scroll bar takes some width.
     Fenetre f(kSons, {}, [](Fenetre &f) {
         preparerClasse(f);
         f.inst.ecrire(u"Marie-Charlotte de La Tour d'Auvergne.bil"_s, {});
+        for (int i = 1; i <= 30; ++i)
+            f.inst.ecrire(u"Élève %1.bil"_s.arg(i), {});
     });
     FrmSuivi *suivi = ouvrirSuivi(f);
     QVERIFY(suivi);

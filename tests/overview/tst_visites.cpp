@@ -6,6 +6,8 @@
 #include "overview/suiviclasse.h"
 #include "pupil/pilote.h"
 
+#include <QTabWidget>
+
 namespace {
 
 const QDate kJour(2026, 12, 5);
@@ -105,6 +107,11 @@ void TestVisites::motsDifficiles()
     suivi.show();
     suivi.attendreErreurs();
     QCOMPARE(lignesMotsDifficiles(suivi), mots);
+    // To look at it: ORTHOVAL_CAPTURES=<folder> test_suivi_visites
+    if (const QString dossier = qEnvironmentVariable("ORTHOVAL_CAPTURES"); !dossier.isEmpty()) {
+        suivi.onglets()->setCurrentIndex(1);
+        QVERIFY(suivi.grab().save(dossier + u"/mots-difficiles-"_s + QString::fromUtf8(QTest::currentDataTag()) + u".png"_s));
+    }
 
     suivi.imprimer();
     QCOMPARE(plateforme.imprimante.textes.size(), 1);
