@@ -135,9 +135,13 @@ BilanErreurs ResumerErreurs(const LectureJournal &journal, const SourcePhonemes 
     bilan.incomplet = journal.incomplet;
     bilan.reponses = int(journal.lignes.size());
     QStringList orthographes;
-    for (const LigneJournal &ligne : journal.lignes)
-        if (!ligne.juste)
+    for (const LigneJournal &ligne : journal.lignes) {
+        int &fautes = bilan.fautesParMot[ligne.mot];
+        if (!ligne.juste) {
+            ++fautes;
             orthographes << ligne.tapee << ligne.mot;
+        }
+    }
     if (source.prevoir)
         source.prevoir(orthographes);
     // Newest first: the journal is in the order of writing.

@@ -12,6 +12,7 @@
 #include "data/journal.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QTime>
@@ -70,6 +71,12 @@ struct BilanErreurs {
     std::array<int, kNombreSortes> parSorte{};  // indexed by SorteErreur
     QList<ErreurRecente> recentes;              // newest first
     bool incomplet = false;                     // answers are missing from the journal
+    // Per word answered at least once: how many of its answers were wrong
+    // (0 for a word always right), over the whole journal.
+    QHash<QString, int> fautesParMot;
+    // Some mistakes could not be sorted by sound (no speech engine): the
+    // totals by kind leave them out.
+    bool nonCompare() const { return parSorte[size_t(SorteErreur::Inconnue)] > 0; }
 };
 
 // Counts every wrong answer of the journal by kind and keeps the newest

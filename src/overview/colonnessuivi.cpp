@@ -12,16 +12,19 @@ QVariant nombre(const SuiviEleve &e, int n)
     return e.lisible() ? QVariant(n) : QVariant();
 }
 
-// No journal, no count (rather than a zero that looks like no mistake).
+// No journal, no count (rather than a zero that looks like no mistake); nor
+// when the sounds could not be compared.
 QVariant nombreErreurs(const SuiviEleve &e, int n)
 {
-    return e.erreurs.reponses > 0 ? QVariant(n) : QVariant();
+    if (e.erreurs.reponses == 0)
+        return {};
+    return e.erreursComparees() ? QVariant(n) : QVariant(TextesSuivi::nonCompare);
 }
 
 ColonneSuivi colonneEtape(int etape, const QString &titre)
 {
     return {titre, nomEtape(etape), Genre::Nombre,
-            [etape](const SuiviEleve &e, const QDate &) { return nombre(e, e.parEtape[size_t(etape)]); }};
+            [etape](const SuiviEleve &e, const QDate &) { return nombre(e, e.parEtape[size_t(etape)]); }, ColonneSuivi::Vue::Etapes};
 }
 
 } // namespace
@@ -36,11 +39,11 @@ const std::vector<ColonneSuivi> &colonnesSuivi()
              return e.derniereVisite ? QVariant(*e.derniereVisite) : QVariant();
          }},
         {TextesSuivi::colMots, TextesSuivi::bulleMots, Genre::Barre,
-         [](const SuiviEleve &, const QDate &) { return QVariant(); }},
+         [](const SuiviEleve &, const QDate &) { return QVariant(); }, ColonneSuivi::Vue::Ensemble},
         {TextesSuivi::colAcquis, TextesSuivi::bulleAcquis, Genre::Nombre,
          [](const SuiviEleve &e, const QDate &) { return nombre(e, e.acquis()); }},
         {TextesSuivi::colEnCours, TextesSuivi::bulleEnCours, Genre::Nombre,
-         [](const SuiviEleve &e, const QDate &) { return nombre(e, e.enCours()); }},
+         [](const SuiviEleve &e, const QDate &) { return nombre(e, e.enCours()); }, ColonneSuivi::Vue::Ensemble},
         colonneEtape(kEtapeModele, TextesSuivi::colModele),
         colonneEtape(kEtapeVoyelles, TextesSuivi::colVoyelles),
         colonneEtape(kEtapeConsonnes, TextesSuivi::colConsonnes),
@@ -51,20 +54,23 @@ const std::vector<ColonneSuivi> &colonnesSuivi()
         {TextesSuivi::colARevoir, TextesSuivi::bulleARevoir, Genre::Nombre,
          [](const SuiviEleve &e, const QDate &) { return nombre(e, e.aRevoir); }},
         {TextesSuivi::colNonProposes, TextesSuivi::bulleNonProposes, Genre::Nombre,
-         [](const SuiviEleve &e, const QDate &) { return nombre(e, e.nonProposes); }},
+         [](const SuiviEleve &e, const QDate &) { return nombre(e, e.nonProposes); }, ColonneSuivi::Vue::Etapes},
         {TextesSuivi::colSansNiveau, TextesSuivi::bulleSansNiveau, Genre::Nombre,
-         [](const SuiviEleve &e, const QDate &) { return nombre(e, e.sansNiveau); }},
+         [](const SuiviEleve &e, const QDate &) { return nombre(e, e.sansNiveau); }, ColonneSuivi::Vue::Etapes},
         {TextesSuivi::colErreursSon, TextesSuivi::bulleErreursSon, Genre::Nombre,
-         [](const SuiviEleve &e, const QDate &) { return nombreErreurs(e, e.erreursDeSon()); }},
+         [](const SuiviEleve &e, const QDate &) { return nombreErreurs(e, e.erreursDeSon()); },
+         ColonneSuivi::Vue::Ensemble},
         {TextesSuivi::colErreursOrthographe, TextesSuivi::bulleErreursOrthographe, Genre::Nombre,
-         [](const SuiviEleve &e, const QDate &) { return nombreErreurs(e, e.erreursDOrthographe()); }},
+         [](const SuiviEleve &e, const QDate &) { return nombreErreurs(e, e.erreursDOrthographe()); },
+         ColonneSuivi::Vue::Ensemble},
         {TextesSuivi::colAttention, TextesSuivi::bulleAttention, Genre::Texte,
          [](const SuiviEleve &e, const QDate &jour) {
              QString texte = raisonsAttention(e, jour).join(QStringLiteral(", "));
              if (e.etat == SuiviEleve::Etat::Illisible && !e.raison.isEmpty())
                  texte += QStringLiteral(" : ") + e.raison;
              return QVariant(texte);
-         }},
+         },
+         ColonneSuivi::Vue::Ensemble},
     };
     return colonnes;
 }

@@ -17,6 +17,11 @@ struct ColonneSuivi {
     // file could not be read (no count, rather than a zero that looks like
     // no work). Empty for the bar, which draws SuiviEleve::parEtape.
     std::function<QVariant(const SuiviEleve &, const QDate &aujourdhui)> valeur;
+    // The window shows the class one of two ways, each fitting a small
+    // screen: at a glance (the bar, the mistakes, the remarks) or step by step
+    // (a count per step in place of those and of their sum). The sheet and the file hold all.
+    enum class Vue { Toujours, Ensemble, Etapes };
+    Vue vue = Vue::Toujours;
 };
 
 const std::vector<ColonneSuivi> &colonnesSuivi();

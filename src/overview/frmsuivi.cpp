@@ -1,5 +1,6 @@
 #include "frmsuivi.h"
 
+#include "platform/synthesechargee.h"
 #include "colonnessuivi.h"
 #include "data/dates.h"
 #include "frmsuivieleve.h"
@@ -7,7 +8,9 @@
 #include "sortiessuivi.h"
 #include "textessuivi.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QScreen>
 #include <QtConcurrent/QtConcurrentRun>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -34,27 +37,40 @@ QTableView *creerTable(const char *nom, QAbstractItemModel *modele, QWidget *par
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setWordWrap(true);
     table->horizontalHeader()->setSectionsClickable(true);
     return table;
 }
 
-// The colours of the bar, named, so it reads without guessing.
+// Each column as wide as its title and values; the last one (the remarks, in
+// the class table) takes what is left of the width and wraps its text, so the
+// table never needs sideways scrolling for it.
+void ajusterColonnes(QTableView *table)
+{
+    QHeaderView *titres = table->horizontalHeader();
+    const int derniere = titres->count() - 1;
+    for (int c = 0; c < derniere; ++c)
+        table->resizeColumnToContents(c);
+    if (derniere >= 0)
+        titres->setSectionResizeMode(derniere, QHeaderView::Stretch);
+}
+
+// The colours of the bar, named, so it reads without guessing; one label
+// that wraps between entries when the window is narrow.
 QWidget *creerLegende(QWidget *parent)
 {
-    auto *legende = new QWidget(parent);
-    auto *ligne = new QHBoxLayout(legende);
-    ligne->setContentsMargins(0, 0, 0, 0);
-    ligne->addWidget(new QLabel(TextesSuivi::legende, legende));
-    for (const SegmentEtape &s : segmentsEtapes()) {
-        auto *carre = new QLabel(legende);
-        carre->setFixedSize(14, 14);
-        carre->setStyleSheet(QStringLiteral("background: #%1; border: 1px solid #606060;")
-                                 .arg(s.rgb, 6, 16, QLatin1Char('0')));
-        ligne->addWidget(carre);
-        ligne->addWidget(new QLabel(s.nom, legende));
-        ligne->addSpacing(6);
-    }
-    ligne->addStretch(1);
+    QStringList entrees;
+    for (const SegmentEtape &s : segmentsEtapes())
+        entrees << QStringLiteral("<span style=\"background-color:#%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
+                       .arg(s.rgb, 6, 16, QLatin1Char('0'))
+                       .arg(s.nom.toHtmlEscaped().replace(u' ', QStringLiteral("&nbsp;")));
+    auto *legende = new QLabel(TextesSuivi::legende.toHtmlEscaped() + QStringLiteral(" &nbsp; ")
+                                   + entrees.join(QStringLiteral(" &nbsp; ")),
+                               parent);
+    legende->setObjectName(QStringLiteral("lblLegende"));
+    legende->setTextFormat(Qt::RichText);
+    legende->setWordWrap(true);
     return legende;
 }
 
@@ -62,6 +78,12 @@ QWidget *creerLegende(QWidget *parent)
 
 FrmSuivi::FrmSuivi(const QString &dossierInstallation, const ListeMots &liste, Plateforme plateforme,
                    QWidget *parent)
+    : FrmSuivi(dossierInstallation, liste, plateforme, phonemesChargees(), parent)
+{
+}
+
+FrmSuivi::FrmSuivi(const QString &dossierInstallation, const ListeMots &liste, Plateforme plateforme,
+                   SourcePhonemes phonemes, QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       plateforme_(plateforme),
@@ -104,18 +126,25 @@ FrmSuivi::FrmSuivi(const QString &dossierInstallation, const ListeMots &liste, P
     connect(cmdImprimer, &QPushButton::clicked, this, &FrmSuivi::imprimer);
     connect(cmdExporter, &QPushButton::clicked, this, &FrmSuivi::exporter);
     connect(cmdFermer, &QPushButton::clicked, this, &QDialog::accept);
-    resize(1100, 600);
+    // As large as a small laptop's screen allows, no larger than needed.
+    const QRect ecran = screen()->availableGeometry();
+    resize(std::min(1200, ecran.width()), std::min(680, ecran.height()));
 
     QStringList noms;
     for (const SuiviEleve &e : classe_.eleves)
         noms << e.nom;
     connect(&erreurs_, &QFutureWatcherBase::finished, this, &FrmSuivi::ajouterErreursLues);
-    erreurs_.setFuture(QtConcurrent::run(resumerErreursClasse, dossierInstallation, noms));
+    erreurs_.setFuture(QtConcurrent::run([dossierInstallation, noms, phonemes] {
+        return resumerErreursClasse(dossierInstallation, noms, phonemes);
+    }));
 }
 
 FrmSuivi::~FrmSuivi()
 {
     erreurs_.waitForFinished();
+    // The tables read the class while they hide, which QDialog does after
+    // the class is gone: they go first.
+    delete onglets_;
 }
 
 void FrmSuivi::attendreErreurs()
@@ -131,6 +160,11 @@ void FrmSuivi::ajouterErreursLues()
     erreursAjoutees_ = true;
     ajouterErreurs(classe_, erreurs_.result());
     modele_->actualiser();
+    // The journals tell which words were missed, and how often.
+    motsDifficiles_ = compterMotsDifficiles(classe_);
+    modeleMots_->changer(motsDifficiles_);
+    ajusterColonnes(tblMots_);
+    ajusterColonnes(tblClasse_);
     afficherResume();
 }
 
@@ -152,7 +186,14 @@ QWidget *FrmSuivi::construireClasse()
     lblResume_->setObjectName(QStringLiteral("lblResume"));
     afficherResume();
     colonne->addWidget(lblResume_);
-    colonne->addWidget(new QLabel(TextesSuivi::consigne, zone));
+    auto *ligne = new QHBoxLayout;
+    ligne->addWidget(new QLabel(TextesSuivi::consigne, zone));
+    ligne->addStretch(1);
+    chkEtapes_ = new QCheckBox(TextesSuivi::afficherEtapes, zone);
+    chkEtapes_->setObjectName(QStringLiteral("chkEtapes"));
+    chkEtapes_->setToolTip(TextesSuivi::bulleAfficherEtapes);
+    ligne->addWidget(chkEtapes_);
+    colonne->addLayout(ligne);
 
     tblClasse_ = creerTable("tblClasse", modele_, zone);
     tri_ = static_cast<QSortFilterProxyModel *>(tblClasse_->model());
@@ -161,8 +202,8 @@ QWidget *FrmSuivi::construireClasse()
         if (colonnes[c].genre == ColonneSuivi::Genre::Barre)
             tblClasse_->setItemDelegateForColumn(int(c), new DelegueBarre(tblClasse_));
     tblClasse_->sortByColumn(0, Qt::AscendingOrder);
-    tblClasse_->resizeColumnsToContents();
-    tblClasse_->horizontalHeader()->setStretchLastSection(true);
+    afficherEtapes(false);
+    connect(chkEtapes_, &QCheckBox::toggled, this, &FrmSuivi::afficherEtapes);
     colonne->addWidget(tblClasse_, 1);
     colonne->addWidget(creerLegende(zone));
     return zone;
@@ -175,13 +216,25 @@ QWidget *FrmSuivi::construireMotsDifficiles()
     auto *consigne = new QLabel(TextesSuivi::consigneMots, zone);
     consigne->setWordWrap(true);
     colonne->addWidget(consigne);
-    QTableView *table = creerTable("tblMotsDifficiles", new ModeleMotsDifficiles(motsDifficiles_, zone), zone);
+    modeleMots_ = new ModeleMotsDifficiles(motsDifficiles_, zone);
+    QTableView *table = creerTable("tblMotsDifficiles", modeleMots_, zone);
+    tblMots_ = table;
     // Already hardest first; sorting starts when the teacher clicks a title.
     table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    table->resizeColumnsToContents();
-    table->horizontalHeader()->setStretchLastSection(true);
+    ajusterColonnes(table);
     colonne->addWidget(table, 1);
     return zone;
+}
+
+void FrmSuivi::afficherEtapes(bool afficher)
+{
+    const auto &colonnes = colonnesSuivi();
+    const auto cachee = afficher ? ColonneSuivi::Vue::Ensemble : ColonneSuivi::Vue::Etapes;
+    for (size_t c = 0; c < colonnes.size(); ++c)
+        tblClasse_->setColumnHidden(int(c), colonnes[c].vue == cachee);
+    ajusterColonnes(tblClasse_);
+    if (chkEtapes_->isChecked() != afficher)
+        chkEtapes_->setChecked(afficher);
 }
 
 void FrmSuivi::ouvrirEleve(int ligneAffichee)

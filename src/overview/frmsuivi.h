@@ -1,6 +1,7 @@
 #pragma once
 // "Suivi des élèves": the class at a glance, in the teacher module. One row
-// per pupil with the counts of his words at each step and a bar drawing them;
+// per pupil with a bar drawing his words at each step, or, on demand, the
+// count at each step (either way the table fits a 1366x768 screen);
 // the words the class finds hard; printing the class sheet and exporting the
 // table. Double-clicking a pupil opens his words one by one. Reads the
 // pupils' files once, when it opens; writes none of them. The counts come
@@ -14,6 +15,8 @@
 #include <QFutureWatcher>
 
 class ModeleClasse;
+class ModeleMotsDifficiles;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -26,6 +29,9 @@ public:
     // liste: the word list as the teacher has it now (levels not yet saved included).
     FrmSuivi(const QString &dossierInstallation, const ListeMots &liste, Plateforme plateforme,
              QWidget *parent = nullptr);
+    // phonemes: how the mistakes' sounds are compared (the synthesizer's above).
+    FrmSuivi(const QString &dossierInstallation, const ListeMots &liste, Plateforme plateforme,
+             SourcePhonemes phonemes, QWidget *parent = nullptr);
     ~FrmSuivi() override;
 
     const SuiviClasse &classe() const { return classe_; }
@@ -38,6 +44,8 @@ public:
     void exporter();
     // Returns once the pupils' mistakes are in the table.
     void attendreErreurs();
+    // Shows or hides the step-by-step counts in the class table.
+    void afficherEtapes(bool afficher);
 
 private:
     void ajouterErreursLues();
@@ -50,9 +58,12 @@ private:
     SuiviClasse classe_;
     QList<MotDifficile> motsDifficiles_;
     ModeleClasse *modele_ = nullptr;
+    ModeleMotsDifficiles *modeleMots_ = nullptr;
+    QCheckBox *chkEtapes_ = nullptr;
     QSortFilterProxyModel *tri_ = nullptr;
     QTabWidget *onglets_ = nullptr;
     QTableView *tblClasse_ = nullptr;
+    QTableView *tblMots_ = nullptr;
     QLabel *lblResume_ = nullptr;
     QFutureWatcher<QList<BilanErreurs>> erreurs_;
     bool erreursAjoutees_ = false;

@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 
@@ -53,6 +54,20 @@ protected:
     }
 };
 
+// The day a waiting word comes back in the exercise: the first day the
+// selection's own rule finds its wait over (today when it already is).
+std::optional<QDate> dateRetour(const LigneProgression &ligne, int etape, const QDate &aujourdhui)
+{
+    if (etape < kEtapeUnJour || etape > kEtapeUnMois)
+        return std::nullopt;
+    // A month's wait, with room for the longest month.
+    constexpr int kAttenteMaximale = 32;
+    for (int jours = 0; jours <= kAttenteMaximale; ++jours)
+        if (const QDate jour = aujourdhui.addDays(jours); attenteFinie(ligne, jour))
+            return jour;
+    return std::nullopt;
+}
+
 QStandardItemModel *creerModele(const SuiviEleve &eleve, const QDate &aujourdhui, QObject *parent)
 {
     const TableProgression &table = eleve.table;
@@ -65,11 +80,14 @@ QStandardItemModel *creerModele(const SuiviEleve &eleve, const QDate &aujourdhui
     modele->setHorizontalHeaderLabels({TextesSuivi::colMot, TextesSuivi::etape.chopped(2), TextesSuivi::colNiveau,
                                        TextesSuivi::colDate, TextesSuivi::colRevoir});
     modele->horizontalHeaderItem(kDate)->setToolTip(TextesSuivi::bulleDate);
+    modele->horizontalHeaderItem(kRevoir)->setToolTip(TextesSuivi::bulleRevoir);
     for (int r = 0; r < table.nombreLignes(); ++r) {
         const int etape = table.etapeDeLigne(r);
         if (etape < 0)
             continue;
-        const QString &date = table.cellule(r, kColonneDate);
+        // A word never met carries the day it came into the list, which
+        // says nothing about the pupil: no date.
+        const QString date = etape == kEtapeNouveau ? QString() : table.cellule(r, kColonneDate);
         auto *mot = new QStandardItem(table.cellule(r, etape));
         mot->setData(rangs.value(table.cellule(r, etape)), kRoleTri);
         auto *nom = new QStandardItem(nomEtape(etape));
@@ -79,9 +97,11 @@ QStandardItemModel *creerModele(const SuiviEleve &eleve, const QDate &aujourdhui
         niveau->setData(table.cellule(r, kColonneNiveau), kRoleTri);
         auto *jour = new QStandardItem(date);
         jour->setData(lireDate(date), kRoleTri);
-        const bool due = etape >= kEtapeUnJour && etape <= kEtapeUnMois && attenteFinie(table.ligne(r), aujourdhui);
-        auto *revoir = new QStandardItem(due ? TextesSuivi::oui : QString());
-        revoir->setData(due ? 1 : 0, kRoleTri);
+        const std::optional<QDate> retour = dateRetour(table.ligne(r), etape, aujourdhui);
+        auto *revoir = new QStandardItem(!retour ? QString()
+                                         : *retour <= aujourdhui ? TextesSuivi::revoirAujourdhui
+                                                                 : TextesSuivi::revoirLe.arg(texteDate(*retour)));
+        revoir->setData(retour ? QVariant(*retour) : QVariant(), kRoleTri);
         modele->appendRow({mot, nom, niveau, jour, revoir});
     }
     return modele;

@@ -5,6 +5,7 @@
 #include "sortiessuivi.h"
 #include "textessuivi.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QFont>
 #include <QPainter>
@@ -107,7 +108,7 @@ QVariant ModeleClasse::data(const QModelIndex &index, int role) const
             return e.lisible() ? e.acquis() * 10000 + e.enCours() : -1;
         const QVariant v = c.valeur(e, classe_.jour);
         if (c.genre == Genre::Nombre)
-            return v.isValid() ? v.toInt() : -1;
+            return v.typeId() == QMetaType::Int ? v.toInt() : -1;
         if (c.genre == Genre::Date)
             return v.isValid() ? v.toDateTime().toSecsSinceEpoch() : qint64(-1);
         // The pupils come in French alphabetical order.
@@ -156,14 +157,48 @@ QVariant ModeleClasse::headerData(int section, Qt::Orientation orientation, int 
     return {};
 }
 
-ModeleMotsDifficiles::ModeleMotsDifficiles(QList<MotDifficile> mots, QObject *parent)
-    : QAbstractTableModel(parent), mots_(std::move(mots))
+namespace {
+
+struct ColonneMot {
+    const QString &titre;
+    const QString &infobulle;
+    int MotDifficile::*compte;   // null for the word and its level
+};
+
+const QString kSansBulle;
+
+const std::vector<ColonneMot> &colonnesMots()
 {
+    static const std::vector<ColonneMot> colonnes = {
+        {TextesSuivi::colMot, kSansBulle, nullptr},
+        {TextesSuivi::colNiveau, kSansBulle, nullptr},
+        {TextesSuivi::colMotManque, TextesSuivi::bulleMotManque, &MotDifficile::manque},
+        {TextesSuivi::colMotFautes, TextesSuivi::bulleMotFautes, &MotDifficile::fautes},
+        {TextesSuivi::colMotEnCours, kSansBulle, &MotDifficile::enCours},
+        {TextesSuivi::colMotAcquis, kSansBulle, &MotDifficile::acquis},
+        {TextesSuivi::colMotRencontre, kSansBulle, &MotDifficile::rencontre},
+    };
+    return colonnes;
+}
+
+} // namespace
+
+ModeleMotsDifficiles::ModeleMotsDifficiles(QList<MotDifficile> mots, QObject *parent)
+    : QAbstractTableModel(parent)
+{
+    changer(std::move(mots));
+}
+
+void ModeleMotsDifficiles::changer(QList<MotDifficile> mots)
+{
+    beginResetModel();
+    mots_ = std::move(mots);
     QStringList textes;
     textes.reserve(mots_.size());
     for (const MotDifficile &m : mots_)
         textes << m.mot;
     rangs_ = rangsAlphabetiques(std::move(textes));
+    endResetModel();
 }
 
 int ModeleMotsDifficiles::rowCount(const QModelIndex &parent) const
@@ -173,7 +208,7 @@ int ModeleMotsDifficiles::rowCount(const QModelIndex &parent) const
 
 int ModeleMotsDifficiles::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : 6;
+    return parent.isValid() ? 0 : int(colonnesMots().size());
 }
 
 QVariant ModeleMotsDifficiles::data(const QModelIndex &index, int role) const
@@ -181,29 +216,28 @@ QVariant ModeleMotsDifficiles::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     const MotDifficile &m = mots_[index.row()];
-    const int c = index.column();
+    const ColonneMot &c = colonnesMots()[size_t(index.column())];
     if (role == Qt::TextAlignmentRole)
-        return c >= 2 ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
+        return c.compte ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
     if (role != Qt::DisplayRole && role != kRoleTri)
         return {};
-    switch (c) {
-    case 0: return role == kRoleTri ? QVariant(rangs_.value(m.mot)) : QVariant(m.mot);
-    case 1: return m.niveau;
-    case 2: return m.auModele;
-    case 3: return m.enCours;
-    case 4: return m.acquis;
-    default: return m.nouveaux;
-    }
+    if (c.compte)
+        return m.*c.compte;
+    if (index.column() == 0)
+        return role == kRoleTri ? QVariant(rangs_.value(m.mot)) : QVariant(m.mot);
+    return m.niveau;
 }
 
 QVariant ModeleMotsDifficiles::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
         return {};
-    static const QStringList titres{TextesSuivi::colMot,        TextesSuivi::colNiveau,
-                                    TextesSuivi::colMotModele,  TextesSuivi::colMotEnCours,
-                                    TextesSuivi::colMotAcquis,  TextesSuivi::colMotNouveau};
-    return titreSurDeuxLignes(titres.value(section));
+    const ColonneMot &c = colonnesMots()[size_t(section)];
+    if (role == Qt::DisplayRole)
+        return titreSurDeuxLignes(c.titre);
+    if (role == Qt::ToolTipRole && !c.infobulle.isEmpty())
+        return c.infobulle;
+    return {};
 }
 
 void DelegueBarre::paint(QPainter *peintre, const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -216,7 +250,13 @@ void DelegueBarre::paint(QPainter *peintre, const QStyleOptionViewItem &option, 
         QStyledItemDelegate::paint(peintre, option, index);
         return;
     }
-    QStyledItemDelegate::paint(peintre, option, QModelIndex());   // background, selection
+    // The background and the selection, without the cell's text.
+    QStyleOptionViewItem fond = option;
+    initStyleOption(&fond, index);
+    fond.text.clear();
+    fond.features &= ~QStyleOptionViewItem::HasDisplay;
+    const QWidget *vue = option.widget;
+    (vue ? vue->style() : QApplication::style())->drawControl(QStyle::CE_ItemViewItem, &fond, peintre, vue);
     const QRect zone = option.rect.adjusted(3, 4, -3, -4);
     peintre->save();
     int gauche = zone.left();

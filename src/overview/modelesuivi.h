@@ -39,6 +39,8 @@ class ModeleMotsDifficiles : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit ModeleMotsDifficiles(QList<MotDifficile> mots, QObject *parent = nullptr);
+    // Once the journals are read, the counts they bring.
+    void changer(QList<MotDifficile> mots);
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;

@@ -152,9 +152,9 @@ QString htmlFeuilleClasse(const SuiviClasse &classe, const QList<MotDifficile> &
     html += QStringLiteral("</p><h3>%1</h3><p>").arg(echapper(TextesSuivi::motsDifficilesFeuille));
     int listes = 0;
     for (const MotDifficile &m : motsDifficiles) {
-        if (listes == kMotsDifficilesImprimes || m.auModele + m.enCours == 0)
+        if (listes == kMotsDifficilesImprimes || m.manque == 0)
             break;
-        html += echapper(TextesSuivi::ligneMotDifficile.arg(m.mot).arg(m.auModele).arg(m.enCours).arg(m.acquis))
+        html += echapper(TextesSuivi::ligneMotDifficile.arg(m.mot).arg(m.manque).arg(m.rencontre).arg(m.fautes))
                 + QStringLiteral("<br>");
         ++listes;
     }

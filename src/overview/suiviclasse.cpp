@@ -127,9 +127,15 @@ SuiviClasse lireSuiviClasse(const QString &dossierInstallation, const ListeMots 
 
 QList<BilanErreurs> resumerErreursClasse(const QString &dossierInstallation, const QStringList &noms)
 {
+    return resumerErreursClasse(dossierInstallation, noms, phonemesChargees());
+}
+
+QList<BilanErreurs> resumerErreursClasse(const QString &dossierInstallation, const QStringList &noms,
+                                         const SourcePhonemes &source)
+{
     QList<BilanErreurs> erreurs;
     for (const QString &nom : noms)
-        erreurs.append(ResumerErreursEleve(dossierInstallation, nom, phonemesChargees(), kErreursRecentes));
+        erreurs.append(ResumerErreursEleve(dossierInstallation, nom, source, kErreursRecentes));
     return erreurs;
 }
 
@@ -147,30 +153,36 @@ QList<MotDifficile> compterMotsDifficiles(const SuiviClasse &classe)
         if (!eleve.lisible())
             continue;
         const TableProgression &table = eleve.table;
+        const QHash<QString, int> &fautesParMot = eleve.erreurs.fautesParMot;
         for (int r = 0; r < table.nombreLignes(); ++r) {
             const int etape = table.etapeDeLigne(r);
             if (etape < 0)
                 continue;
             const QString &mot = table.cellule(r, etape);
+            const auto reponses = fautesParMot.constFind(mot);
+            const bool repondu = reponses != fautesParMot.constEnd();
+            if (etape == kEtapeNouveau && !repondu)
+                continue;
             auto it = indices.constFind(mot);
             if (it == indices.constEnd()) {
                 it = indices.insert(mot, mots.size());
                 mots.append({mot, table.cellule(r, kColonneNiveau)});
             }
             MotDifficile &m = mots[*it];
-            if (etape == kEtapeAcquis)
-                ++m.acquis;
-            else if (etape == kEtapeNouveau)
-                ++m.nouveaux;
-            else
-                ++m.enCours;
-            if (etape == kEtapeModele)
-                ++m.auModele;
+            const bool enCours = etape >= kEtapeModele && etape <= kEtapeUnMois;
+            ++m.rencontre;
+            m.fautes += repondu ? *reponses : 0;
+            if (repondu ? *reponses > 0 : enCours)
+                ++m.manque;
+            m.enCours += enCours;
+            m.acquis += etape == kEtapeAcquis;
         }
     }
     std::stable_sort(mots.begin(), mots.end(), [](const MotDifficile &a, const MotDifficile &b) {
-        if (a.auModele != b.auModele)
-            return a.auModele > b.auModele;
+        if (a.manque != b.manque)
+            return a.manque > b.manque;
+        if (a.fautes != b.fautes)
+            return a.fautes > b.fautes;
         if (a.enCours != b.enCours)
             return a.enCours > b.enCours;
         return a.acquis < b.acquis;

@@ -51,6 +51,9 @@ struct SuiviEleve {
     // Mistakes whose sounds differ from the word's, and those whose sounds are right.
     int erreursDeSon() const;
     int erreursDOrthographe() const;
+    // Whether the two counts above can be shown: false when some mistakes
+    // could not be sorted by sound, whose counts would look complete.
+    bool erreursComparees() const { return !erreurs.nonCompare(); }
     // Days since the last visit; none when never came.
     std::optional<qint64> joursDepuisVisite(const QDate &aujourdhui) const;
 };
@@ -79,23 +82,31 @@ struct SuiviClasse {
     QList<SuiviEleve> eleves;   // by name
 };
 
-// Each pupil's mistakes, from his journal, in the order of the names.
+// Each pupil's mistakes, from his journal, in the order of the names; the
+// sounds compared by the source (the synthesizer's when none is given).
 QList<BilanErreurs> resumerErreursClasse(const QString &dossierInstallation, const QStringList &noms);
+QList<BilanErreurs> resumerErreursClasse(const QString &dossierInstallation, const QStringList &noms,
+                                         const SourcePhonemes &source);
 void ajouterErreurs(SuiviClasse &classe, const QList<BilanErreurs> &erreurs);
 
 // Every pupil of the folder, read on every core. liste: the word list as the
 // teacher has it now.
 SuiviClasse lireSuiviClasse(const QString &dossierInstallation, const ListeMots &liste, const QDate &aujourdhui);
 
-// The words the class finds hard: per word, over the pupils whose file could
-// be read, how many have it acquired, in progress, back at the copy step, not
-// yet met. Hardest first: most pupils at the copy step, then most in progress.
+// The words the class finds hard, over the pupils whose file could be read.
+// A pupil missed a word when his journal holds a wrong answer to it, or, for
+// a word his journal never saw (no journal, or one begun after the word),
+// when his file has it on the ladder: only a wrong answer puts a word there.
+// A pupil met a word when he answered it or his file has it past the start.
+// Only words met by someone are listed; hardest first: most pupils who
+// missed it, then most wrong answers, then most pupils still at work on it.
 struct MotDifficile {
     QString mot;
     QString niveau;
+    int manque = 0;       // pupils who missed it
+    int fautes = 0;       // wrong answers in the journals
+    int rencontre = 0;    // pupils who met it
+    int enCours = 0;      // stages 3 to 9
     int acquis = 0;
-    int enCours = 0;   // stages 3 to 9, the copy step included
-    int auModele = 0;  // stage 3
-    int nouveaux = 0;  // stage 0
 };
 QList<MotDifficile> compterMotsDifficiles(const SuiviClasse &classe);

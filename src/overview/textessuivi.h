@@ -45,11 +45,13 @@ inline const QString bulleSansNiveau =
 inline const QString colErreursSon = QStringLiteral("Erreurs : son changé");
 inline const QString bulleErreursSon = QStringLiteral(
     "Réponses fausses dont les sons ne sont pas ceux du mot (poison pour poisson) : travail sur les sons. "
-    "D'après le journal des réponses, sur un an au plus ; vide quand l'élève n'a pas de journal.");
+    "D'après le journal des réponses, sur un an au plus ; vide quand l'élève n'a pas de journal ; "
+    "« non comparé » quand la synthèse vocale manquait pour comparer les sons.");
 inline const QString colErreursOrthographe = QStringLiteral("Erreurs : son juste");
 inline const QString bulleErreursOrthographe = QStringLiteral(
     "Réponses fausses qui se prononcent comme le mot (méson pour maison) : l'orthographe n'est pas encore "
     "mémorisée. D'après le journal des réponses, sur un an au plus.");
+inline const QString nonCompare = QStringLiteral("non comparé");
 inline const QString colAttention = QStringLiteral("À surveiller");
 inline const QString bulleAttention = QStringLiteral(
     "Élèves absents depuis au moins 14 jours, avec au moins 10 mots revenus à la copie, dont le "
@@ -68,6 +70,10 @@ inline const QString consigne = QStringLiteral(
     "Double-cliquez sur un élève pour voir ses mots un par un. Cliquez sur un titre de colonne pour trier.");
 inline const QString aucunEleve = QStringLiteral(
     "Aucun élève pour l'instant : ajoutez des élèves avec le bouton « Liste d'élèves ».");
+inline const QString afficherEtapes = QStringLiteral("&Détail par étape");
+inline const QString bulleAfficherEtapes = QStringLiteral(
+    "Montre, à la place de la barre, des erreurs et des remarques, le nombre de mots de chaque élève à "
+    "chaque étape (aussi dans la bulle de la barre, à l'impression et dans le fichier exporté).");
 inline const QString legende = QStringLiteral("Couleurs :");
 inline const QString voirEleve = QStringLiteral("&Voir l'élève…");
 inline const QString imprimer = QStringLiteral("&Imprimer…");
@@ -77,13 +83,18 @@ inline const QString fermer = QStringLiteral("&Fermer");
 // Hard words.
 inline const QString colMot = QStringLiteral("Mot");
 inline const QString colNiveau = QStringLiteral("Niveau");
-inline const QString colMotAcquis = QStringLiteral("Élèves l'ayant acquis");
+inline const QString colMotManque = QStringLiteral("Élèves qui l'ont manqué");
+inline const QString bulleMotManque = QStringLiteral(
+    "Élèves qui ont écrit ce mot faux au moins une fois, d'après leur journal des réponses, ou d'après "
+    "leur fichier quand le journal n'en dit rien (un mot en cours d'étude a été manqué).");
+inline const QString colMotFautes = QStringLiteral("Réponses fausses");
+inline const QString bulleMotFautes = QStringLiteral("Réponses fausses à ce mot notées dans les journaux des élèves.");
 inline const QString colMotEnCours = QStringLiteral("Élèves l'étudiant encore");
-inline const QString colMotModele = QStringLiteral("Élèves revenus à la copie");
-inline const QString colMotNouveau = QStringLiteral("Élèves ne l'ayant pas rencontré");
+inline const QString colMotAcquis = QStringLiteral("Élèves l'ayant acquis");
+inline const QString colMotRencontre = QStringLiteral("Élèves l'ayant rencontré");
 inline const QString consigneMots = QStringLiteral(
-    "Les mots sur lesquels le plus d'élèves sont revenus à la copie viennent en premier : ce sont les "
-    "mots à retravailler avec toute la classe.");
+    "Les mots que le plus d'élèves ont manqués viennent en premier : ce sont les mots à retravailler avec "
+    "toute la classe. Seuls les mots qu'au moins un élève a rencontrés sont listés.");
 
 // Exporting.
 inline const QString titreExport = QStringLiteral("Exporter le suivi de la classe");
@@ -96,7 +107,7 @@ inline const QString exportReussi = QStringLiteral("Le tableau de la classe est 
 inline const QString titreFeuille = QStringLiteral("Suivi des élèves du %1");
 inline const QString motsDifficilesFeuille = QStringLiteral("Mots à retravailler avec la classe");
 inline const QString ligneMotDifficile =
-    QStringLiteral("%1 : revenu à la copie chez %2 élève(s), en cours d'étude chez %3, acquis chez %4");
+    QStringLiteral("%1 : manqué par %2 élève(s) sur %3, %4 réponse(s) fausse(s)");
 
 // One pupil.
 inline const QString titreEleve = QStringLiteral("Suivi de %1");
@@ -109,9 +120,12 @@ inline const QString etape = QStringLiteral("Étape :");
 inline const QString niveau = QStringLiteral("Niveau :");
 inline const QString colDate = QStringLiteral("Date");
 inline const QString bulleDate = QStringLiteral(
-    "Date de la dernière réussite sans modèle (les attentes se comptent depuis ce jour), ou d'arrivée du mot.");
+    "Date de la dernière réussite sans modèle (les attentes se comptent depuis ce jour) ; vide pour un mot "
+    "que l'élève n'a pas encore rencontré.");
 inline const QString colRevoir = QStringLiteral("À revoir");
-inline const QString oui = QStringLiteral("oui");
+inline const QString bulleRevoir = QStringLiteral("Le jour où un mot en attente revient dans l'exercice.");
+inline const QString revoirAujourdhui = QStringLiteral("dès aujourd'hui");
+inline const QString revoirLe = QStringLiteral("le %1");
 inline const QString compteMots = QStringLiteral("%1 mot(s) affiché(s) sur %2");
 inline const QString imprimerBilan = QStringLiteral("&Imprimer son bilan…");
 inline const QString bulleImprimerBilan =
