@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -28,6 +29,8 @@ namespace TextesOrthographe {
 const QString action = QStringLiteral("Corriger l'&orthographe…");
 const QString titre = QStringLiteral("Corriger l'orthographe");
 const QString consigne = QStringLiteral("Écrivez « %1 » correctement :");
+const QString corriger = QStringLiteral("&Corriger");
+const QString annuler = QStringLiteral("A&nnuler");
 const QString impossible = QStringLiteral("L'orthographe de « %1 » ne peut pas être corrigée : %2");
 const QString attention = QStringLiteral("« %1 » s'écrit maintenant « %2 », mais %3");
 }  // namespace TextesOrthographe
@@ -73,6 +76,8 @@ void FrmEnseignant::corrigerOrthographe(int r)
     auto *saisie = new QLineEdit(ancien, dialogue);
     saisie->setObjectName(QStringLiteral("txtOrthographe"));
     auto *boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialogue);
+    boutons->button(QDialogButtonBox::Ok)->setText(TextesOrthographe::corriger);
+    boutons->button(QDialogButtonBox::Cancel)->setText(TextesOrthographe::annuler);
     auto *page = new QVBoxLayout(dialogue);
     page->addWidget(new QLabel(TextesOrthographe::consigne.arg(ancien), dialogue));
     page->addWidget(saisie);
