@@ -11,14 +11,19 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 #include <vector>
 
 namespace {
-// Slower than the voice's 175 words a minute: a child follows every syllable.
-constexpr int kMotsParMinute = 130;
-constexpr int kSilenceMs = 150;
+// The starter library's voice (src/installer/enregistrer-mots.sh runs
+// "espeak-ng -v fr -s 110"): a word added later sounds like the words the
+// class already knows. Slower than the voice's 175 words a minute, so a child
+// follows every syllable; the pause that ends a sentence is kept after the
+// word, as the command line keeps it, so a word never stops short.
+constexpr int kMotsParMinute = 110;
+constexpr int kDrapeauxTexte = espeakCHARS_UTF8 | espeakENDPAUSE;
 
 const QString kMoteurAbsent = QStringLiteral(
     "la synthèse vocale (espeak-ng) n'a pas pu démarrer : vérifiez que le paquet espeak-ng-data "
@@ -60,19 +65,16 @@ MotParle synthetiserMot(const QString &mot)
         return parle;
     }
     std::vector<short> &echantillons = parle.echantillons;
-    echantillons.assign(size_t(frequence) * kSilenceMs / 1000, 0);
-    const size_t silence = echantillons.size();
     captes = &echantillons;
     const QByteArray texte = mot.toUtf8();
     const espeak_ERROR erreur = espeak_Synth(texte.constData(), size_t(texte.size()) + 1, 0, POS_CHARACTER, 0,
-                                             espeakCHARS_UTF8, nullptr, nullptr);
+                                             kDrapeauxTexte, nullptr, nullptr);
     captes = nullptr;
-    if (erreur != EE_OK || echantillons.size() == silence) {
+    if (erreur != EE_OK || std::all_of(echantillons.cbegin(), echantillons.cend(), [](short e) { return e == 0; })) {
         echantillons.clear();
         parle.erreur = QStringLiteral("la synthèse vocale n'a produit aucun son pour ce mot.");
         return parle;
     }
-    echantillons.insert(echantillons.end(), silence, 0);
     parle.frequence = frequence;
     return parle;
 }

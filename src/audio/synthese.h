@@ -20,8 +20,9 @@ public:
     QFuture<QString> enregistrer(const QString &dossierInstallation, const QString &mot) override;
 };
 
-// Speaks the word into memory, with a short silence before and after. Only
-// on the engine's thread.
+// Speaks the word into memory as the starter library's words are spoken:
+// same voice and pace, the word at once and the end-of-sentence pause after
+// it. Only on the engine's thread.
 MotParle synthetiserMot(const QString &mot);
 
 // Speaks the word and writes it as its recording in Sons (enregistrerMot);

@@ -7,7 +7,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextBlock>
-#include <QSet>
 #include <QVBoxLayout>
 
 namespace TextesAjoutMots {
@@ -27,7 +26,13 @@ const QString microRefus = QStringLiteral("« %1 » : %2");
 const QString microGarde = QStringLiteral("« %1 » est enregistré avec votre voix.");
 const QString enCours = QStringLiteral("Enregistrement de « %1 »… (%2 sur %3)");
 const QString ajoutes = QStringLiteral("Mots ajoutés : %1.");
+const QString motAjoute = QStringLiteral("  « %1 »");
+const QString motAjouteNiveau = QStringLiteral("  « %1 », niveau %2");
 const QString niveaux = QStringLiteral("Mots déjà dans la liste dont le niveau a été changé : %1.");
+const QString niveauChange = QStringLiteral("  « %1 » : %2 → %3");
+const QString niveauN = QStringLiteral("niveau %1");
+const QString sansNiveau = QStringLiteral("sans niveau");
+const QString inchanges = QStringLiteral("Mots déjà dans la liste, laissés tels quels : %1.");
 const QString aucun = QStringLiteral("Aucun mot n'a été ajouté.");
 const QString titreRefuses = QStringLiteral("Mots refusés :");
 const QString refus = QStringLiteral("  ligne %1, « %2 » : %3");
@@ -44,12 +49,17 @@ constexpr int kPeuDeMots = 3;
 const QString kAnnule = QStringLiteral("annulé");
 }
 
-DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const QStringList &existants,
+DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const ListeMots &existants,
                                      Synthese *synthese, std::function<void(const ListeMots &)> ajouter,
                                      QWidget *parent)
-    : QDialog(parent), dossierInstallation_(dossierInstallation), existants_(existants),
-      synthese_(synthese), ajouter_(std::move(ajouter))
+    : QDialog(parent), dossierInstallation_(dossierInstallation), synthese_(synthese), ajouter_(std::move(ajouter))
 {
+    existants_.reserve(existants.size());
+    niveaux_.reserve(existants.size());
+    for (const EntreeMot &e : existants) {
+        existants_ << e.mot;
+        niveaux_.insert(e.mot, e.niveau);
+    }
     setObjectName(QStringLiteral("dialogueAjoutMots"));
     setWindowTitle(TextesAjoutMots::titre);
 
@@ -73,7 +83,8 @@ DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const Q
     txtRapport_ = new QPlainTextEdit(this);
     txtRapport_->setObjectName(QStringLiteral("txtAjoutRapport"));
     txtRapport_->setReadOnly(true);
-    txtRapport_->setMaximumHeight(140);
+    // A long run's report scrolls rather than pushing the buttons off the screen.
+    txtRapport_->setMaximumHeight(220);
     txtRapport_->hide();
     cmdFermer_ = new QPushButton(TextesAjoutMots::fermer, this);
     cmdFermer_->setObjectName(QStringLiteral("cmdAjoutFermer"));
@@ -139,6 +150,8 @@ void DialogueAjoutMots::enregistrerLigne()
         return;
     if (!existants_.contains(entree.mot))
         existants_.append(entree.mot);
+    if (!entree.niveau.isEmpty() || !niveaux_.contains(entree.mot))
+        niveaux_.insert(entree.mot, entree.niveau);
     ajouter_({entree});
     lblEtat_->setText(TextesAjoutMots::microGarde.arg(entree.mot));
 }
@@ -151,14 +164,21 @@ void DialogueAjoutMots::importer(const LignesMots &lignes)
 
 void DialogueAjoutMots::lancer(const LignesMots &lignes)
 {
-    const QSet<QString> listes(existants_.cbegin(), existants_.cend());
     aParler_.clear();
     niveauxSeuls_.clear();
+    anciensNiveaux_.clear();
+    inchanges_.clear();
     for (const EntreeMot &e : lignes.acceptes) {
-        if (!listes.contains(e.mot))
+        const auto liste = niveaux_.constFind(e.mot);
+        if (liste == niveaux_.cend()) {
             aParler_.append(e);
-        else if (!e.niveau.isEmpty())
+        } else if (!e.niveau.isEmpty() && e.niveau != *liste) {
             niveauxSeuls_.append(e);
+            anciensNiveaux_.append(*liste);
+        } else {
+            // Written again with its level, or with none: nothing to do, but said.
+            inchanges_.append({e.mot, *liste});
+        }
     }
     refuses_ = lignes.refuses;
     erreurs_ = QStringList(aParler_.size(), QString());
@@ -227,14 +247,38 @@ void DialogueAjoutMots::finir()
         else
             echecs << TextesAjoutMots::echec.arg(aParler_.at(i).mot, erreurs_.at(i));
     }
-    const int ajoutes = int(faits.size() - niveauxSeuls_.size());
-    for (const EntreeMot &e : faits)
+    const ListeMots ajoutes = faits.mid(niveauxSeuls_.size());
+    for (const EntreeMot &e : ajoutes)
         existants_.append(e.mot);
+    for (const EntreeMot &e : faits)
+        niveaux_.insert(e.mot, e.niveau);
 
+    const auto niveau = [](const QString &n) {
+        return n.isEmpty() ? TextesAjoutMots::sansNiveau : TextesAjoutMots::niveauN.arg(n);
+    };
+    const auto nommer = [](const EntreeMot &e) {
+        return e.niveau.isEmpty() ? TextesAjoutMots::motAjoute.arg(e.mot)
+                                  : TextesAjoutMots::motAjouteNiveau.arg(e.mot, e.niveau);
+    };
     QStringList rapport;
-    rapport << (faits.isEmpty() ? TextesAjoutMots::aucun : TextesAjoutMots::ajoutes.arg(ajoutes));
-    if (!niveauxSeuls_.isEmpty())
+    if (faits.isEmpty()) {
+        rapport << TextesAjoutMots::aucun;
+    } else if (!ajoutes.isEmpty()) {
+        rapport << TextesAjoutMots::ajoutes.arg(ajoutes.size());
+        for (const EntreeMot &e : ajoutes)
+            rapport << nommer(e);
+    }
+    if (!niveauxSeuls_.isEmpty()) {
         rapport << TextesAjoutMots::niveaux.arg(niveauxSeuls_.size());
+        for (qsizetype i = 0; i < niveauxSeuls_.size(); ++i)
+            rapport << TextesAjoutMots::niveauChange.arg(niveauxSeuls_.at(i).mot, niveau(anciensNiveaux_.at(i)),
+                                                         niveau(niveauxSeuls_.at(i).niveau));
+    }
+    if (!inchanges_.isEmpty()) {
+        rapport << TextesAjoutMots::inchanges.arg(inchanges_.size());
+        for (const EntreeMot &e : inchanges_)
+            rapport << nommer(e);
+    }
     if (annules > 0)
         rapport << TextesAjoutMots::annule.arg(annules);
     if (!echecs.isEmpty())

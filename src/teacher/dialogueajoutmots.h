@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QFutureWatcher>
+#include <QHash>
 #include <QStringList>
 #include <functional>
 
@@ -20,11 +21,11 @@ class QPushButton;
 class DialogueAjoutMots : public QDialog {
     Q_OBJECT
 public:
-    // existants: the words of the list. ajouter receives, once per run (and
+    // existants: the words of the list with their levels. ajouter receives, once per run (and
     // after a cancel), the words to put in the list: new words whose recording
     // was written, and listed words given a level. synthese speaks them (when
     // null, no word can be recorded and the report says why).
-    DialogueAjoutMots(const QString &dossierInstallation, const QStringList &existants, Synthese *synthese,
+    DialogueAjoutMots(const QString &dossierInstallation, const ListeMots &existants, Synthese *synthese,
                       std::function<void(const ListeMots &)> ajouter, QWidget *parent = nullptr);
     // Returns at once: the word being spoken, if any, ends on the engine's
     // thread and its answer goes nowhere; the others are never started.
@@ -59,6 +60,7 @@ private:
 
     QString dossierInstallation_;
     QStringList existants_;
+    QHash<QString, QString> niveaux_;   // the level of each word of existants_
     Synthese *synthese_;
     std::function<void(const ListeMots &)> ajouter_;
     std::function<bool(const QString &)> enregistrer_;
@@ -66,7 +68,9 @@ private:
     // The run in progress.
     ListeMots aParler_;                 // new words, in order
     QStringList erreurs_;               // one per word of aParler_, empty when written
-    ListeMots niveauxSeuls_;            // listed words given a level
+    ListeMots niveauxSeuls_;            // listed words given another level
+    QStringList anciensNiveaux_;        // their levels before, one per word of niveauxSeuls_
+    ListeMots inchanges_;               // listed words written again with their level, or none
     QList<MotRefuse> refuses_;
     int total_ = 0;
     int finis_ = 0;

@@ -88,6 +88,7 @@ private:
     void ecouter(int r);
     void remplacer(int r);
     void supprimer(int r);
+    void corrigerOrthographe(int r);
     void donnerNiveauAuxMotsAffiches();
 
     void remplirPolices();

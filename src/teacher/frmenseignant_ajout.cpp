@@ -62,11 +62,7 @@ void FrmEnseignant::construireBoutonsMots(QHBoxLayout *boutons)
 
 void FrmEnseignant::ouvrirAjoutMots(const LignesMots *fichier)
 {
-    QStringList existants;
-    existants.reserve(tableur_.size());
-    for (const EntreeMot &e : tableur_)
-        existants << e.mot;
-    auto *dialogue = new DialogueAjoutMots(etat_.dossierInstallation, existants, plateforme_.synthese,
+    auto *dialogue = new DialogueAjoutMots(etat_.dossierInstallation, tableur_, plateforme_.synthese,
                                            [this](const ListeMots &mots) { ajouterMots(mots); }, this);
     dialogue->setEnregistreur([this](const QString &mot) {
         DialogueEnregistrement enregistrement(etat_.dossierInstallation, mot, plateforme_, this);

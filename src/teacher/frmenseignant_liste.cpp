@@ -1,7 +1,9 @@
 // What the teacher does with one word of the list: hear it, have its
-// recording replaced, remove it (its recording goes to Corbeille).
+// recording replaced, correct its spelling, remove it (its recording goes to
+// Corbeille).
 #include "audio/traitement.h"
 #include "data/enregistrement.h"
+#include "data/orthographe.h"
 #include "data/sauvegardes.h"
 #include "dialogueenregistrement.h"
 #include "frmenseignant.h"
@@ -10,11 +12,28 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace TextesOrthographe {
+const QString action = QStringLiteral("Corriger l'&orthographe…");
+const QString titre = QStringLiteral("Corriger l'orthographe");
+const QString consigne = QStringLiteral("Écrivez « %1 » correctement :");
+const QString corriger = QStringLiteral("&Corriger");
+const QString annuler = QStringLiteral("A&nnuler");
+const QString impossible = QStringLiteral("L'orthographe de « %1 » ne peut pas être corrigée : %2");
+const QString attention = QStringLiteral("« %1 » s'écrit maintenant « %2 », mais %3");
+}  // namespace TextesOrthographe
 
 void FrmEnseignant::setRemplacer(std::function<void(const QString &mot)> remplacer)
 {
@@ -35,7 +54,59 @@ void FrmEnseignant::construireMenu()
     supprimerAct->setObjectName(QStringLiteral("actSupprimer"));
     connect(ecouterAct, &QAction::triggered, this, [this] { ecouter(ligneMenu_); });
     connect(actRemplacer_, &QAction::triggered, this, [this] { remplacer(ligneMenu_); });
+    QAction *orthographeAct = new QAction(TextesOrthographe::action, menuMot_);
+    orthographeAct->setObjectName(QStringLiteral("actOrthographe"));
+    menuMot_->insertAction(supprimerAct, orthographeAct);
     connect(supprimerAct, &QAction::triggered, this, [this] { supprimer(ligneMenu_); });
+    connect(orthographeAct, &QAction::triggered, this, [this] { corrigerOrthographe(ligneMenu_); });
+}
+
+// The new spelling is asked in a small window of its own; the work is
+// corrigerOrthographe's, which says why when it cannot.
+void FrmEnseignant::corrigerOrthographe(int r)
+{
+    const qsizetype rang = entree(r);
+    if (rang < 0)
+        return;
+    const QString ancien = tableur_.at(rang).mot;
+    auto *dialogue = new QDialog(this);
+    dialogue->setObjectName(QStringLiteral("dialogueOrthographe"));
+    dialogue->setWindowTitle(TextesOrthographe::titre);
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    auto *saisie = new QLineEdit(ancien, dialogue);
+    saisie->setObjectName(QStringLiteral("txtOrthographe"));
+    auto *boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialogue);
+    boutons->button(QDialogButtonBox::Ok)->setText(TextesOrthographe::corriger);
+    boutons->button(QDialogButtonBox::Cancel)->setText(TextesOrthographe::annuler);
+    auto *page = new QVBoxLayout(dialogue);
+    page->addWidget(new QLabel(TextesOrthographe::consigne.arg(ancien), dialogue));
+    page->addWidget(saisie);
+    page->addWidget(boutons);
+    connect(boutons, &QDialogButtonBox::accepted, dialogue, &QDialog::accept);
+    connect(boutons, &QDialogButtonBox::rejected, dialogue, &QDialog::reject);
+    connect(dialogue, &QDialog::accepted, this, [this, ancien, saisie] {
+        // The list may have changed behind the dialog: the word is found again by name.
+        qsizetype rang = -1;
+        for (qsizetype i = 0; i < tableur_.size() && rang < 0; ++i)
+            if (tableur_.at(i).mot == ancien)
+                rang = i;
+        if (rang < 0)
+            return;
+        const QString nouveau = saisie->text().trimmed();
+        const CorrectionOrthographe correction =
+            ::corrigerOrthographe(etat_.dossierInstallation, tableur_, rang, nouveau);
+        if (!correction.ok) {
+            plateforme_.messages->information(this, TextesOrthographe::titre,
+                                              TextesOrthographe::impossible.arg(ancien, correction.raison));
+            return;
+        }
+        filtrerSansDefiler(vscroll_->value());
+        if (!correction.raison.isEmpty())
+            plateforme_.messages->information(this, TextesOrthographe::titre,
+                                              TextesOrthographe::attention.arg(ancien, nouveau, correction.raison));
+    });
+    saisie->selectAll();
+    dialogue->open();
 }
 
 void FrmEnseignant::ecouter(int r)

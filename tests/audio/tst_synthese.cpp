@@ -62,6 +62,37 @@ private slots:
         QCOMPARE(f.readAll(), avant);
     }
 
+    // A word added later sounds like the same word of the starter library
+    // (made by the espeak-ng command line at build time): as long, with the
+    // same silence before and after.
+    void commeLaBibliotheque_data()
+    {
+        QTest::addColumn<QString>("mot");
+        for (const char *mot : {"lapin", "cheval", "abeille", "pomme de terre", "araignée", "aujourd'hui",
+                                "arc-en-ciel", "bébé"})
+            QTest::newRow(mot) << QString::fromUtf8(mot);
+    }
+    void commeLaBibliotheque()
+    {
+        QFETCH(QString, mot);
+        const SonLu depart = lireSon(QStringLiteral(ORTHOVAL_BIBLIOTHEQUE "/") + mot + u".wav"_s);
+        if (!depart.lu)
+            QSKIP("the starter library was not built (ORTHOVAL_SOUNDS off)");
+        QTemporaryDir installation;
+        SyntheseEspeak synthese;
+        QCOMPARE(synthese.enregistrer(installation.path(), mot).result(), QString());
+        const SonLu ajoute = lireSon(installation.filePath(u"Sons/"_s + mot + u".wav"_s));
+        QVERIFY(ajoute.lu);
+        const auto proches = [](double a, double b) { return std::abs(a - b) <= 0.03; };
+        const QString mesures = u"ajouté %1 s + %2 s + %3 s, bibliothèque %4 s + %5 s + %6 s"_s
+                                    .arg(ajoute.silenceAvant, 0, 'f', 3).arg(ajoute.parole, 0, 'f', 3)
+                                    .arg(ajoute.silenceApres, 0, 'f', 3).arg(depart.silenceAvant, 0, 'f', 3)
+                                    .arg(depart.parole, 0, 'f', 3).arg(depart.silenceApres, 0, 'f', 3);
+        QVERIFY2(proches(ajoute.silenceAvant, depart.silenceAvant), qPrintable(mesures));
+        QVERIFY2(proches(ajoute.parole, depart.parole), qPrintable(mesures));
+        QVERIFY2(proches(ajoute.silenceApres, depart.silenceApres), qPrintable(mesures));
+    }
+
     // Spoken into memory, in the order asked, on one thread that is never
     // the caller's; the phonemes tell words that sound alike.
     void prononcerEtComparer()

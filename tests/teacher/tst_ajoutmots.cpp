@@ -143,6 +143,88 @@ private slots:
                  u"chat 1\nhérisson\na:b 1\nvélo 7\n.lapin 2"_s);
     }
 
+    // The summary names what was done to each word: added (with its level),
+    // level changed (from what to what), written again unchanged, refused
+    // (with why); a word written again with its own level is no change.
+    void resume_data()
+    {
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<QStringList>("rapport");
+        QTest::addColumn<QByteArray>("motsDat");   // after the run; before: cheval 2, lune (no level)
+
+        const QByteArray avant = ligneMots("cheval", "2") + ligneMots("lune", "");
+        QTest::newRow("même niveau") << u"cheval 2"_s
+            << QStringList{u"Aucun mot n'a été ajouté."_s, u"Mots déjà dans la liste, laissés tels quels : 1."_s,
+                           u"  « cheval », niveau 2"_s}
+            << avant;
+        QTest::newRow("sans niveau") << u"lune\ncheval"_s
+            << QStringList{u"Aucun mot n'a été ajouté."_s, u"Mots déjà dans la liste, laissés tels quels : 2."_s,
+                           u"  « lune »"_s, u"  « cheval », niveau 2"_s}
+            << avant;
+        QTest::newRow("niveaux changés") << u"cheval 4, lune 1"_s
+            << QStringList{u"Mots déjà dans la liste dont le niveau a été changé : 2."_s,
+                           u"  « cheval » : niveau 2 → niveau 4"_s, u"  « lune » : sans niveau → niveau 1"_s}
+            << ligneMots("cheval", "4") + ligneMots("lune", "1");
+        QTest::newRow("tout à la fois") << u"hibou 3\ncheval 2\nlune 5\nchouette\nLune 2\nvélo 9"_s
+            << QStringList{u"Mots ajoutés : 2."_s, u"  « hibou », niveau 3"_s, u"  « chouette »"_s,
+                           u"Mots déjà dans la liste dont le niveau a été changé : 1."_s,
+                           u"  « lune » : sans niveau → niveau 5"_s,
+                           u"Mots déjà dans la liste, laissés tels quels : 1."_s, u"  « cheval », niveau 2"_s,
+                           u"Mots refusés :"_s}
+            << ligneMots("cheval", "2") + ligneMots("lune", "5") + ligneMots("hibou", "3") + ligneMots("chouette", "");
+    }
+    void resume()
+    {
+        QFETCH(QString, saisie);
+        QFETCH(QStringList, rapport);
+        QFETCH(QByteArray, motsDat);
+        Fenetre fen({u"cheval"_s, u"lune"_s}, {}, [](Fenetre &f) {
+            f.inst.ecrire(u"Mots.dat"_s, ligneMots("cheval", "2") + ligneMots("lune", ""));
+        });
+        fen.clic(u"cmdAjouterMots"_s);
+        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
+        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(saisie);
+        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
+        QVERIFY(attendreAjout(fen));
+
+        const QStringList lu = lignesRapport(dialogue);
+        // The refused lines' reasons are the reader's; only their words are checked here.
+        QCOMPARE(lu.mid(0, rapport.size()), rapport);
+        if (rapport.last() == u"Mots refusés :"_s) {
+            const QStringList refus = lu.mid(rapport.size());
+            QCOMPARE(refus.size(), 2);
+            QVERIFY2(refus[0].startsWith(u"  ligne 5, « Lune 2 » :"_s), qPrintable(refus[0]));
+            QVERIFY2(refus[1].startsWith(u"  ligne 6, « vélo 9 » :"_s), qPrintable(refus[1]));
+        } else {
+            QCOMPARE(lu, rapport);
+        }
+        QCOMPARE(fen.inst.lire(u"Mots.dat"_s), motsDat);
+        QCOMPARE(fen.p.messages.demandes.size(), 0);
+    }
+
+    // An import of many words: each is named, and the summary scrolls inside the dialog.
+    void resumeLong()
+    {
+        Fenetre fen({});
+        QByteArray liste;
+        QStringList attendus{u"Mots ajoutés : 40."_s};
+        for (int n = 0; n < 40; ++n) {
+            const QByteArray mot = "mot" + QByteArray(1, char('a' + n / 26)) + char('a' + n % 26);
+            liste += mot + " 1\r\n";
+            attendus << u"  « %1 », niveau 1"_s.arg(QString::fromLatin1(mot));
+        }
+        fen.inst.ecrire(u"liste.txt"_s, liste);
+        fen.p.messages.reponseFichier = fen.inst.fichier(u"liste.txt"_s);
+        fen.clic(u"cmdImporter"_s);
+        DialogueAjoutMots *dialogue = attendreAjout(fen);
+        QVERIFY(dialogue);
+        QCOMPARE(lignesRapport(dialogue), attendus);
+        auto *rapport = dialogue->findChild<QPlainTextEdit *>(u"txtAjoutRapport"_s);
+        QVERIFY(rapport->isVisible());
+        QVERIFY(rapport->verticalScrollBar()->maximum() > 0);
+        QVERIFY(dialogue->rect().contains(rapport->geometry()));
+    }
+
     // Mots.dat that cannot be replaced: the teacher is told at once, the recording stays.
     void motsDatIrremplacable()
     {
