@@ -97,6 +97,16 @@ SonFichier lireFichierSon(const QString &chemin, int frequence)
                                     "d'un mot. Coupez-le avant de le choisir.").arg(nom(chemin)).arg(kDureeFichierSonMaxS);
         return son;
     }
+    // Many channels at a high rate would make even a short file a great deal
+    // of memory: more values than a minute of 8 channels at 48 kHz is no
+    // word. (After the length: the product cannot overflow.)
+    if (format.frames * format.channels > sf_count_t(kDureeFichierSonMaxS) * 48000 * 8) {
+        sf_close(fichier);
+        son.erreur = QStringLiteral("le fichier « %1 » est bien trop gros (%2 canaux à %3 Hz) pour "
+                                    "l'enregistrement d'un mot.")
+                         .arg(nom(chemin)).arg(format.channels).arg(format.samplerate);
+        return son;
+    }
     // Values from -1 to 1 whatever the file's own format.
     std::vector<float> entrelaces(std::size_t(format.frames) * std::size_t(format.channels));
     const sf_count_t lus = sf_readf_float(fichier, entrelaces.data(), format.frames);

@@ -71,8 +71,9 @@ bool remettre(QDialog *d, const QString &mot)
 }
 
 // A sound file as another program makes it: 0.3 s of silence, 0.5 s of a
-// 440 Hz tone in the first channel (the others silent), 0.4 s of silence.
-bool ecrireSon(const QString &chemin, int format, int frequence, int canaux)
+// 440 Hz tone in the first channel (the others silent), 0.4 s of silence;
+// with a second tone as loud at aigu Hz when asked.
+bool ecrireSon(const QString &chemin, int format, int frequence, int canaux, int aigu = 0)
 {
     SF_INFO info{};
     info.samplerate = frequence;
@@ -84,7 +85,8 @@ bool ecrireSon(const QString &chemin, int format, int frequence, int canaux)
     const int debut = frequence * 3 / 10, fin = frequence * 8 / 10, total = frequence * 12 / 10;
     std::vector<float> echantillons(std::size_t(total) * std::size_t(canaux), 0.0f);
     for (int i = debut; i < fin; ++i)
-        echantillons[std::size_t(i) * std::size_t(canaux)] = float(0.3 * std::sin(2 * M_PI * 440 * i / frequence));
+        echantillons[std::size_t(i) * std::size_t(canaux)] = float(
+            0.3 * std::sin(2 * M_PI * 440 * i / frequence) + (aigu ? 0.3 * std::sin(2 * M_PI * aigu * i / frequence) : 0));
     const sf_count_t ecrits = sf_writef_float(f, echantillons.data(), total);
     sf_close(f);
     return ecrits == total;
@@ -303,19 +305,23 @@ private slots:
     // "Depuis un fichier son…": a file made by another program, at another
     // rate and in stereo, becomes the word's recording as a microphone take
     // would: 22,050 Hz mono, the silences cut to the margin, the loudness of
-    // the library, the same pitch. The old recording goes to Corbeille.
+    // the library, the same pitch; a sound too high for 22,050 Hz is left
+    // out, never folded back as a lower one. The old recording goes to Corbeille.
     void remplacerDepuisFichier_data()
     {
         QTest::addColumn<QString>("nom");
         QTest::addColumn<int>("format");
         QTest::addColumn<int>("frequence");
         QTest::addColumn<int>("canaux");
-        QTest::newRow("WAV 44100 Hz stéréo") << u"mot.wav"_s << (SF_FORMAT_WAV | SF_FORMAT_PCM_16) << 44100 << 2;
-        QTest::newRow("WAV 8000 Hz mono") << u"mot.wav"_s << (SF_FORMAT_WAV | SF_FORMAT_PCM_U8) << 8000 << 1;
-        QTest::newRow("FLAC 48000 Hz stéréo") << u"mot.flac"_s << (SF_FORMAT_FLAC | SF_FORMAT_PCM_24) << 48000 << 2;
-        QTest::newRow("OGG 32000 Hz stéréo") << u"mot.ogg"_s << (SF_FORMAT_OGG | SF_FORMAT_VORBIS) << 32000 << 2;
-        QTest::newRow("WAV flottant 22050 Hz, 6 canaux")
-            << u"mot.wav"_s << (SF_FORMAT_WAV | SF_FORMAT_FLOAT) << 22050 << 6;
+        QTest::addColumn<int>("aigu");
+        QTest::newRow("WAV 44100 Hz stéréo") << u"mot.wav"_s << (SF_FORMAT_WAV | SF_FORMAT_PCM_16) << 44100 << 2 << 0;
+        QTest::newRow("WAV 8000 Hz mono") << u"mot.wav"_s << (SF_FORMAT_WAV | SF_FORMAT_PCM_U8) << 8000 << 1 << 0;
+        QTest::newRow("FLAC 48000 Hz stéréo") << u"mot.flac"_s << (SF_FORMAT_FLAC | SF_FORMAT_PCM_24) << 48000 << 2 << 0;
+        QTest::newRow("OGG 32000 Hz stéréo") << u"mot.ogg"_s << (SF_FORMAT_OGG | SF_FORMAT_VORBIS) << 32000 << 2 << 0;
+        QTest::newRow("WAV flottant 22050 Hz, 16 canaux")
+            << u"mot.wav"_s << (SF_FORMAT_WAV | SF_FORMAT_FLOAT) << 22050 << 16 << 0;
+        QTest::newRow("WAV 48000 Hz, 15 kHz en plus")
+            << u"mot.wav"_s << (SF_FORMAT_WAV | SF_FORMAT_PCM_16) << 48000 << 1 << 15000;
     }
     void remplacerDepuisFichier()
     {
@@ -323,9 +329,10 @@ private slots:
         QFETCH(int, format);
         QFETCH(int, frequence);
         QFETCH(int, canaux);
+        QFETCH(int, aigu);
         QTemporaryDir ailleurs;
         const QString fichier = ailleurs.filePath(nom);
-        QVERIFY(ecrireSon(fichier, format, frequence, canaux));
+        QVERIFY(ecrireSon(fichier, format, frequence, canaux, aigu));
         Fenetre t = fenetreMots();
         t.p.messages.reponseChoix = 2;
         t.p.messages.reponseFichier = fichier;
@@ -357,6 +364,7 @@ private slots:
         QTest::newRow("un fichier vide") << u"mot.ogg"_s << QByteArray("") << u"n'est pas un son"_s;
         QTest::newRow("un WAV tronqué") << u"mot.wav"_s << QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16) << u"n'est pas un son"_s;
         QTest::newRow("du silence") << u"mot.wav"_s << QByteArray() << u"que du silence"_s;
+        QTest::newRow("une minute et plus") << u"long.wav"_s << QByteArray("<long>") << u"plus de 60 secondes"_s;
         QTest::newRow("un dossier") << u"dossier.wav"_s << QByteArray("<dossier>") << u"pas un fichier ordinaire"_s;
         QTest::newRow("disparu") << u"mot.flac"_s << QByteArray("<absent>") << u"introuvable"_s;
         QTest::newRow("choix annulé") << QString() << QByteArray("<absent>") << QString();
@@ -374,6 +382,15 @@ private slots:
             QVERIFY(f);
             const std::vector<short> zeros(44100, 0);
             sf_write_short(f, zeros.data(), sf_count_t(zeros.size()));
+            sf_close(f);
+        } else if (octets == "<long>") {
+            SF_INFO info{0, 8000, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
+            SNDFILE *f = sf_open(QFile::encodeName(fichier).constData(), SFM_WRITE, &info);
+            QVERIFY(f);
+            std::vector<short> son(8000 * 61);
+            for (std::size_t i = 0; i < son.size(); ++i)
+                son[i] = short(8000 * std::sin(2 * M_PI * 440 * double(i) / 8000));
+            sf_write_short(f, son.data(), sf_count_t(son.size()));
             sf_close(f);
         } else if (octets == "<dossier>") {
             QVERIFY(QDir().mkpath(fichier));
