@@ -77,10 +77,14 @@ void FrmEnseignant::construire()
     auto *cmdSuivi = new QPushButton(TextesEnseignant::suivi, this);
     cmdSuivi->setObjectName(QStringLiteral("cmdSuivi"));
     cmdSuivi->setToolTip(TextesEnseignant::bulleSuivi);
+    auto *cmdCorbeille = new QPushButton(TextesEnseignant::corbeille, this);
+    cmdCorbeille->setObjectName(QStringLiteral("cmdCorbeille"));
+    cmdCorbeille->setToolTip(TextesEnseignant::bulleCorbeille);
     cmdQuitter_ = new QPushButton(TextesEnseignant::quitter, this);
     cmdQuitter_->setObjectName(QStringLiteral("cmdQuitter"));
     // No default button: Enter in the pupil name field or the font list must
     // not close the window.
+    cmdCorbeille->setAutoDefault(false);
     for (QPushButton *b : {cmdSuivi, cmdEleves_, cmdQuitter_}) {
         b->setAutoDefault(false);
         b->setMinimumWidth(130);
@@ -91,6 +95,7 @@ void FrmEnseignant::construire()
     cmdAide->setAutoDefault(false);
     auto *boutons = new QHBoxLayout;
     construireBoutonsMots(boutons);
+    boutons->addWidget(cmdCorbeille);
     boutons->addStretch(1);
     boutons->addWidget(cmdSuivi);
     boutons->addWidget(cmdEleves_);
@@ -108,6 +113,7 @@ void FrmEnseignant::construire()
 
     connect(cmdEleves_, &QPushButton::clicked, frameEleves_, &PanneauEleves::ouvrir);
     connect(cmdQuitter_, &QPushButton::clicked, this, &FrmEnseignant::accept);
+    connect(cmdCorbeille, &QPushButton::clicked, this, &FrmEnseignant::ouvrirCorbeille);
     // With the levels as they stand, saved or not.
     connect(cmdSuivi, &QPushButton::clicked, this, [this] {
         auto *suivi = new FrmSuivi(etat_.dossierInstallation, tableur_, plateforme_, this);

@@ -4,7 +4,7 @@
 // list's model, see modelemots.h and vuemots.h), a filter on the
 // words and their levels, a level for every word shown at once; a word can be
 // heard, its recording replaced, or the word removed (its recording goes to
-// Corbeille); the exercise font; the pupil list panel. Levels and the font are
+// Corbeille, from where "Corbeille…" puts it back); the exercise font; the pupil list panel. Levels and the font are
 // saved when it closes; a removal is saved at once.
 //
 // The caller shows it maximized and modal with montrer() (or showMaximized()
@@ -17,6 +17,7 @@
 #include <functional>
 #include <vector>
 
+struct EnregistrementJete;
 class FiltreMots;
 class ModeleMots;
 class QHBoxLayout;
@@ -57,8 +58,9 @@ public:
     // What "Remplacer l'enregistrement..." does with a word; the action stays
     // hidden while none is given.
     void setRemplacer(std::function<void(const QString &mot)> remplacer);
-    // What it does unless told otherwise: asks "voix de l'ordinateur" or
-    // "micro", writes the new recording, then moves the old one to Corbeille.
+    // What it does unless told otherwise: asks "voix de l'ordinateur",
+    // "micro" or a sound file, writes the new recording, then moves the old
+    // one to Corbeille.
     void remplacerEnregistrement(const QString &mot);
 
     // Every way out ("&Quitter", the close box) ends here: saves the word list
@@ -89,6 +91,9 @@ private:
     void remplacer(int r);
     void supprimer(int r);
     void corrigerOrthographe(int r);
+    // "Corbeille…", and a word it puts back: true when it was not listed.
+    void ouvrirCorbeille();
+    bool remettreMot(const EnregistrementJete &jete);
     void donnerNiveauAuxMotsAffiches();
 
     void remplirPolices();

@@ -1,10 +1,13 @@
 // What the teacher does with one word of the list: hear it, have its
 // recording replaced, correct its spelling, remove it (its recording goes to
-// Corbeille).
+// Corbeille), and bring a recording back from Corbeille.
+#include "audio/lecturefichierson.h"
 #include "audio/traitement.h"
+#include "data/corbeille.h"
 #include "data/enregistrement.h"
 #include "data/orthographe.h"
 #include "data/sauvegardes.h"
+#include "dialoguecorbeille.h"
 #include "dialogueenregistrement.h"
 #include "frmenseignant.h"
 #include "modelemots.h"
@@ -34,6 +37,44 @@ const QString annuler = QStringLiteral("A&nnuler");
 const QString impossible = QStringLiteral("L'orthographe de « %1 » ne peut pas être corrigée : %2");
 const QString attention = QStringLiteral("« %1 » s'écrit maintenant « %2 », mais %3");
 }  // namespace TextesOrthographe
+
+namespace {
+
+// The new recording written whole beside the old one, the old one moved to
+// Corbeille, then the new one renamed into place: a failure before the end
+// leaves the old recording, and nothing in the folder every pupil can write
+// to is ever removed but that new file. Empty, or why not.
+QString placerNouvelEnregistrement(const QString &dossier, const QString &ancien, const QString &nouveau,
+                                   const QByteArray &octets)
+{
+    if (octets.isEmpty())
+        return TextesEnseignant::wavImpossible;
+    EnregistrementProvisoire provisoire(dossier, octets);
+    if (!provisoire.ecriture().ok)
+        return provisoire.ecriture().detail;
+    if (!ancien.isEmpty()) {
+        const QString echec = mettreALaCorbeille(dossier, ancien).detail;
+        if (!echec.isEmpty())
+            return echec;
+    }
+    return provisoire.placer(nouveau).detail;
+}
+
+// A sound file chosen by the teacher, trimmed and levelled like a take of
+// the microphone, as the bytes of a recording; or why it cannot be one.
+QString preparerFichierSon(const QString &chemin, QByteArray &octets)
+{
+    const SonFichier son = lireFichierSon(chemin, kFrequenceEnregistrement);
+    if (!son.erreur.isEmpty())
+        return son.erreur;
+    const std::vector<qint16> garde = preparerEnregistrement(son.echantillons, son.frequence);
+    if (garde.empty())
+        return TextesEnseignant::fichierSilencieux.arg(QFileInfo(chemin).fileName());
+    octets = encoderWav(garde, son.frequence);
+    return octets.isEmpty() ? TextesEnseignant::wavImpossible : QString();
+}
+
+} // namespace
 
 void FrmEnseignant::setRemplacer(std::function<void(const QString &mot)> remplacer)
 {
@@ -145,7 +186,8 @@ void FrmEnseignant::supprimer(int r)
     // A word whose recording is already gone only leaves the list.
     const QString chemin = cheminEnregistrement(etat_.dossierInstallation, mot);
     if (!chemin.isEmpty()) {
-        const QString echec = mettreALaCorbeille(etat_.dossierInstallation, chemin).detail;
+        // With the word's level and place, so that it can come back as it was.
+        const QString echec = Corbeille(etat_.dossierInstallation).jeterMot(chemin, tableur_, rang).detail;
         if (!echec.isEmpty()) {
             plateforme_.messages->information(this, TextesEnseignant::titreSupprimer,
                                               TextesEnseignant::corbeilleImpossible.arg(mot, echec));
@@ -158,20 +200,30 @@ void FrmEnseignant::supprimer(int r)
         plateforme_.messages->information(this, TextesEnseignant::titreEnregistrement, ecriture.message());
 }
 
-// A new recording of a listed word, by the computer's voice or the
-// microphone; the old one goes to Corbeille once the new one is written.
+// A new recording of a listed word, by the computer's voice, the microphone
+// or from a sound file; the old one goes to Corbeille once the new one is written.
 void FrmEnseignant::remplacerEnregistrement(const QString &mot)
 {
     const int choix = plateforme_.messages->choisir(this, TextesEnseignant::titreRemplacer,
                                                    TextesEnseignant::choixRemplacer.arg(mot),
-                                                   {TextesEnseignant::parLaVoix, TextesEnseignant::parLeMicro});
+                                                   {TextesEnseignant::parLaVoix, TextesEnseignant::parLeMicro,
+                                                    TextesEnseignant::depuisFichier});
     if (choix < 0)
         return;
     const QString dossier = etat_.dossierInstallation;
     const QString ancien = cheminEnregistrement(dossier, mot);
     const QString nouveau = nomEnregistrement(mot);
     QString echec;
-    if (choix == 1) {
+    if (choix == 2) {
+        const QString fichier = plateforme_.messages->choisirFichier(this, TextesEnseignant::titreFichierSon,
+                                                                     TextesEnseignant::filtreFichierSon);
+        if (fichier.isEmpty())
+            return;
+        QByteArray octets;
+        echec = preparerFichierSon(fichier, octets);
+        if (echec.isEmpty())
+            echec = placerNouvelEnregistrement(dossier, ancien, nouveau, octets);
+    } else if (choix == 1) {
         DialogueEnregistrement enregistrement(dossier, mot, plateforme_, this);
         if (enregistrement.exec() != QDialog::Accepted)
             return;
@@ -179,10 +231,8 @@ void FrmEnseignant::remplacerEnregistrement(const QString &mot)
         if (!ancien.isEmpty() && ancien != enregistrement.cheminEnregistrement())
             echec = mettreALaCorbeille(dossier, ancien).detail;
     } else {
-        // Spoken into memory off the interface thread, then written as one
-        // new file beside the old recording and renamed over it: a failure
-        // leaves the old one, and nothing in the folder every pupil can write
-        // to is ever removed but that file. The watcher goes with the window.
+        // Spoken into memory off the interface thread, then placed as above.
+        // The watcher goes with the window.
         if (!plateforme_.synthese)
             return;
         auto *parole = new QFutureWatcher<MotParle>(this);
@@ -192,18 +242,9 @@ void FrmEnseignant::remplacerEnregistrement(const QString &mot)
                 return;
             const MotParle parle = parole->result();
             QString echec = parle.erreur;
-            if (echec.isEmpty()) {
-                const QByteArray octets = encoderWav(parle.echantillons, parle.frequence);
-                EnregistrementProvisoire provisoire(dossier, octets);
-                if (octets.isEmpty())
-                    echec = TextesEnseignant::wavImpossible;
-                else if (!provisoire.ecriture().ok)
-                    echec = provisoire.ecriture().detail;
-                if (echec.isEmpty() && !ancien.isEmpty())
-                    echec = mettreALaCorbeille(dossier, ancien).detail;
-                if (echec.isEmpty())
-                    echec = provisoire.placer(nouveau).detail;
-            }
+            if (echec.isEmpty())
+                echec = placerNouvelEnregistrement(dossier, ancien, nouveau,
+                                                   encoderWav(parle.echantillons, parle.frequence));
             plateforme_.messages->information(this, TextesEnseignant::titreRemplacer,
                                               echec.isEmpty() ? TextesEnseignant::remplace.arg(mot)
                                                               : TextesEnseignant::remplacementRate.arg(mot, echec));
@@ -214,4 +255,24 @@ void FrmEnseignant::remplacerEnregistrement(const QString &mot)
     plateforme_.messages->information(this, TextesEnseignant::titreRemplacer,
                                       echec.isEmpty() ? TextesEnseignant::remplace.arg(mot)
                                                       : TextesEnseignant::remplacementRate.arg(mot, echec));
+}
+
+void FrmEnseignant::ouvrirCorbeille()
+{
+    auto *dialogue = new DialogueCorbeille(
+        etat_.dossierInstallation, plateforme_, [this](const EnregistrementJete &jete) { return remettreMot(jete); },
+        this);
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    dialogue->open();
+}
+
+bool FrmEnseignant::remettreMot(const EnregistrementJete &jete)
+{
+    if (Corbeille::replacerDansListe(tableur_, jete) < 0)
+        return false;
+    filtrerSansDefiler(vscroll_->value());
+    const ResultatEcriture ecriture = EnregistrerListeMots(etat_.dossierInstallation, tableur_);
+    if (!ecriture.ok)
+        plateforme_.messages->information(this, TextesEnseignant::titreEnregistrement, ecriture.message());
+    return true;
 }

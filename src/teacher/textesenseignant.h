@@ -117,6 +117,14 @@ inline const QString choixRemplacer = QStringLiteral(
     "Comment enregistrer de nouveau « %1 » ?\nL'ancien enregistrement ira dans le dossier « Corbeille ».");
 inline const QString parLaVoix = QStringLiteral("Par la voix de l'ordinateur");
 inline const QString parLeMicro = QStringLiteral("Avec le micro");
+inline const QString depuisFichier = QStringLiteral("Depuis un fichier son…");
+inline const QString titreFichierSon = QStringLiteral("Choisir le fichier son du mot");
+inline const QString filtreFichierSon =
+    QStringLiteral("Fichiers son (*.wav *.WAV *.flac *.FLAC *.ogg *.OGG *.oga);;Tous les fichiers (*)");
+inline const QString fichierSilencieux = QStringLiteral("le fichier « %1 » ne contient que du silence.");
+inline const QString corbeille = QStringLiteral("Cor&beille…");
+inline const QString bulleCorbeille = QStringLiteral(
+    " Les enregistrements des mots supprimés ou enregistrés de nouveau : les écouter, les remettre. ");
 inline const QString remplace = QStringLiteral("Le nouvel enregistrement de « %1 » est en place ; l'ancien est dans « Corbeille ».");
 inline const QString wavImpossible = QStringLiteral("l'enregistrement n'a pas pu être préparé.");
 inline const QString remplacementRate = QStringLiteral("« %1 » n'a pas pu être enregistré de nouveau : %2");
