@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -134,6 +135,10 @@ void FrmOrthoval::construire()
     cmdMaitre_->setToolTip(kBulleMaitre);
     cmdQuitter_ = creerPorte(QStringLiteral("cmdQuitter"), kTexteQuitter, this);
     connect(cmdEleve_, &QPushButton::clicked, this, &FrmOrthoval::cliquerEleve);
+    // The mnemonic of "&Élève" is Alt+É, which most keyboards cannot type:
+    // Alt+E opens the pupil window too.
+    auto *altE = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), this);
+    connect(altE, &QShortcut::activated, cmdEleve_, &QPushButton::animateClick);
     connect(cmdMaitre_, &QPushButton::clicked, this, &FrmOrthoval::cliquerMaitre);
     connect(cmdQuitter_, &QPushButton::clicked, this, [this] { fenetres_.terminer(); });
 
