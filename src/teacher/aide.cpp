@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -108,9 +107,17 @@ void FrmAide::allerA(int ligne)
 
 QString lierPonctuation(QString texte)
 {
-    static const QRegularExpression avant(QStringLiteral(" ([:;?!»])"));
-    static const QRegularExpression apres(QStringLiteral("« "));
-    return texte.replace(avant, QStringLiteral("\u00a0\\1")).replace(apres, QStringLiteral("«\u00a0"));
+    // A plain loop: the main window calls this before it first shows, and a
+    // regular expression's first use costs milliseconds there.
+    constexpr QChar kInsecable(0x00a0);
+    for (qsizetype i = 0; i + 1 < texte.size(); ++i) {
+        const QChar suivant = texte.at(i + 1);
+        if (texte.at(i) == u' ' && QStringView(u":;?!»").contains(suivant))
+            texte[i] = kInsecable;
+        else if (texte.at(i) == u'«' && suivant == u' ')
+            texte[i + 1] = kInsecable;
+    }
+    return texte;
 }
 
 FrmAide *ouvrirAide(QWidget *fenetre, QSize ecran)
