@@ -3,11 +3,14 @@
 // that sound like a word, and a word's other accepted spelling. A table that
 // is missing or damaged answers "none", never fails.
 #include "audio/synthese.h"
+#include "installer/listedepart.h"
 #include "langue/tableslangue.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtConcurrent/QtConcurrentRun>
 #include <QtTest>
@@ -57,6 +60,49 @@ private slots:
         tablesSysteme_ = std::make_unique<TablesLangue>(trouverDossierLangue(installer(systeme_, true)));
         QCOMPARE(trouverDossierLangue(systeme_.filePath(u"usr/libexec/orthoval"_s)),
                  systeme_.filePath(u"usr/share/orthoval/langue"_s));
+    }
+
+    // A starter word that sounds like another word is dictated with its
+    // sentence: every such word has one, and every sentence holds its word
+    // as written (the gap shown to the pupil hides exactly that), is short,
+    // and can be written in the program's files.
+    void phrasesDeDepart()
+    {
+        const auto liste = lireFichierListeDepart(QStringLiteral(ORTHOVAL_SOURCES "/resources/mots-depart.txt"));
+        QVERIFY(liste && liste->erreurs.isEmpty());
+        QFile fichier(QStringLiteral(ORTHOVAL_SOURCES "/resources/phrases-depart.txt"));
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString texte = utf8(fichier.readAll());
+        QVERIFY(!utf8.hasError());
+        QHash<QString, QString> phrases;
+        for (const QString &ligne : texte.split(u'\n')) {
+            if (ligne.isEmpty() || ligne.startsWith(u'#'))
+                continue;
+            const QStringList champs = ligne.split(u'\t');
+            QVERIFY2(champs.size() == 2 && !phrases.contains(champs[0]), qPrintable(ligne));
+            phrases.insert(champs[0], champs[1]);
+        }
+        QStringList starter;
+        for (const MotDepart &depart : liste->mots)
+            starter << depart.mot;
+        QStringList sansPhrase;
+        for (const QString &mot : std::as_const(starter))
+            if (!tablesDossier_->homophonesDe(mot).isEmpty() && !phrases.contains(mot))
+                sansPhrase << mot;
+        QVERIFY2(sansPhrase.isEmpty(), qPrintable(sansPhrase.join(u", ")));
+        QVERIFY(phrases.size() >= 50);
+        for (auto p = phrases.cbegin(); p != phrases.cend(); ++p) {
+            QVERIFY2(starter.contains(p.key()), qPrintable(p.key()));
+            const QString &phrase = p.value();
+            const qsizetype ou = phrase.indexOf(p.key());
+            const auto lettre = [&](qsizetype i) { return i >= 0 && i < phrase.size() && phrase.at(i).isLetter(); };
+            QVERIFY2(ou >= 0 && !lettre(ou - 1) && !lettre(ou + p.key().size()), qPrintable(phrase));
+            QVERIFY2(phrase.size() <= 60, qPrintable(phrase));
+            QStringEncoder windows1252("windows-1252");
+            windows1252.encode(phrase);
+            QVERIFY2(!windows1252.hasError(), qPrintable(phrase));
+        }
     }
 
     void homophones_data()
