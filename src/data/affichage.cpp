@@ -11,19 +11,6 @@ const QString kNormal = QStringLiteral("normal");
 const QString kLarge = QStringLiteral("large");
 const QString kTresLarge = QStringLiteral("tres large");
 
-QString nomEspacement(Espacement e)
-{
-    switch (e) {
-    case Espacement::Large:
-        return kLarge;
-    case Espacement::TresLarge:
-        return kTresLarge;
-    case Espacement::Normal:
-        break;
-    }
-    return kNormal;
-}
-
 } // namespace
 
 ReglagesAffichage lireAffichage(const QString &dossierInstallation)
@@ -34,13 +21,8 @@ ReglagesAffichage lireAffichage(const QString &dossierInstallation)
     for (qsizetype i = 0; i + 1 < valeurs.size(); i += 2) {
         if (valeurs[i].trimmed().compare(kCleEspacement, Qt::CaseInsensitive) != 0)
             continue;
-        const QString valeur = valeurs[i + 1].trimmed().toLower();
-        if (valeur == kLarge)
-            reglages.espacement = Espacement::Large;
-        else if (valeur == kTresLarge)
-            reglages.espacement = Espacement::TresLarge;
-        else if (valeur == kNormal)
-            reglages.espacement = Espacement::Normal;
+        if (const auto espacement = lireEspacement(valeurs[i + 1]))
+            reglages.espacement = *espacement;
     }
     return reglages;
 }
@@ -53,6 +35,31 @@ QString texteAffichage(const ReglagesAffichage &reglages)
 ResultatEcriture enregistrerAffichage(const QString &dossierInstallation, const ReglagesAffichage &reglages)
 {
     return ecrireFichierTexte(QDir(dossierInstallation).filePath(kFichierAffichage), texteAffichage(reglages));
+}
+
+QString nomEspacement(Espacement espacement)
+{
+    switch (espacement) {
+    case Espacement::Large:
+        return kLarge;
+    case Espacement::TresLarge:
+        return kTresLarge;
+    case Espacement::Normal:
+        break;
+    }
+    return kNormal;
+}
+
+std::optional<Espacement> lireEspacement(const QString &texte)
+{
+    const QString valeur = texte.trimmed().toLower();
+    if (valeur == kNormal)
+        return Espacement::Normal;
+    if (valeur == kLarge)
+        return Espacement::Large;
+    if (valeur == kTresLarge || valeur == QStringLiteral("très large"))
+        return Espacement::TresLarge;
+    return std::nullopt;
 }
 
 double pourcentageEspacement(Espacement espacement)

@@ -5,6 +5,7 @@
 #include "ecriture.h"
 
 #include <QString>
+#include <optional>
 
 inline const QString kFichierAffichage = QStringLiteral("Affichage.dat");
 
@@ -21,6 +22,11 @@ struct ReglagesAffichage {
 ReglagesAffichage lireAffichage(const QString &dossierInstallation);
 QString texteAffichage(const ReglagesAffichage &reglages);
 ResultatEcriture enregistrerAffichage(const QString &dossierInstallation, const ReglagesAffichage &reglages);
+
+// The spacing as the files write it: "normal", "large", "tres large";
+// read in any case, "très large" too. No value for another word.
+QString nomEspacement(Espacement espacement);
+std::optional<Espacement> lireEspacement(const QString &texte);
 
 // The spacing as a percentage of the font's own (100, 115, 130).
 double pourcentageEspacement(Espacement espacement);

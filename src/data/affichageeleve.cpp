@@ -15,39 +15,9 @@ const QString kClePolice = QStringLiteral("Police");
 const QString kClePetitesLettres = QStringLiteral("Petites lettres");
 const QString kCleEspacement = QStringLiteral("Espacement");
 
-// The same words as Affichage.dat, so that a teacher reads both alike.
-const QString kNormal = QStringLiteral("normal");
-const QString kLarge = QStringLiteral("large");
-const QString kTresLarge = QStringLiteral("tres large");
-
 // A setting is a few lines: anything larger was put there by something else,
 // and is not read whole into memory to find out.
 constexpr qint64 kTailleMaxFichier = 4096;
-
-std::optional<Espacement> lireEspacement(const QString &texte)
-{
-    const QString valeur = texte.trimmed().toLower();
-    if (valeur == kNormal)
-        return Espacement::Normal;
-    if (valeur == kLarge)
-        return Espacement::Large;
-    if (valeur == kTresLarge || valeur == QStringLiteral("très large"))
-        return Espacement::TresLarge;
-    return std::nullopt;
-}
-
-QString nomEspacement(Espacement e)
-{
-    switch (e) {
-    case Espacement::Large:
-        return kLarge;
-    case Espacement::TresLarge:
-        return kTresLarge;
-    case Espacement::Normal:
-        break;
-    }
-    return kNormal;
-}
 
 // Millimetres, point or comma as decimal separator; 0 when out of range.
 double lireMillimetres(QString texte)
