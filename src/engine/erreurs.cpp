@@ -1,9 +1,6 @@
 #include "erreurs.h"
 
-#include "alignement.h"
 #include "texte.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -35,20 +32,47 @@ QString consonnesSimples(const QString &texte)
 }
 
 // The letters differ only at the end of the word, after at least one right
-// letter, and over at most three letters: chocola, gran, fleure.
-bool differenceFinale(const QString &tapee, const QString &attendue)
+// letter, over at most three letters, and the right letters alone already
+// sound like the word: gran for grand, chocola, fleure. Not bato for bateau:
+// "bat" is not /bato/, the "eau" is heard.
+bool differenceFinale(const QString &tapee, const QString &attendue, const QString &phonemesAttendue,
+                      const SourcePhonemes &source)
 {
-    const QList<CaseAlignee> cases = AlignerReponse(tapee, attendue);
-    qsizetype fin = cases.size();
-    while (fin > 0 && cases[fin - 1].differe())
-        --fin;
-    const bool avantJuste = std::none_of(cases.cbegin(), cases.cbegin() + fin, [](const CaseAlignee &c) { return c.differe(); });
-    return avantJuste && fin > 0 && cases.size() - fin <= 3;
+    qsizetype communes = 0;
+    while (communes < tapee.size() && communes < attendue.size()
+           && tapee[communes].toLower() == attendue[communes].toLower())
+        ++communes;
+    if (communes == 0 || tapee.size() - communes > 3 || attendue.size() - communes > 3)
+        return false;
+    return communes == attendue.size() || source.phonemes(attendue.left(communes)) == phonemesAttendue;
+}
+
+// A real word of its own, and not the dictated word's own plural or
+// feminine (dents for dent is a silent final letter).
+bool estHomophone(const QString &tapee, const QString &attendue, const SourcePhonemes &source)
+{
+    if (!source.homophones)
+        return false;
+    const QString t = tapee.toLower(), a = attendue.toLower();
+    if (t == a)
+        return false;
+    if (source.homophones(a).contains(t))
+        return true;
+    if (source.homophones(t).isEmpty())
+        return false;   // not a form of the index: no known word
+    for (const QString &fin : {QStringLiteral("s"), QStringLiteral("x"), QStringLiteral("e"), QStringLiteral("es")})
+        if (t == a + fin || a == t + fin)
+            return false;
+    return true;
 }
 
 // What the letters show, the sounds being right.
-SorteErreur sorteOrthographe(const QString &tapee, const QString &attendue)
+SorteErreur sorteOrthographe(const QString &tapee, const QString &attendue, const QString &phonemesAttendue,
+                             const SourcePhonemes &source)
 {
+    // A real word first: "ou" for "où" is another word, not a missing accent.
+    if (estHomophone(tapee, attendue, source))
+        return SorteErreur::Homophone;
     const QString t = sansSignes(tapee), a = sansSignes(attendue);
     if (t == a)
         return SorteErreur::Signes;
@@ -56,7 +80,7 @@ SorteErreur sorteOrthographe(const QString &tapee, const QString &attendue)
         return SorteErreur::Accent;
     if (consonnesSimples(tapee) == consonnesSimples(attendue))
         return SorteErreur::ConsonneDouble;
-    if (differenceFinale(tapee, attendue))
+    if (differenceFinale(tapee, attendue, phonemesAttendue, source))
         return SorteErreur::FinaleMuette;
     return SorteErreur::AutreOrthographe;
 }
@@ -83,6 +107,8 @@ QString libelleSorte(SorteErreur sorte)
         return kSonJuste.arg(QStringLiteral("apostrophe, trait d'union, espace ou majuscule"));
     case SorteErreur::AutreOrthographe:
         return kSonJuste.arg(QStringLiteral("autres lettres"));
+    case SorteErreur::Homophone:
+        return kSonJuste.arg(QStringLiteral("un autre mot qui se dit pareil (homophone)"));
     case SorteErreur::Inconnue:
         break;
     }
@@ -104,29 +130,24 @@ QString libelleCourt(SorteErreur sorte)
         return QStringLiteral("Apostrophe / trait d'union / majuscule");
     case SorteErreur::AutreOrthographe:
         return QStringLiteral("Autres lettres");
+    case SorteErreur::Homophone:
+        return QStringLiteral("Homophone");
     case SorteErreur::Inconnue:
         break;
     }
     return QStringLiteral("Non comparé");
 }
 
-SorteErreur ClasserErreur(const QString &tapee, const QString &attendue, const QString &phonemesTapee,
-                          const QString &phonemesAttendue)
-{
-    if (tapee.trimmed().isEmpty())
-        return SorteErreur::SonChange;
-    if (phonemesTapee.isEmpty() || phonemesAttendue.isEmpty())
-        return SorteErreur::Inconnue;
-    if (phonemesTapee != phonemesAttendue)
-        return SorteErreur::SonChange;
-    return sorteOrthographe(tapee, attendue);
-}
-
 SorteErreur ClasserErreur(const QString &tapee, const QString &attendue, const SourcePhonemes &source)
 {
     if (tapee.trimmed().isEmpty())
         return SorteErreur::SonChange;
-    return ClasserErreur(tapee, attendue, source.phonemes(tapee), source.phonemes(attendue));
+    const QString phonemesTapee = source.phonemes(tapee), phonemesAttendue = source.phonemes(attendue);
+    if (phonemesTapee.isEmpty() || phonemesAttendue.isEmpty())
+        return SorteErreur::Inconnue;
+    if (phonemesTapee != phonemesAttendue)
+        return SorteErreur::SonChange;
+    return sorteOrthographe(tapee, attendue, phonemesAttendue, source);
 }
 
 BilanErreurs ResumerErreurs(const LectureJournal &journal, const SourcePhonemes &source, int maxRecentes)

@@ -2,9 +2,10 @@
 // A wrong answer read the way a French teacher reads it: either the child
 // wrote other sounds than the word's (he did not hear or encode them right),
 // or the sounds are right and the letters are not (he has not yet memorised
-// the spelling), and then which letters: a silent final letter, a single or
-// double consonant, an accent that does not change the sound, an apostrophe,
-// hyphen, space or capital, or other letters.
+// the spelling), and then which letters: another real word that sounds the
+// same (dans for dent), a silent final letter, a single or double consonant,
+// an accent that does not change the sound, an apostrophe, hyphen, space or
+// capital, or other letters.
 //
 // Whether two spellings sound the same is decided by a text-to-phoneme
 // conversion (the synthesizer's own French one in the program), not by a
@@ -28,8 +29,9 @@ enum class SorteErreur {
     Signes,            // same sounds; apostrophe, hyphen, space or capital letter
     AutreOrthographe,  // same sounds; other letters (méson for maison)
     Inconnue,          // the sounds could not be compared (no speech engine)
+    Homophone,         // same sounds; another real word (dans for dent)
 };
-inline constexpr int kNombreSortes = 7;
+inline constexpr int kNombreSortes = 8;
 
 // True for the kinds whose sounds are right.
 bool sonGarde(SorteErreur sorte);
@@ -40,20 +42,21 @@ QString libelleSorte(SorteErreur sorte);
 // Short, for a column or a total: "Son changé", "Lettre finale muette"...
 QString libelleCourt(SorteErreur sorte);
 
-// The kind of a wrong answer, given the phonemes of both spellings (empty: not
-// known). An empty answer is a changed sound.
-SorteErreur ClasserErreur(const QString &tapee, const QString &attendue, const QString &phonemesTapee,
-                          const QString &phonemesAttendue);
-
 // Where the phonemes of a spelling come from. phonemes: empty when not
 // known. prevoir (may be empty): given every spelling of a journal before
 // they are classified one by one, when converting many at once costs less.
+// homophones (may be empty: no word is known): the other real words that
+// sound like this one, without its own plural and feminine; for any form
+// that sounds like no other word, nothing.
 struct SourcePhonemes {
     std::function<QString(const QString &)> phonemes;
     std::function<void(const QStringList &)> prevoir;
+    std::function<QStringList(const QString &)> homophones = {};
 };
 
-// The same with the phonemes from the source.
+// The kind of a wrong answer, the phonemes from the source. An empty answer
+// is a changed sound. A silent final letter is one the word can lose and
+// keep its phonemes (gran for grand), not any ending (bato for bateau).
 SorteErreur ClasserErreur(const QString &tapee, const QString &attendue, const SourcePhonemes &source);
 
 struct ErreurRecente {

@@ -28,6 +28,10 @@ inline const QStringList kPhrasesLoin = {
     QStringLiteral("Ce n'est pas grave. Regarde bien le mot, puis clique sur Suivant."),
     QStringLiteral("On apprend en se trompant. Regarde les lettres soulignées."),
 };
+// After another real word that sounds like the one heard (dans for dent):
+// the child was not careless, and the right spelling is not given away.
+inline const QString kPhraseHomophone = QStringLiteral(
+    "Ton mot se dit pareil, mais ce n'est pas celui-là ! Écoute encore le mot.");
 
 // The end of the visit, at Quitter.
 inline const QString kResumeVide = QStringLiteral("À bientôt !");

@@ -139,11 +139,18 @@ void Seance::repondre(const QString &reponse)
     }
     motsAcquis_ = e.motsAcquis;
     motAttendu_.clear();
-    const QStringList &phrases = e.juste ? kPhrasesJuste : reponseProche(alignement_) ? kPhrasesProche : kPhrasesLoin;
-    consigne_ = phrases[reponsesDonnees_++ % phrases.size()];
+    consigne_ = phraseApres(e.juste, e.reponseNormalisee, attendu);
     consigneMessage_ = true;
     emit reponseJugee(attendu, e.reponseNormalisee, e.juste, etapeJugee);
     emit echelleChangee();
+}
+
+QString Seance::phraseApres(bool juste, const QString &reponse, const QString &attendu)
+{
+    if (!juste && source_.phonemes && ClasserErreur(reponse, attendu, source_) == SorteErreur::Homophone)
+        return kPhraseHomophone;
+    const QStringList &phrases = juste ? kPhrasesJuste : reponseProche(alignement_) ? kPhrasesProche : kPhrasesLoin;
+    return phrases[reponsesDonnees_++ % phrases.size()];
 }
 
 void Seance::suivant()

@@ -6,6 +6,7 @@
 // reported back, so nothing waits in a nested event loop.
 #include "data/tableprogression.h"
 #include "engine/alignement.h"
+#include "engine/erreurs.h"
 
 #include <QDate>
 #include <QObject>
@@ -52,6 +53,11 @@ public:
     int justesPremierCoup() const { return justesPremierCoup_; }
     QString resume() const;
 
+    // Where a wrong answer's sounds are compared, to tell the child kindly
+    // when it wrote another word that sounds the same. Without it, every
+    // wrong answer gets the usual sentences.
+    void definirSourcePhonemes(SourcePhonemes source) { source_ = std::move(source); }
+
     // Chooses the next word from row depart (-1: a row drawn at random),
     // presents it and asks for it to be played, or ends the list.
     void proposerMot(int depart);
@@ -84,8 +90,11 @@ private:
     void montrerPoints(int nombre);
     void cacherPoints();
 
+    QString phraseApres(bool juste, const QString &reponse, const QString &attendu);
+
     TableProgression &table_;
     std::function<QDate()> aujourdhui_;
+    SourcePhonemes source_;
     QString motCourant_;
     QString motAttendu_;
     QString niveau_;

@@ -78,7 +78,7 @@ QWidget *creerLegende(QWidget *parent)
 
 FrmSuivi::FrmSuivi(const QString &dossierInstallation, const ListeMots &liste, Plateforme plateforme,
                    QWidget *parent)
-    : FrmSuivi(dossierInstallation, liste, plateforme, phonemesChargees(), parent)
+    : FrmSuivi(dossierInstallation, liste, plateforme, phonemesDuProgramme(), parent)
 {
 }
 

@@ -1,6 +1,6 @@
 #include "panneauerreurs.h"
 
-#include "platform/synthesechargee.h"
+#include "suiviclasse.h"
 
 #include "engine/alignement.h"
 
@@ -92,7 +92,7 @@ PanneauErreurs::PanneauErreurs(QWidget *parent) : QWidget(parent)
 
 void PanneauErreurs::AfficherEleve(const QString &dossier, const QString &eleve, int maxRecentes)
 {
-    AfficherBilan(eleve, ResumerErreursEleve(dossier, eleve, phonemesChargees(), maxRecentes));
+    AfficherBilan(eleve, ResumerErreursEleve(dossier, eleve, phonemesDuProgramme(), maxRecentes));
 }
 
 void PanneauErreurs::AfficherBilan(const QString &eleve, const BilanErreurs &bilan)
@@ -115,7 +115,7 @@ void PanneauErreurs::AfficherBilan(const QString &eleve, const BilanErreurs &bil
         int garde = 0;
         QStringList detail;
         for (const SorteErreur s : {SorteErreur::FinaleMuette, SorteErreur::ConsonneDouble, SorteErreur::Accent,
-                                    SorteErreur::Signes, SorteErreur::AutreOrthographe}) {
+                                    SorteErreur::Signes, SorteErreur::AutreOrthographe, SorteErreur::Homophone}) {
             garde += n(s);
             if (n(s) > 0)
                 detail << kDetail.arg(libelleCourt(s).toLower().toHtmlEscaped()).arg(n(s));

@@ -5,9 +5,11 @@
 #include "data/eleves.h"
 #include "engine/etapes.h"
 #include "engine/selection.h"
+#include "exercice/motsfrancais.h"
 
 #include "data/reconciliation.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QtConcurrent/QtConcurrentMap>
 #include <QHash>
@@ -125,9 +127,15 @@ SuiviClasse lireSuiviClasse(const QString &dossierInstallation, const ListeMots 
     return classe;
 }
 
+SourcePhonemes phonemesDuProgramme()
+{
+    // The tables lie beside the program, as the speech module does.
+    return ajouterHomophones(phonemesChargees(), QCoreApplication::applicationDirPath());
+}
+
 QList<BilanErreurs> resumerErreursClasse(const QString &dossierInstallation, const QStringList &noms)
 {
-    return resumerErreursClasse(dossierInstallation, noms, phonemesChargees());
+    return resumerErreursClasse(dossierInstallation, noms, phonemesDuProgramme());
 }
 
 QList<BilanErreurs> resumerErreursClasse(const QString &dossierInstallation, const QStringList &noms,

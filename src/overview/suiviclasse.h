@@ -82,8 +82,12 @@ struct SuiviClasse {
     QList<SuiviEleve> eleves;   // by name
 };
 
+// The synthesizer's phonemes and the homophones shipped with the program:
+// how the overview compares the sounds of a mistake.
+SourcePhonemes phonemesDuProgramme();
+
 // Each pupil's mistakes, from his journal, in the order of the names; the
-// sounds compared by the source (the synthesizer's when none is given).
+// sounds compared by the source (phonemesDuProgramme when none is given).
 QList<BilanErreurs> resumerErreursClasse(const QString &dossierInstallation, const QStringList &noms);
 QList<BilanErreurs> resumerErreursClasse(const QString &dossierInstallation, const QStringList &noms,
                                          const SourcePhonemes &source);

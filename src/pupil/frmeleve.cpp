@@ -9,9 +9,11 @@
 #include "data/journal.h"
 #include "data/verrou.h"
 #include "clavierlettres.h"
+#include "exercice/motsfrancais.h"
 #include "exercice/seance.h"
 #include "ecranexercice.h"
 #include "platform/etiquettecliquable.h"
+#include "platform/synthesechargee.h"
 #include "polices.h"
 #include "textes.h"
 #include "zonereponse.h"
@@ -60,6 +62,11 @@ FrmEleve::FrmEleve(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
     construireIdentification();
     construireMiseAJour();
     seance_ = new Seance(fgEleve_, [this] { return plateforme_.horloge->aujourdhui(); }, this);
+    // The speech module is loaded at the first use, never while the window opens.
+    SourcePhonemes source{[](const QString &mot) { return phonemesChargees().phonemes(mot); }, {}};
+    source = ajouterHomophones(std::move(source), etat_.dossierProgramme);
+    preparerEnArrierePlan(source);
+    seance_->definirSourcePhonemes(std::move(source));
     relierSeance();
 
     appliquerAffichage();

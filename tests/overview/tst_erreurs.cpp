@@ -2,6 +2,7 @@
 // phonemes, and one pupil's mistakes summed from a journal on disk.
 #include "engine/erreurs.h"
 #include "overview/panneauerreurs.h"
+#include "overview/suiviclasse.h"
 #include "platform/synthesechargee.h"
 
 #include <QtTest>
@@ -28,7 +29,8 @@ private slots:
         ligne(u"cheuval"_s, u"cheval"_s, SorteErreur::SonChange);
         ligne(u"garcon"_s, u"garçon"_s, SorteErreur::SonChange);  // the cedilla does change the sound
         ligne(u""_s, u"maison"_s, SorteErreur::SonChange);
-        ligne(u"méson"_s, u"maison"_s, SorteErreur::AutreOrthographe);
+        ligne(u"mézon"_s, u"maison"_s, SorteErreur::AutreOrthographe);
+        ligne(u"méson"_s, u"maison"_s, SorteErreur::Homophone);  // a real word, if a rare one
         ligne(u"fenètre"_s, u"fenêtre"_s, SorteErreur::Accent);
         ligne(u"théatre"_s, u"théâtre"_s, SorteErreur::Accent);
         ligne(u"balon"_s, u"ballon"_s, SorteErreur::ConsonneDouble);
@@ -36,6 +38,18 @@ private slots:
         ligne(u"gran"_s, u"grand"_s, SorteErreur::FinaleMuette);
         ligne(u"fleure"_s, u"fleur"_s, SorteErreur::FinaleMuette);
         ligne(u"couloire"_s, u"couloir"_s, SorteErreur::FinaleMuette);
+        ligne(u"dents"_s, u"dent"_s, SorteErreur::FinaleMuette);  // its own plural, not another word
+        // The ending is heard: "bat" is not /bato/, "sa" is not /sak/.
+        ligne(u"bato"_s, u"bateau"_s, SorteErreur::AutreOrthographe);
+        ligne(u"chapo"_s, u"chapeau"_s, SorteErreur::AutreOrthographe);
+        ligne(u"sak"_s, u"sac"_s, SorteErreur::AutreOrthographe);
+        ligne(u"dant"_s, u"dent"_s, SorteErreur::AutreOrthographe);  // not a word
+        // Another real word with the same sounds.
+        ligne(u"dans"_s, u"dent"_s, SorteErreur::Homophone);
+        ligne(u"boit"_s, u"bois"_s, SorteErreur::Homophone);
+        ligne(u"taire"_s, u"terre"_s, SorteErreur::Homophone);
+        ligne(u"mangez"_s, u"manger"_s, SorteErreur::Homophone);
+        ligne(u"ou"_s, u"où"_s, SorteErreur::Homophone);  // another word, not a missing accent
         ligne(u"lécole"_s, u"l'école"_s, SorteErreur::Signes);
         ligne(u"École"_s, u"école"_s, SorteErreur::Signes);
         ligne(u"porte monnaie"_s, u"porte-monnaie"_s, SorteErreur::Signes);
@@ -45,7 +59,7 @@ private slots:
         QFETCH(QString, tapee);
         QFETCH(QString, attendue);
         QFETCH(SorteErreur, sorte);
-        QCOMPARE(ClasserErreur(tapee, attendue, phonemesChargees()), sorte);
+        QCOMPARE(ClasserErreur(tapee, attendue, phonemesDuProgramme()), sorte);
     }
 
     // A journal written as the pupil window writes it: every wrong answer is

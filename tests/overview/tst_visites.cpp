@@ -2,6 +2,8 @@
 // pupil window, answers the word it proposes and quits, and the teacher then
 // opens the class overview on the files and journals those visits left.
 #include "data/listemots.h"
+#include "exercice/phrases.h"
+#include "overview/panneauerreurs.h"
 #include "overview/frmsuivi.h"
 #include "overview/suiviclasse.h"
 #include "pupil/pilote.h"
@@ -30,6 +32,20 @@ QList<Visite> lireVisites(const QStringList &textes)
     return visites;
 }
 
+// The cell of a pupil's row in the class table, under the column titled so.
+QString celluleClasse(FrmSuivi &suivi, const QString &eleve, const QString &titre)
+{
+    const QAbstractItemModel *m = suivi.findChild<QTableView *>(u"tblClasse"_s)->model();
+    for (int c = 0; c < m->columnCount(); ++c) {
+        if (m->headerData(c, Qt::Horizontal).toString().replace(u'\n', u' ') != titre)
+            continue;
+        for (int r = 0; r < m->rowCount(); ++r)
+            if (m->index(r, 0).data().toString() == eleve)
+                return m->index(r, c).data().toString();
+    }
+    return u"?"_s;
+}
+
 // The rows of the "Mots difficiles" tab, one "word missed met wrong" each.
 QStringList lignesMotsDifficiles(FrmSuivi &suivi)
 {
@@ -55,6 +71,8 @@ class TestVisites : public QObject {
 private slots:
     void motsDifficiles_data();
     void motsDifficiles();
+    void homophone_data();
+    void homophone();
 };
 
 void TestVisites::motsDifficiles_data()
@@ -124,6 +142,71 @@ void TestVisites::motsDifficiles()
         l = l.trimmed();
     lignes.removeAll(QString());
     QCOMPARE(lignes, imprimes);
+}
+
+// A child who hears "dent" and writes another real word that sounds the same
+// is told so kindly, with the ladder moved as for any wrong answer, and the
+// teacher finds the mistake filed apart, among those whose sounds are right.
+void TestVisites::homophone_data()
+{
+    QTest::addColumn<QString>("mot");
+    QTest::addColumn<QString>("reponse");
+    QTest::addColumn<bool>("messageHomophone");
+    QTest::addColumn<QList<int>>("points");   // the ladder after the answer
+    QTest::addColumn<QString>("sonJuste");    // the class table's "son juste" count
+    QTest::addColumn<QString>("sorte");       // the kind the pupil's panel shows
+
+    QTest::newRow("dans pour dent") << u"dent"_s << u"dans"_s << true << QList<int>{} << u"1"_s
+                                    << libelleSorte(SorteErreur::Homophone);
+    QTest::newRow("boit pour bois") << u"bois"_s << u"boit"_s << true << QList<int>{} << u"1"_s
+                                    << libelleSorte(SorteErreur::Homophone);
+    // Not a word: an ordinary misspelling with the right sounds.
+    QTest::newRow("dant pour dent") << u"dent"_s << u"dant"_s << false << QList<int>{} << u"1"_s
+                                    << libelleSorte(SorteErreur::AutreOrthographe);
+    QTest::newRow("dents pour dent") << u"dent"_s << u"dents"_s << false << QList<int>{} << u"1"_s
+                                     << libelleSorte(SorteErreur::FinaleMuette);
+    QTest::newRow("dune pour dent") << u"dent"_s << u"dune"_s << false << QList<int>{} << u"0"_s
+                                    << libelleSorte(SorteErreur::SonChange);
+}
+
+void TestVisites::homophone()
+{
+    QFETCH(QString, mot);
+    QFETCH(QString, reponse);
+    QFETCH(bool, messageHomophone);
+    QFETCH(QList<int>, points);
+    QFETCH(QString, sonJuste);
+    QFETCH(QString, sorte);
+    Installation inst;
+    inst.preparer({mot});
+    inst.ecrire(u"Mots.dat"_s, QStringEncoder("windows-1252").encode(u"\"*\",\"%1\",\"1\"\r\n"_s.arg(mot)));
+    QFile::remove(inst.chemin(u"Paul.bil"_s));
+    inst.ecrireBilan(u"Anne"_s, {});
+    {
+        Pilote p(inst, u"Anne"_s, kJour);
+        QCOMPARE(p.texte(u"lblMot"_s), mot);
+        p.repondre(reponse);
+        const QString consigne = p.texte(u"lblConsigne"_s);
+        QCOMPARE(consigne == phrases_seance::kPhraseHomophone, messageHomophone);
+        QVERIFY2(!consigne.contains(mot), qPrintable(consigne));
+        QCOMPARE(p.points(), points);
+        if (const QString dossier = qEnvironmentVariable("ORTHOVAL_CAPTURES"); !dossier.isEmpty())
+            QVERIFY(p.fenetre->grab().save(dossier + u"/homophone-"_s + reponse + u".png"_s));
+        p.quitter();
+    }
+
+    PlateformeFactice plateforme;
+    plateforme.horloge.jour = kJour;
+    FrmSuivi suivi(inst.dossier.path(), LireListeMotsEleve(inst.dossier.path()).liste, plateforme.services());
+    suivi.show();
+    suivi.attendreErreurs();
+    QCOMPARE(celluleClasse(suivi, u"Anne"_s, u"Erreurs : son juste"_s), sonJuste);
+
+    PanneauErreurs panneau;
+    panneau.AfficherEleve(inst.dossier.path(), u"Anne"_s, 30);
+    const QList<QLabel *> sortes = panneau.findChildren<QLabel *>(u"lblSorte"_s);
+    QCOMPARE(sortes.size(), 1);
+    QCOMPARE(sortes[0]->text(), sorte);
 }
 
 QTEST_MAIN(TestVisites)

@@ -82,6 +82,8 @@ struct Pilote {
         plateforme.horloge.jour = jour;
         etat.dossierInstallation = inst.dossier.path();
         etat.policeExercice = police;
+        // As the program sets it: the folder of the running program.
+        etat.dossierProgramme = QCoreApplication::applicationDirPath();
         fenetre = std::make_unique<FrmEleve>(etat, plateforme.services());
         fenetre->show();
         if (!eleve.isEmpty())
