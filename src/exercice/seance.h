@@ -6,6 +6,7 @@
 // reported back, so nothing waits in a nested event loop.
 #include "data/tableprogression.h"
 #include "engine/alignement.h"
+#include "engine/evaluation.h"
 
 #include <QDate>
 #include <QObject>
@@ -52,6 +53,10 @@ public:
     int justesPremierCoup() const { return justesPremierCoup_; }
     QString resume() const;
 
+    // How each listed word is shown and which spellings are right (the
+    // class's spelling setting); without it, the word as listed, alone.
+    void choisirFormes(std::function<FormesMot(const QString &)> formes) { formesDe_ = std::move(formes); }
+
     // Chooses the next word from row depart (-1: a row drawn at random),
     // presents it and asks for it to be played, or ends the list.
     void proposerMot(int depart);
@@ -86,6 +91,8 @@ private:
 
     TableProgression &table_;
     std::function<QDate()> aujourdhui_;
+    std::function<FormesMot(const QString &)> formesDe_;
+    FormesMot formes_;   // of the word presented
     QString motCourant_;
     QString motAttendu_;
     QString niveau_;

@@ -7,10 +7,12 @@
 #include "data/bilan.h"
 #include "data/eleves.h"
 #include "data/journal.h"
+#include "data/reglageorthographe.h"
 #include "data/verrou.h"
 #include "clavierlettres.h"
 #include "exercice/seance.h"
 #include "ecranexercice.h"
+#include "orthographeeleve.h"
 #include "platform/etiquettecliquable.h"
 #include "polices.h"
 #include "textes.h"
@@ -60,6 +62,7 @@ FrmEleve::FrmEleve(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
     construireIdentification();
     construireMiseAJour();
     seance_ = new Seance(fgEleve_, [this] { return plateforme_.horloge->aujourdhui(); }, this);
+    seance_->choisirFormes(formesPourVisite(lireReglageOrthographe(etat_.dossierInstallation), etat_.dossierProgramme));
     relierSeance();
 
     appliquerAffichage();
