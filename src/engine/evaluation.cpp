@@ -5,6 +5,8 @@
 #include "etapes.h"
 #include "texte.h"
 
+#include <algorithm>
+
 namespace {
 
 bool etapePresentable(int etape)
@@ -20,8 +22,20 @@ bool dateRenouveleeApres(int etape)
 
 } // namespace
 
+FormesMot formesDuMot(const QString &mot, ReglageOrthographe reglage, const QStringList &variantes,
+                      bool motRectifie)
+{
+    if (variantes.isEmpty() || reglage == ReglageOrthographe::LesDeux)
+        return {mot, QStringList{mot} + variantes};
+    const bool veutRectifiee = reglage == ReglageOrthographe::Rectifiee;
+    // The word already is the spelling wanted, or its first counterpart is.
+    const QString forme = veutRectifiee == motRectifie ? mot : variantes.first();
+    return {forme, {forme}};
+}
+
 Evaluation EvaluerReponse(TableProgression &table, const QString &reponse, const QString &motAttendu,
-                          int ligne, int etape, bool modeleVisible, const QDate &aujourdhui)
+                          int ligne, int etape, bool modeleVisible, const QDate &aujourdhui,
+                          const QStringList &formesJustes)
 {
     Evaluation e;
     e.reponseNormalisee = NormaliserReponse(reponse);
@@ -36,7 +50,9 @@ Evaluation EvaluerReponse(TableProgression &table, const QString &reponse, const
     }
 
     e.evaluee = true;
-    e.juste = ReponseEgaleMot(e.reponseNormalisee, motAttendu);
+    const QStringList justes = formesJustes.isEmpty() ? QStringList{motAttendu} : formesJustes;
+    e.juste = std::any_of(justes.cbegin(), justes.cend(),
+                          [&](const QString &forme) { return ReponseEgaleMot(e.reponseNormalisee, forme); });
     e.celluleVidee = etape;
     table.ecrireCellule(ligne, etape, QString());
 

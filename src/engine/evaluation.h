@@ -2,8 +2,11 @@
 // Judging an answer and moving the word along the ladder.
 #include "data/tableprogression.h"
 
+#include "data/reglageorthographe.h"
+
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 inline const QString kMemeMot = QStringLiteral("Même mot");
 
@@ -21,10 +24,27 @@ struct Evaluation {
     int motsAcquis = 0;          // the acquired count afterwards
 };
 
+// How a listed word is written for the class: the spelling the model and
+// the masks show, and every spelling that is right.
+struct FormesMot {
+    QString montree;
+    QStringList justes;
+};
+
+// The forms of mot under the class setting. variantes: its other accepted
+// spellings (traditional <-> reformed); motRectifie: whether mot itself is
+// the reformed one. "les deux" shows the word as listed and accepts every
+// spelling; a single-spelling setting shows and accepts only that spelling.
+FormesMot formesDuMot(const QString &mot, ReglageOrthographe reglage, const QStringList &variantes,
+                      bool motRectifie);
+
 // Validates an answer for the word at (ligne, etape). modeleVisible: whether
 // the model frame was shown (a correct stage-0 answer without a model is
 // acquired at once). An empty expected word (no word presented), a row
 // outside the table, a stage other than 0, 3 .. 9, or a cell (ligne, etape)
 // that does not hold the word changes nothing and gives evaluee false. Any row of the table can be the current one.
+// formesJustes: the spellings that are right (empty: the word alone); the
+// table keeps motAttendu whichever was typed.
 Evaluation EvaluerReponse(TableProgression &table, const QString &reponse, const QString &motAttendu,
-                          int ligne, int etape, bool modeleVisible, const QDate &aujourdhui);
+                          int ligne, int etape, bool modeleVisible, const QDate &aujourdhui,
+                          const QStringList &formesJustes = {});

@@ -18,7 +18,7 @@ Seance::Seance(TableProgression &table, std::function<QDate()> aujourdhui, QObje
 
 QString Seance::texteModele() const
 {
-    return ::texteModele(motCourant_, etapePresentee_);
+    return ::texteModele(formes_.montree, etapePresentee_);
 }
 
 QString Seance::resume() const
@@ -62,6 +62,7 @@ void Seance::proposerMot(int depart)
 void Seance::ouvrirProposition()
 {
     motCourant_.clear();
+    formes_ = {};
     modeleVisible_ = false;
     verdict_ = Verdict::Aucun;
     alignement_.clear();
@@ -75,6 +76,7 @@ void Seance::presenter(int ligne, int etape, const QString &mot, const QString &
     const PresentationEtape vue = presentationEtape(etape);
     motCourant_ = mot;
     motAttendu_ = mot;
+    formes_ = formesDe_ ? formesDe_(mot) : FormesMot{mot, {mot}};
     ligne_ = ligne;
     etape_ = etape;
     etapePresentee_ = etape;
@@ -106,7 +108,8 @@ void Seance::repondre(const QString &reponse)
     const QString attendu = motAttendu_;
     if (verrouillee_ || attendu.isEmpty())
         return;
-    const Evaluation e = EvaluerReponse(table_, reponse, attendu, ligne_, etape_, modeleVisible_, aujourdhui_());
+    const Evaluation e = EvaluerReponse(table_, reponse, attendu, ligne_, etape_, modeleVisible_, aujourdhui_(),
+                                          formes_.justes);
     if (!e.evaluee)
         return;
     const int etapeJugee = etape_;
@@ -115,7 +118,7 @@ void Seance::repondre(const QString &reponse)
     verrouillee_ = true;
     verdict_ = e.juste ? Verdict::Juste : Verdict::Faux;
     reponse_ = e.reponseNormalisee;
-    alignement_ = e.juste ? QList<CaseAlignee>() : AlignerReponse(e.reponseNormalisee, attendu);
+    alignement_ = e.juste ? QList<CaseAlignee>() : AlignerReponse(e.reponseNormalisee, formes_.montree);
     ligneRepondue_ = ligne_;
     motRepondu_ = attendu;
     if (premierEssai_) {
@@ -139,7 +142,7 @@ void Seance::repondre(const QString &reponse)
     }
     motsAcquis_ = e.motsAcquis;
     motAttendu_.clear();
-    consigne_ = phraseApres(e.juste, e.reponseNormalisee, attendu);
+    consigne_ = phraseApres(e.juste, e.reponseNormalisee, formes_.montree);
     consigneMessage_ = true;
     emit reponseJugee(attendu, e.reponseNormalisee, e.juste, etapeJugee);
     emit echelleChangee();

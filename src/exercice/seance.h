@@ -7,6 +7,7 @@
 #include "data/tableprogression.h"
 #include "engine/alignement.h"
 #include "engine/erreurs.h"
+#include "engine/evaluation.h"
 
 #include <QDate>
 #include <QObject>
@@ -57,6 +58,9 @@ public:
     // when it wrote another word that sounds the same. Without it, every
     // wrong answer gets the usual sentences.
     void definirSourcePhonemes(SourcePhonemes source) { source_ = std::move(source); }
+    // How each listed word is shown and which spellings are right (the
+    // class's spelling setting); without it, the word as listed, alone.
+    void choisirFormes(std::function<FormesMot(const QString &)> formes) { formesDe_ = std::move(formes); }
 
     // Chooses the next word from row depart (-1: a row drawn at random),
     // presents it and asks for it to be played, or ends the list.
@@ -95,6 +99,8 @@ private:
     TableProgression &table_;
     std::function<QDate()> aujourdhui_;
     SourcePhonemes source_;
+    std::function<FormesMot(const QString &)> formesDe_;
+    FormesMot formes_;   // of the word presented
     QString motCourant_;
     QString motAttendu_;
     QString niveau_;

@@ -7,11 +7,13 @@
 #include "data/bilan.h"
 #include "data/eleves.h"
 #include "data/journal.h"
+#include "data/reglageorthographe.h"
 #include "data/verrou.h"
 #include "clavierlettres.h"
 #include "exercice/motsfrancais.h"
 #include "exercice/seance.h"
 #include "ecranexercice.h"
+#include "orthographeeleve.h"
 #include "platform/etiquettecliquable.h"
 #include "platform/synthesechargee.h"
 #include "polices.h"
@@ -67,6 +69,7 @@ FrmEleve::FrmEleve(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
     source = ajouterHomophones(std::move(source), etat_.dossierProgramme);
     preparerEnArrierePlan(source);
     seance_->definirSourcePhonemes(std::move(source));
+    seance_->choisirFormes(formesPourVisite(lireReglageOrthographe(etat_.dossierInstallation), etat_.dossierProgramme));
     relierSeance();
 
     appliquerAffichage();

@@ -1,6 +1,7 @@
 // The exercise font choice of the teacher window: the fonts for young
 // readers first, then every font; and the room between the letters.
 #include "data/affichage.h"
+#include "data/reglageorthographe.h"
 #include "frmenseignant.h"
 #include "platform/etiquettecliquable.h"
 #include "platform/policesjeunes.h"
@@ -24,6 +25,13 @@ const QString kBulleEspacement = QStringLiteral(
 const QStringList kChoixEspacement = {QStringLiteral("normal"), QStringLiteral("large"),
                                       QStringLiteral("très large")};
 const QString kTitreAffichage = QStringLiteral("Enregistrement impossible");
+const QString kOrthographe = QStringLiteral("Orthographe :");
+const QString kBulleOrthographe = QStringLiteral(
+    " L'orthographe que montrent les modèles. « Les deux acceptées » : le mot tel qu'il est dans la liste,"
+    " et l'autre orthographe (île ou ile, oignon ou ognon) est aussi juste. ");
+// In the order of ReglageOrthographe.
+const QStringList kChoixOrthographe = {QStringLiteral("traditionnelle"), QStringLiteral("rectifiée (1990)"),
+                                       QStringLiteral("les deux acceptées")};
 
 // A line of the list that names a group: shown, never chosen.
 void ajouterTitre(QComboBox *liste, const QString &titre)
@@ -94,6 +102,29 @@ QWidget *FrmEnseignant::construirePolice()
         const ResultatEcriture resultat = enregistrerAffichage(etat_.dossierInstallation, reglages);
         if (!resultat.ok)
             plateforme_.messages->information(this, kTitreAffichage, resultat.message());
+    });
+
+    // The class's spelling, saved at once in its own file too.
+    auto *ligneOrthographe = new QHBoxLayout;
+    auto *legendeOrthographe = new QLabel(kOrthographe, zone);
+    auto *orthographe = new QComboBox(zone);
+    orthographe->setObjectName(QStringLiteral("cmbOrthographe"));
+    orthographe->setToolTip(kBulleOrthographe);
+    orthographe->addItems(kChoixOrthographe);
+    orthographe->setCurrentIndex(int(lireReglageOrthographe(etat_.dossierInstallation)));
+    legendeOrthographe->setBuddy(orthographe);
+    ligneOrthographe->addWidget(legendeOrthographe);
+    ligneOrthographe->addWidget(orthographe, 1);
+    colonne->addLayout(ligneOrthographe);
+    connect(orthographe, &QComboBox::currentIndexChanged, this, [this, orthographe](int choix) {
+        const ResultatEcriture resultat
+            = enregistrerReglageOrthographe(etat_.dossierInstallation, ReglageOrthographe(qBound(0, choix, 2)));
+        if (resultat.ok)
+            return;
+        plateforme_.messages->information(this, kTitreAffichage, resultat.message());
+        // The list shows what the pupils will get.
+        const QSignalBlocker silence(orthographe);
+        orthographe->setCurrentIndex(int(lireReglageOrthographe(etat_.dossierInstallation)));
     });
 
     // Two hidden helpers: the working copy of the font, and the height that

@@ -77,10 +77,11 @@ struct Pilote {
     std::unique_ptr<FrmEleve> fenetre;
 
     explicit Pilote(const Installation &inst, const QString &eleve = {}, QDate jour = QDate(2026, 12, 5),
-                    const ReglageFonte &police = kPoliceExerciceParDefaut)
+                    const ReglageFonte &police = kPoliceExerciceParDefaut, const QString &dossierProgramme = {})
     {
         plateforme.horloge.jour = jour;
         etat.dossierInstallation = inst.dossier.path();
+        etat.dossierProgramme = dossierProgramme;
         etat.policeExercice = police;
         // As the program sets it: the folder of the running program.
         etat.dossierProgramme = QCoreApplication::applicationDirPath();
