@@ -99,6 +99,7 @@ private:
     // new one is spoken into Phrases/<word>.wav.
     void modifierPhrase(int r);
     void garderPhrase(const QString &mot, const QString &phrase);
+    void suivrePhrase(const QString &ancien, const QString &nouveau);
     // The other common words that sound like this one (none without the tables).
     QStringList homophonesDe(const QString &mot);
     // The mark of a word of the list: the words it sounds like while it has no sentence.

@@ -161,7 +161,8 @@ void FrmEnseignant::corrigerOrthographe(int r)
                                               TextesOrthographe::impossible.arg(ancien, correction.raison));
             return;
         }
-        filtrerSansDefiler(vscroll_->value());
+        suivrePhrase(ancien, nouveau);
+        relirePhrases();
         if (!correction.raison.isEmpty())
             plateforme_.messages->information(this, TextesOrthographe::titre,
                                               TextesOrthographe::attention.arg(ancien, nouveau, correction.raison));
@@ -245,6 +246,32 @@ void FrmEnseignant::garderPhrase(const QString &mot, const QString &texte)
             dire(TextesPhrase::nonDite.arg(mot, echec));
     });
     parole->setFuture(plateforme_.synthese->prononcer(phrase));
+}
+
+// A corrected word keeps its sentence: the line and the recording take the
+// new spelling; the recording is copied before the old one goes to Corbeille.
+void FrmEnseignant::suivrePhrase(const QString &ancien, const QString &nouveau)
+{
+    const QString dossier = etat_.dossierInstallation;
+    ListePhrases phrases = LirePhrases(dossier);
+    const QString phrase = phraseDe(phrases, ancien);
+    if (phrase.isEmpty() || ancien == nouveau)
+        return;
+    donnerPhrase(phrases, ancien, QString());
+    donnerPhrase(phrases, nouveau, phrase);
+    const ResultatEcriture ecriture = EnregistrerPhrases(dossier, phrases);
+    if (!ecriture.ok) {
+        plateforme_.messages->information(this, TextesOrthographe::titre, ecriture.message());
+        return;
+    }
+    const QString enregistrement = cheminEnregistrement(dossier, ancien, kDossierPhrases);
+    QFile fichier(enregistrement);
+    if (enregistrement.isEmpty() || !fichier.open(QIODevice::ReadOnly))
+        return;
+    const ResultatEcriture copie = ecrireEnregistrement(dossier, nomEnregistrement(nouveau), fichier.readAll(),
+                                                        Remplacement::Remplacer, kDossierPhrases);
+    if (copie.ok)
+        jeterEnregistrementPhrase(dossier, ancien);
 }
 
 QStringList FrmEnseignant::homophonesDe(const QString &mot)

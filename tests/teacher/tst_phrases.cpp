@@ -194,6 +194,28 @@ private slots:
         QCOMPARE(corbeille.first().mot, u"dent"_s);
     }
 
+    // A corrected spelling keeps the word's sentence and its recording.
+    void corrigerOrthographe()
+    {
+        Fenetre fen({u"dant"_s, u"loup"_s}, {}, [](Fenetre &f) {
+            f.inst.ecrire(u"Phrases.dat"_s, lignePhrase(u"dant"_s, u"j'ai mal à une dent"_s)
+                                                + lignePhrase(u"loup"_s, u"Le loup hurle."_s));
+            QDir(f.inst.dossier.path()).mkpath(u"Phrases"_s);
+            f.inst.ecrire(u"Phrases/dant.wav"_s, "phrase de dent");
+        });
+        fen.menu(ligne(fen, u"dant"_s), u"actOrthographe"_s);
+        auto *dialogue = fen.f->findChild<QDialog *>(u"dialogueOrthographe"_s);
+        dialogue->findChild<QLineEdit *>(u"txtOrthographe"_s)->setText(u"dent"_s);
+        fen.clic(dialogue->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok));
+
+        QCOMPARE(fen.f->tableur().first().mot, u"dent"_s);
+        QCOMPARE(fen.inst.lire(u"Phrases.dat"_s), lignePhrase(u"loup"_s, u"Le loup hurle."_s)
+                                                      + lignePhrase(u"dent"_s, u"j'ai mal à une dent"_s));
+        QCOMPARE(fen.inst.lire(u"Phrases/dent.wav"_s), QByteArray("phrase de dent"));
+        QVERIFY(!QFileInfo::exists(fen.inst.fichier(u"Phrases/dant.wav"_s)));
+        QCOMPARE(corbeillePhrases(fen.inst).size(), 1);
+    }
+
     // The list marks a word that sounds like another while it has no sentence.
     void marque_data()
     {
