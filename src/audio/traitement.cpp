@@ -136,11 +136,12 @@ ResultatEcriture ecrireWav(const QString &chemin, std::span<const qint16> echant
 }
 
 ResultatEcriture enregistrerMot(const QString &dossierInstallation, const QString &mot,
-                                std::span<const qint16> echantillons, int frequence, Remplacement remplacement)
+                                std::span<const qint16> echantillons, int frequence, Remplacement remplacement,
+                                const QString &dossier)
 {
     const QString nom = nomEnregistrement(mot);
     const QByteArray octets = encoderWav(echantillons, frequence);
     if (octets.isEmpty())
         return ResultatEcriture::echec(nom, QStringLiteral("l'enregistrement n'a pas pu être préparé."));
-    return ecrireEnregistrement(dossierInstallation, nom, octets, remplacement);
+    return ecrireEnregistrement(dossierInstallation, nom, octets, remplacement, dossier);
 }

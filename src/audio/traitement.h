@@ -55,8 +55,10 @@ QByteArray encoderWav(std::span<const qint16> echantillons, int frequence);
 // the program's own (a take heard before it is kept).
 ResultatEcriture ecrireWav(const QString &chemin, std::span<const qint16> echantillons, int frequence);
 
-// Writes the samples as the word's recording, Sons/<word>.wav, through an
+// Writes the samples as the word's recording, Sons/<word>.wav (or
+// <dossier>/<word>.wav: Phrases for its sentence), through an
 // EnregistrementProvisoire: whole or not at all, in the folder every
 // pupil's account can write to.
 ResultatEcriture enregistrerMot(const QString &dossierInstallation, const QString &mot,
-                                std::span<const qint16> echantillons, int frequence, Remplacement remplacement);
+                                std::span<const qint16> echantillons, int frequence, Remplacement remplacement,
+                                const QString &dossier = kDossierSons);

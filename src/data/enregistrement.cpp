@@ -29,11 +29,11 @@ bool motSansDetour(const QString &mot)
 
 } // namespace
 
-QString cheminEnregistrement(const QString &dossierInstallation, const QString &mot)
+QString cheminEnregistrement(const QString &dossierInstallation, const QString &mot, const QString &dossier)
 {
     if (!motSansDetour(mot))
         return {};
-    const QString sons = dossierInstallation + u'/' + kDossierSons + u'/';
+    const QString sons = dossierInstallation + u'/' + dossier + u'/';
     // The common case costs one look at the disk; the folder is read only
     // when the exact name is missing.
     const QString exact = sons + mot + kExtension;
@@ -123,13 +123,15 @@ bool nomDuFichier(int dossier, const QByteArray &nom, int fd)
 
 } // namespace
 
-EnregistrementProvisoire::EnregistrementProvisoire(const QString &dossierInstallation, const QByteArray &octets)
-    : sons_(dossierInstallation + u'/' + kDossierSons)
+EnregistrementProvisoire::EnregistrementProvisoire(const QString &dossierInstallation, const QByteArray &octets,
+                                                   const QString &dossier)
+    : sons_(dossierInstallation + u'/' + dossier)
 {
-    ecriture_ = ecrire(dossierInstallation, octets);
+    ecriture_ = ecrire(dossierInstallation, dossier, octets);
 }
 
-ResultatEcriture EnregistrementProvisoire::ecrire(const QString &dossierInstallation, const QByteArray &octets)
+ResultatEcriture EnregistrementProvisoire::ecrire(const QString &dossierInstallation, const QString &dossier,
+                                                  const QByteArray &octets)
 {
     const auto echec = [this](int erreur) { return ResultatEcriture::echec(sons_, expliquerErreur(erreur)); };
     // The installation folder is the one the program was given (it may be
@@ -138,7 +140,7 @@ ResultatEcriture EnregistrementProvisoire::ecrire(const QString &dossierInstalla
         ::open(QFile::encodeName(dossierInstallation).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (installation < 0)
         return echec(errno);
-    const QByteArray nomSons = QFile::encodeName(kDossierSons);
+    const QByteArray nomSons = QFile::encodeName(dossier);
     int erreur = ::mkdirat(installation, nomSons.constData(), 0777) == 0 ? 0 : errno;
     if (erreur == 0 || erreur == EEXIST) {
         dossier_ = ::openat(installation, nomSons.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -221,8 +223,8 @@ ResultatEcriture EnregistrementProvisoire::placer(const QString &nomFichier, Rem
 }
 
 ResultatEcriture ecrireEnregistrement(const QString &dossierInstallation, const QString &nomFichier,
-                                      const QByteArray &octets, Remplacement remplacement)
+                                      const QByteArray &octets, Remplacement remplacement, const QString &dossier)
 {
-    EnregistrementProvisoire provisoire(dossierInstallation, octets);
+    EnregistrementProvisoire provisoire(dossierInstallation, octets, dossier);
     return provisoire.placer(nomFichier, remplacement);
 }

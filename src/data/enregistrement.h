@@ -4,6 +4,7 @@
 // does; the extension in any case, so that a recording copied from Windows as
 // "Chat.WAV" is heard as the word "Chat".
 #include "ecriture.h"
+#include "listemots.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,7 +13,9 @@
 // ".wav" file when it exists, else the one with ".WAV", ".Wav"... (the first
 // in name order when several). Empty when there is none, and for a word that
 // could lead out of Sons (empty, ".", "..", a slash, a backslash, a NUL).
-QString cheminEnregistrement(const QString &dossierInstallation, const QString &mot);
+// dossier: Phrases for the recording of the word's sentence.
+QString cheminEnregistrement(const QString &dossierInstallation, const QString &mot,
+                             const QString &dossier = kDossierSons);
 
 // The name a new recording of the word is given in Sons: "<word>.wav".
 QString nomEnregistrement(const QString &mot);
@@ -33,7 +36,10 @@ inline const QString kEnregistrementExistant = QStringLiteral("un enregistrement
 // and the writing reported as failed.
 class EnregistrementProvisoire {
 public:
-    EnregistrementProvisoire(const QString &dossierInstallation, const QByteArray &octets);
+    // dossier: the folder of the installation it goes to, Sons unless said
+    // (Phrases for the recordings of context sentences).
+    EnregistrementProvisoire(const QString &dossierInstallation, const QByteArray &octets,
+                             const QString &dossier = kDossierSons);
     // Removes the hidden file when it was not placed.
     ~EnregistrementProvisoire();
     EnregistrementProvisoire(const EnregistrementProvisoire &) = delete;
@@ -48,7 +54,7 @@ public:
     ResultatEcriture placer(const QString &nomFichier, Remplacement remplacement = Remplacement::Remplacer);
 
 private:
-    ResultatEcriture ecrire(const QString &dossierInstallation, const QByteArray &octets);
+    ResultatEcriture ecrire(const QString &dossierInstallation, const QString &dossier, const QByteArray &octets);
     void retirer();
 
     QString sons_;
@@ -58,7 +64,9 @@ private:
     ResultatEcriture ecriture_;
 };
 
-// Writes the bytes as Sons/<nomFichier> through an EnregistrementProvisoire.
+// Writes the bytes as Sons/<nomFichier> (or <dossier>/<nomFichier>) through
+// an EnregistrementProvisoire.
 ResultatEcriture ecrireEnregistrement(const QString &dossierInstallation, const QString &nomFichier,
                                       const QByteArray &octets,
-                                      Remplacement remplacement = Remplacement::Remplacer);
+                                      Remplacement remplacement = Remplacement::Remplacer,
+                                      const QString &dossier = kDossierSons);

@@ -255,3 +255,18 @@ ResultatEcriture mettreALaCorbeille(const QString &dossierInstallation, const QS
     return ranger(dossierInstallation, kDossierCorbeille, chemin, QFileInfo(chemin).completeBaseName(), nomRange,
                   moment);
 }
+
+ResultatEcriture mettreALaCorbeille(const QString &dossierInstallation, const QString &sousDossier,
+                                    const QString &chemin, QString *nomRange, const QDateTime &moment)
+{
+    const QString corbeille = QDir(dossierInstallation).filePath(kDossierCorbeille);
+    const QFileInfo info(corbeille);
+    if (info.isSymLink())
+        return ResultatEcriture::echec(chemin,
+                                       QStringLiteral("« %1 » est un lien symbolique.").arg(kDossierCorbeille));
+    if (QFileInfo::exists(chemin) && !info.isDir() && !creerDossierPartage(corbeille))
+        return ResultatEcriture::echec(
+            chemin, expliquerEchecEcriture(corbeille, true, QStringLiteral("le dossier « %1 » ne peut pas être créé.")
+                                                                .arg(kDossierCorbeille)));
+    return ranger(corbeille, sousDossier, chemin, QFileInfo(chemin).completeBaseName(), nomRange, moment);
+}

@@ -46,3 +46,8 @@ ResultatEcriture rangerDansSauvegardes(const QString &dossierDonnees, const QStr
 ResultatEcriture mettreALaCorbeille(const QString &dossierInstallation, const QString &chemin,
                                     QString *nomRange = nullptr,
                                     const QDateTime &moment = QDateTime::currentDateTime());
+// The same into a folder of Corbeille ("Phrases"), which the Corbeille's list
+// of word recordings does not read.
+ResultatEcriture mettreALaCorbeille(const QString &dossierInstallation, const QString &sousDossier,
+                                    const QString &chemin, QString *nomRange = nullptr,
+                                    const QDateTime &moment = QDateTime::currentDateTime());

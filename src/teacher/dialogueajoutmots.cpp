@@ -1,5 +1,7 @@
 #include "dialogueajoutmots.h"
 
+#include "audio/traitement.h"
+
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +16,8 @@ const QString titre = QStringLiteral("Ajouter des mots");
 const QString consigne = QStringLiteral(
     "Tapez ou collez les mots, un par ligne ou séparés par des virgules. Vous pouvez donner un "
     "niveau de 1 à 5 après le mot : « chat 1 », « hérisson;4 », « pomme de terre 3 ».\n"
+    "Pour un mot qui se prononce comme un autre, ajoutez une courte phrase après un point-virgule : "
+    "« dent 1 ; j'ai mal à une dent ».\n"
     "Chaque mot est prononcé par la voix de l'ordinateur et enregistré dans le dossier Sons.");
 const QString ajouter = QStringLiteral("&Ajouter");
 const QString annuler = QStringLiteral("A&nnuler");
@@ -40,6 +44,17 @@ const QString echec = QStringLiteral("  « %1 » : %2");
 const QString titreEchecs = QStringLiteral("Mots non enregistrés :");
 const QString annule = QStringLiteral("Ajout annulé. Mots non ajoutés : %1.");
 const QString sansSynthese = QStringLiteral("la voix de l'ordinateur n'est pas disponible.");
+const QString enCoursPhrase = QStringLiteral("Enregistrement de la phrase de « %1 »… (%2 sur %3)");
+const QString phrasesDites = QStringLiteral("Phrases enregistrées : %1.");
+const QString phraseDite = QStringLiteral("  « %1 » : %2");
+const QString titreEchecsPhrases = QStringLiteral("Phrases non enregistrées :");
+const QString titrePhrasesRefusees = QStringLiteral("Phrases refusées :");
+const QString unSeulMot = QStringLiteral("une phrase ne peut suivre qu'un seul mot.");
+const QString homophone = QStringLiteral(
+    "« %1 » se prononce comme %2 : donnez-lui une phrase pour que l'élève les distingue "
+    "(« %1 ; … », ou « Phrase… » dans le menu du mot).");
+const QString guillemets = QStringLiteral("« %1 »");
+const QString ou = QStringLiteral(" ou ");
 }  // namespace TextesAjoutMots
 
 namespace {
@@ -116,12 +131,42 @@ DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const L
     connect(cmdFermer_, &QPushButton::clicked, this, &DialogueAjoutMots::reject);
     for (const QFutureWatcher<QString> &parole : paroles_)
         connect(&parole, &QFutureWatcher<QString>::finished, this, [this, &parole] { motFini(parole); });
+    connect(&phrase_, &QFutureWatcher<MotParle>::finished, this, &DialogueAjoutMots::phraseFinie);
 }
 
+void DialogueAjoutMots::setHomophones(std::function<QStringList(const QString &)> homophones)
+{
+    homophones_ = std::move(homophones);
+}
+
+// Each line's sentence is taken off before its words are read, so that its
+// commas do not make words of it; it goes with the line's one word.
 void DialogueAjoutMots::ajouterTexte()
 {
-    if (!enCours())
-        lancer(lireMotsTapes(txtMots_->toPlainText(), existants_));
+    if (enCours())
+        return;
+    phrasesTapees_.clear();
+    phrasesDesLignes_.clear();
+    phrasesRefusees_.clear();
+    QStringList sansPhrases;
+    const QStringList lignes = txtMots_->toPlainText().split(u'\n');
+    for (int i = 0; i < lignes.size(); ++i) {
+        const LigneAvecPhrase ligne = separerPhrase(lignes.at(i));
+        sansPhrases << ligne.mots;
+        if (ligne.phrase.isEmpty())
+            continue;
+        phrasesDesLignes_.insert(i + 1, ligne.phrase);
+        const QString phrase = normaliserPhrase(ligne.phrase);
+        const QString raison = raisonPhraseRefusee(phrase);
+        const LignesMots seul = lireMotsTapes(ligne.mots, existants_);
+        if (!raison.isEmpty())
+            phrasesRefusees_ << TextesAjoutMots::refus.arg(i + 1).arg(ligne.phrase, raison);
+        else if (seul.acceptes.size() > 1)
+            phrasesRefusees_ << TextesAjoutMots::refus.arg(i + 1).arg(ligne.phrase, TextesAjoutMots::unSeulMot);
+        else if (seul.acceptes.size() == 1 && seul.refuses.isEmpty())
+            phrasesTapees_.insert(seul.acceptes.first().mot, phrase);
+    }
+    lancer(lireMotsTapes(sansPhrases.join(u'\n'), existants_));
 }
 
 void DialogueAjoutMots::setEnregistreur(std::function<bool(const QString &mot)> enregistrer)
@@ -158,12 +203,17 @@ void DialogueAjoutMots::enregistrerLigne()
 
 void DialogueAjoutMots::importer(const LignesMots &lignes)
 {
-    if (!enCours())
-        lancer(lignes);
+    if (enCours())
+        return;
+    phrasesTapees_.clear();
+    phrasesDesLignes_.clear();
+    phrasesRefusees_.clear();
+    lancer(lignes);
 }
 
 void DialogueAjoutMots::lancer(const LignesMots &lignes)
 {
+    annule_ = false;
     aParler_.clear();
     niveauxSeuls_.clear();
     anciensNiveaux_.clear();
@@ -288,23 +338,126 @@ void DialogueAjoutMots::finir()
         for (const MotRefuse &r : refuses_)
             rapport << TextesAjoutMots::refus.arg(r.ligne).arg(r.texte, r.raison);
     }
+    rapportFinal_ = rapport;
+
+    // What was refused stays in the box, to be corrected, with its sentence.
+    QStringList aReprendre;
+    for (const MotRefuse &r : refuses_) {
+        const QString phrase = phrasesDesLignes_.value(r.ligne);
+        aReprendre << (phrase.isEmpty() ? r.texte : r.texte + QStringLiteral(" ; ") + phrase);
+    }
+    txtMots_->setPlainText(aReprendre.join(QLatin1Char('\n')));
+    total_ = 0;
+
+    if (!faits.isEmpty() && ajouter_)
+        ajouter_(faits);
+    garderPhrases(faits + inchanges_);
+}
+
+void DialogueAjoutMots::garderPhrases(const ListeMots &ecrits)
+{
+    aDire_.clear();
+    echecsPhrases_.clear();
+    phrasesDites_ = 0;
+    ListePhrases phrases = LirePhrases(dossierInstallation_);
+    for (const EntreeMot &e : ecrits) {
+        const auto tapee = phrasesTapees_.constFind(e.mot);
+        if (tapee == phrasesTapees_.cend())
+            continue;
+        // The same sentence again is spoken again only when its recording is gone.
+        if (donnerPhrase(phrases, e.mot, *tapee)
+            || cheminEnregistrement(dossierInstallation_, e.mot, kDossierPhrases).isEmpty())
+            aDire_.append({e.mot, *tapee});
+    }
+    if (!aDire_.isEmpty()) {
+        const ResultatEcriture ecriture = EnregistrerPhrases(dossierInstallation_, phrases);
+        if (!ecriture.ok) {
+            echecsPhrases_ << ecriture.message();
+            aDire_.clear();
+        }
+    }
+    if (aDire_.isEmpty()) {
+        conclure();
+        return;
+    }
+    phraseEnCours_ = true;
+    parlerPhraseSuivante();
+}
+
+void DialogueAjoutMots::parlerPhraseSuivante()
+{
+    if (annule_ || !synthese_ || phrasesDites_ >= aDire_.size()) {
+        for (qsizetype i = phrasesDites_; i < aDire_.size(); ++i)
+            echecsPhrases_ << TextesAjoutMots::echec.arg(aDire_.at(i).mot,
+                                                         annule_ ? kAnnule : TextesAjoutMots::sansSynthese);
+        aDire_.resize(phrasesDites_);
+        phraseEnCours_ = false;
+        conclure();
+        return;
+    }
+    lblEtat_->setText(
+        TextesAjoutMots::enCoursPhrase.arg(aDire_.at(phrasesDites_).mot).arg(phrasesDites_ + 1).arg(aDire_.size()));
+    phrase_.setFuture(synthese_->prononcer(aDire_.at(phrasesDites_).phrase));
+}
+
+void DialogueAjoutMots::phraseFinie()
+{
+    if (!phraseEnCours_)
+        return;
+    const QString mot = aDire_.at(phrasesDites_).mot;
+    QString erreur = kAnnule;
+    if (!phrase_.isCanceled()) {
+        const MotParle parle = phrase_.result();
+        erreur = parle.erreur;
+        if (erreur.isEmpty())
+            erreur = enregistrerMot(dossierInstallation_, mot, parle.echantillons, parle.frequence,
+                                    Remplacement::Remplacer, kDossierPhrases)
+                         .detail;
+    }
+    if (!erreur.isEmpty()) {
+        echecsPhrases_ << TextesAjoutMots::echec.arg(mot, erreur);
+        aDire_.removeAt(phrasesDites_);
+    } else {
+        ++phrasesDites_;
+    }
+    parlerPhraseSuivante();
+}
+
+void DialogueAjoutMots::conclure()
+{
+    QStringList rapport = rapportFinal_;
+    if (!aDire_.isEmpty()) {
+        rapport << TextesAjoutMots::phrasesDites.arg(aDire_.size());
+        for (const EntreePhrase &e : aDire_)
+            rapport << TextesAjoutMots::phraseDite.arg(e.mot, e.phrase);
+    }
+    if (!echecsPhrases_.isEmpty())
+        rapport << TextesAjoutMots::titreEchecsPhrases << echecsPhrases_;
+    if (!phrasesRefusees_.isEmpty())
+        rapport << TextesAjoutMots::titrePhrasesRefusees << phrasesRefusees_;
+    // Words that sound like another and still have no sentence: asked for.
+    if (homophones_) {
+        const ListePhrases phrases = LirePhrases(dossierInstallation_);
+        QStringList vus;
+        for (const EntreeMot &e : ListeMots(niveauxSeuls_) + aParler_ + inchanges_) {
+            if (vus.contains(e.mot) || !niveaux_.contains(e.mot) || !phraseDe(phrases, e.mot).isEmpty())
+                continue;
+            vus << e.mot;
+            QStringList autres = homophones_(e.mot);
+            if (autres.isEmpty())
+                continue;
+            for (QString &autre : autres)
+                autre = TextesAjoutMots::guillemets.arg(autre);
+            rapport << TextesAjoutMots::homophone.arg(e.mot, autres.join(TextesAjoutMots::ou));
+        }
+    }
     txtRapport_->setPlainText(rapport.join(QLatin1Char('\n')));
     txtRapport_->show();
-
-    // What was refused stays in the box, to be corrected.
-    QStringList aReprendre;
-    for (const MotRefuse &r : refuses_)
-        aReprendre << r.texte;
-    txtMots_->setPlainText(aReprendre.join(QLatin1Char('\n')));
     txtMots_->setReadOnly(false);
     cmdAjouter_->setEnabled(true);
     progression_->hide();
     cmdAnnuler_->hide();
     lblEtat_->clear();
-    total_ = 0;
-
-    if (!faits.isEmpty() && ajouter_)
-        ajouter_(faits);
     emit termine();
     if (fermerApres_)
         QDialog::reject();

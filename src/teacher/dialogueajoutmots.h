@@ -3,8 +3,11 @@
 // separated by commas, each with an optional level); each accepted word is
 // spoken by the synthesizer into Sons/<word>.wav, off the interface thread.
 // An imported list goes through the same work. Refused words are listed with
-// their reasons. Cancelling keeps the words already finished.
+// their reasons. Cancelling keeps the words already finished. A word may be
+// followed by a context sentence, "dent 1 ; j'ai mal à une dent": it is kept
+// in Phrases.dat and spoken into Phrases/<word>.wav once the words are done.
 #include "data/lignesmots.h"
+#include "data/phrases.h"
 #include "platform/parole.h"
 
 #include <QDialog>
@@ -39,7 +42,11 @@ public:
     // "Ajouter" does for typed text.
     void importer(const LignesMots &lignes);
 
-    bool enCours() const { return total_ > 0; }
+    bool enCours() const { return total_ > 0 || phraseEnCours_; }
+
+    // Which words sound like another common word (see TablesLangue); the
+    // summary asks for a sentence for each new one given none.
+    void setHomophones(std::function<QStringList(const QString &mot)> homophones);
     // What the last run did, as shown.
     QString rapport() const;
 
@@ -57,6 +64,11 @@ private:
     void motFini(const QFutureWatcher<QString> &parole);
     void annuler();
     void finir();
+    // The sentences typed with the words just written: kept, then spoken.
+    void garderPhrases(const ListeMots &ecrits);
+    void parlerPhraseSuivante();
+    void phraseFinie();
+    void conclure();
 
     QString dossierInstallation_;
     QStringList existants_;
@@ -64,6 +76,7 @@ private:
     Synthese *synthese_;
     std::function<void(const ListeMots &)> ajouter_;
     std::function<bool(const QString &)> enregistrer_;
+    std::function<QStringList(const QString &)> homophones_;
 
     // The run in progress.
     ListeMots aParler_;                 // new words, in order
@@ -72,6 +85,14 @@ private:
     QStringList anciensNiveaux_;        // their levels before, one per word of niveauxSeuls_
     ListeMots inchanges_;               // listed words written again with their level, or none
     QList<MotRefuse> refuses_;
+    QHash<QString, QString> phrasesTapees_;   // word -> its typed sentence
+    QHash<int, QString> phrasesDesLignes_;    // line -> its sentence, for a refused word
+    QStringList phrasesRefusees_;             // why a typed sentence was not taken
+    ListePhrases aDire_;                      // sentences to speak, in order
+    QStringList rapportFinal_;                // the summary, while sentences are spoken
+    QStringList echecsPhrases_;
+    int phrasesDites_ = 0;
+    bool phraseEnCours_ = false;
     int total_ = 0;
     int finis_ = 0;
     bool fermerApres_ = false;
@@ -94,4 +115,5 @@ private:
     static constexpr int kEnVol = 4;
     int lances_ = 0;
     QFutureWatcher<QString> paroles_[kEnVol];
+    QFutureWatcher<MotParle> phrase_;
 };

@@ -12,9 +12,13 @@
 #include "data/listemots.h"
 #include "platform/plateforme.h"
 #include "data/etatprogramme.h"
+#include "langue/tableslangue.h"
 
 #include <QDialog>
 #include <functional>
+#include <QSet>
+#include <memory>
+#include <optional>
 #include <vector>
 
 struct EnregistrementJete;
@@ -91,6 +95,17 @@ private:
     void remplacer(int r);
     void supprimer(int r);
     void corrigerOrthographe(int r);
+    // "Phrase…": the word's context sentence typed, changed or removed; a
+    // new one is spoken into Phrases/<word>.wav.
+    void modifierPhrase(int r);
+    void garderPhrase(const QString &mot, const QString &phrase);
+    void suivrePhrase(const QString &ancien, const QString &nouveau);
+    // The other common words that sound like this one (none without the tables).
+    QStringList homophonesDe(const QString &mot);
+    // The mark of a word of the list: the words it sounds like while it has no sentence.
+    QString marqueMot(const QString &mot);
+    // Phrases.dat changed: the marks are made again.
+    void relirePhrases();
     // "Corbeille…", and a word it puts back: true when it was not listed.
     void ouvrirCorbeille();
     bool remettreMot(const EnregistrementJete &jete);
@@ -113,6 +128,9 @@ private:
     bool enregistre_ = false;
 
     std::function<void(const QString &)> remplacer_;
+    // The language tables, read at their first question.
+    std::unique_ptr<TablesLangue> langue_;
+    std::optional<QSet<QString>> motsAvecPhrase_;   // read at the first mark
 
     ModeleMots *modele_ = nullptr;
     FiltreMots *filtre_ = nullptr;

@@ -68,6 +68,8 @@ void FrmEnseignant::ouvrirAjoutMots(const LignesMots *fichier)
         DialogueEnregistrement enregistrement(etat_.dossierInstallation, mot, plateforme_, this);
         return enregistrement.exec() == QDialog::Accepted;
     });
+    dialogue->setHomophones([this](const QString &mot) { return homophonesDe(mot); });
+    connect(dialogue, &DialogueAjoutMots::termine, this, &FrmEnseignant::relirePhrases);
     dialogue->setAttribute(Qt::WA_DeleteOnClose);
     dialogue->open();
     if (fichier)

@@ -63,6 +63,7 @@ QWidget *FrmEnseignant::construireLignes()
     colonne->addLayout(tous);
 
     modele_ = new ModeleMots(tableur_, this);
+    modele_->setMarque([this](const QString &mot) { return marqueMot(mot); });
     filtre_ = new FiltreMots(this);
     filtre_->setSourceModel(modele_);
     vueMots_ = new VueMots(bloc);

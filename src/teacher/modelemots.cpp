@@ -32,6 +32,14 @@ QVariant ModeleMots::data(const QModelIndex &index, int role) const
     const EntreeMot &e = liste_.at(index.row());
     if (role == RoleCle)
         return cle(index.row());
+    if ((role == RoleMarque || role == Qt::ToolTipRole) && index.column() == ColonneMot) {
+        if (!marque_)
+            return QString();
+        auto trouve = marques_.constFind(e.mot);
+        if (trouve == marques_.cend())
+            trouve = marques_.insert(e.mot, marque_(e.mot));
+        return *trouve;
+    }
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     switch (index.column()) {
@@ -56,6 +64,14 @@ Qt::ItemFlags ModeleMots::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void ModeleMots::setMarque(std::function<QString(const QString &mot)> marque)
+{
+    beginResetModel();
+    marque_ = std::move(marque);
+    marques_.clear();
+    endResetModel();
 }
 
 const QString &ModeleMots::cle(int r) const
@@ -102,6 +118,7 @@ void ModeleMots::recharger()
 {
     beginResetModel();
     cles_.clear();
+    marques_.clear();
     endResetModel();
 }
 

@@ -3,11 +3,14 @@
 // word and its level as columns, then two columns the view draws as buttons
 // (hear the word, the word's actions). FiltreMots shows the words that begin
 // with a text (capitals and accents do not count) and have a chosen level.
+// A word can carry a mark ("se prononce comme : dans"), shown beside it.
 // QtCore only: what the window does with the list is tested without it.
 #include "data/listemots.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QSortFilterProxyModel>
+#include <functional>
 
 class ModeleMots : public QAbstractTableModel {
     Q_OBJECT
@@ -15,6 +18,8 @@ public:
     enum Colonne { ColonneMot, ColonneNiveau, ColonneEcouter, ColonneActions, NombreColonnes };
     // The word's key for the filter (see cleFiltre).
     static constexpr int RoleCle = Qt::UserRole + 1;
+    // The word's mark, of the word column ("" for none); its tooltip too.
+    static constexpr int RoleMarque = Qt::UserRole + 2;
 
     // The model reads and changes liste, which must outlive it.
     explicit ModeleMots(ListeMots &liste, QObject *parent = nullptr);
@@ -34,6 +39,8 @@ public:
     void retirer(int r);
     // The list was changed without the model (words added): everything is read again.
     void recharger();
+    // What marks a word (empty for none), asked once a word until recharger.
+    void setMarque(std::function<QString(const QString &mot)> marque);
     // The filter key of row r (see cleFiltre).
     const QString &cle(int r) const;
 
@@ -41,6 +48,8 @@ private:
     ListeMots &liste_;
     // Made at their first use, then kept while the words stay the same.
     mutable QStringList cles_;
+    std::function<QString(const QString &)> marque_;
+    mutable QHash<QString, QString> marques_;
 };
 
 class FiltreMots : public QSortFilterProxyModel {

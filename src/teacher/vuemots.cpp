@@ -38,11 +38,23 @@ void DelegueMots::paint(QPainter *peintre, const QStyleOptionViewItem &option, c
     peintre->save();
     switch (index.column()) {
     case ModeleMots::ColonneMot:
+    {
         peintre->setFont(policeMots);
         peintre->setPen(QColor(255, 0, 0));
-        peintre->drawText(r.adjusted(2, 0, -6, 0), Qt::AlignRight | Qt::AlignVCenter,
-                          peintre->fontMetrics().elidedText(index.data().toString(), Qt::ElideLeft, r.width() - 8));
+        const QString mot = peintre->fontMetrics().elidedText(index.data().toString(), Qt::ElideLeft, r.width() - 8);
+        const int largeurMot = peintre->fontMetrics().horizontalAdvance(mot);
+        peintre->drawText(r.adjusted(2, 0, -6, 0), Qt::AlignRight | Qt::AlignVCenter, mot);
+        // The mark in the room the word leaves, small, on the left: the word stays whole.
+        const QString marque = index.data(ModeleMots::RoleMarque).toString();
+        const QRect place = r.adjusted(4, 0, -(largeurMot + 14), 0);
+        if (!marque.isEmpty() && place.width() > 20) {
+            peintre->setFont(option.font);
+            peintre->setPen(QColor(0x80, 0x40, 0x00));
+            peintre->drawText(place, Qt::AlignLeft | Qt::AlignVCenter,
+                              peintre->fontMetrics().elidedText(marque, Qt::ElideRight, place.width()));
+        }
         break;
+    }
     case ModeleMots::ColonneNiveau: {
         const QString niveau = index.data().toString();
         // A gap under each box, as between the rows of a form.
