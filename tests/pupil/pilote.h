@@ -81,10 +81,10 @@ struct Pilote {
     {
         plateforme.horloge.jour = jour;
         etat.dossierInstallation = inst.dossier.path();
-        etat.dossierProgramme = dossierProgramme;
+        // As the program sets it, the folder of the running program, unless
+        // the test gives one.
+        etat.dossierProgramme = dossierProgramme.isEmpty() ? QCoreApplication::applicationDirPath() : dossierProgramme;
         etat.policeExercice = police;
-        // As the program sets it: the folder of the running program.
-        etat.dossierProgramme = QCoreApplication::applicationDirPath();
         fenetre = std::make_unique<FrmEleve>(etat, plateforme.services());
         fenetre->show();
         if (!eleve.isEmpty())
