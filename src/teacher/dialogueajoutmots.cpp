@@ -1,4 +1,5 @@
 #include "dialogueajoutmots.h"
+#include "textesajoutmots.h"
 
 #include "audio/traitement.h"
 
@@ -11,57 +12,9 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
-namespace TextesAjoutMots {
-const QString titre = QStringLiteral("Ajouter des mots");
-const QString consigne = QStringLiteral(
-    "Tapez ou collez les mots, un par ligne ou séparés par des virgules. Vous pouvez donner un "
-    "niveau de 1 à 5 après le mot : « chat 1 », « hérisson;4 », « pomme de terre 3 ».\n"
-    "Pour un mot qui se prononce comme un autre, ajoutez une courte phrase après un point-virgule : "
-    "« dent 1 ; j'ai mal à une dent ».\n"
-    "Chaque mot est prononcé par la voix de l'ordinateur et enregistré dans le dossier Sons.");
-const QString ajouter = QStringLiteral("&Ajouter");
-const QString annuler = QStringLiteral("A&nnuler");
-const QString fermer = QStringLiteral("&Fermer");
-const QString micro = QStringLiteral("&Enregistrer au micro…");
-const QString bulleMicro = QStringLiteral(
-    " Enregistrer avec le micro, au lieu de la voix de l'ordinateur, le mot de la ligne où se trouve le curseur. ");
-const QString uneLigne = QStringLiteral("Placez le curseur sur la ligne d'un seul mot à enregistrer au micro.");
-const QString microRefus = QStringLiteral("« %1 » : %2");
-const QString microGarde = QStringLiteral("« %1 » est enregistré avec votre voix.");
-const QString enCours = QStringLiteral("Enregistrement de « %1 »… (%2 sur %3)");
-const QString ajoutes = QStringLiteral("Mots ajoutés : %1.");
-const QString motAjoute = QStringLiteral("  « %1 »");
-const QString motAjouteNiveau = QStringLiteral("  « %1 », niveau %2");
-const QString niveaux = QStringLiteral("Mots déjà dans la liste dont le niveau a été changé : %1.");
-const QString niveauChange = QStringLiteral("  « %1 » : %2 → %3");
-const QString niveauN = QStringLiteral("niveau %1");
-const QString sansNiveau = QStringLiteral("sans niveau");
-const QString inchanges = QStringLiteral("Mots déjà dans la liste, laissés tels quels : %1.");
-const QString aucun = QStringLiteral("Aucun mot n'a été ajouté.");
-const QString titreRefuses = QStringLiteral("Mots refusés :");
-const QString refus = QStringLiteral("  ligne %1, « %2 » : %3");
-const QString echec = QStringLiteral("  « %1 » : %2");
-const QString titreEchecs = QStringLiteral("Mots non enregistrés :");
-const QString annule = QStringLiteral("Ajout annulé. Mots non ajoutés : %1.");
-const QString sansSynthese = QStringLiteral("la voix de l'ordinateur n'est pas disponible.");
-const QString enCoursPhrase = QStringLiteral("Enregistrement de la phrase de « %1 »… (%2 sur %3)");
-const QString phrasesDites = QStringLiteral("Phrases enregistrées : %1.");
-const QString phraseDite = QStringLiteral("  « %1 » : %2");
-const QString titreEchecsPhrases = QStringLiteral("Phrases non enregistrées :");
-const QString titrePhrasesRefusees = QStringLiteral("Phrases refusées :");
-const QString unSeulMot = QStringLiteral("une phrase ne peut suivre qu'un seul mot.");
-const QString homophone = QStringLiteral(
-    "« %1 » se prononce comme %2 : donnez-lui une phrase pour que l'élève les distingue "
-    "(« %1 ; … », ou « Phrase… » dans le menu du mot).");
-const QString guillemets = QStringLiteral("« %1 »");
-const QString ou = QStringLiteral(" ou ");
-}  // namespace TextesAjoutMots
-
 namespace {
 // Up to this many words, no progress bar: they are done at once.
 constexpr int kPeuDeMots = 3;
-// What a word dropped by a cancel is marked with.
-const QString kAnnule = QStringLiteral("annulé");
 }
 
 DialogueAjoutMots::DialogueAjoutMots(const QString &dossierInstallation, const ListeMots &existants,
@@ -255,7 +208,7 @@ void DialogueAjoutMots::parlerSuivant()
 {
     if ((annule_ || !synthese_) && lances_ == finis_) {
         for (int i = finis_; i < total_; ++i)
-            erreurs_[i] = annule_ ? kAnnule : TextesAjoutMots::sansSynthese;
+            erreurs_[i] = annule_ ? TextesAjoutMots::annuleMarque : TextesAjoutMots::sansSynthese;
         finir();
         return;
     }
@@ -269,7 +222,7 @@ void DialogueAjoutMots::motFini(const QFutureWatcher<QString> &parole)
     if (!enCours())
         return;
     // A future cancelled by the service (it was stopped) wrote nothing.
-    erreurs_[finis_] = parole.isCanceled() ? kAnnule : parole.result();
+    erreurs_[finis_] = parole.isCanceled() ? TextesAjoutMots::annuleMarque : parole.result();
     ++finis_;
     progression_->setValue(finis_);
     if (finis_ < total_)
@@ -292,7 +245,7 @@ void DialogueAjoutMots::finir()
     for (int i = 0; i < aParler_.size(); ++i) {
         if (erreurs_.at(i).isEmpty())
             faits.append(aParler_.at(i));
-        else if (erreurs_.at(i) == kAnnule)
+        else if (erreurs_.at(i) == TextesAjoutMots::annuleMarque)
             ++annules;
         else
             echecs << TextesAjoutMots::echec.arg(aParler_.at(i).mot, erreurs_.at(i));
@@ -352,75 +305,6 @@ void DialogueAjoutMots::finir()
     if (!faits.isEmpty() && ajouter_)
         ajouter_(faits);
     garderPhrases(faits + inchanges_);
-}
-
-void DialogueAjoutMots::garderPhrases(const ListeMots &ecrits)
-{
-    aDire_.clear();
-    echecsPhrases_.clear();
-    phrasesDites_ = 0;
-    ListePhrases phrases = LirePhrases(dossierInstallation_);
-    for (const EntreeMot &e : ecrits) {
-        const auto tapee = phrasesTapees_.constFind(e.mot);
-        if (tapee == phrasesTapees_.cend())
-            continue;
-        // The same sentence again is spoken again only when its recording is gone.
-        if (donnerPhrase(phrases, e.mot, *tapee)
-            || cheminEnregistrement(dossierInstallation_, e.mot, kDossierPhrases).isEmpty())
-            aDire_.append({e.mot, *tapee});
-    }
-    if (!aDire_.isEmpty()) {
-        const ResultatEcriture ecriture = EnregistrerPhrases(dossierInstallation_, phrases);
-        if (!ecriture.ok) {
-            echecsPhrases_ << ecriture.message();
-            aDire_.clear();
-        }
-    }
-    if (aDire_.isEmpty()) {
-        conclure();
-        return;
-    }
-    phraseEnCours_ = true;
-    parlerPhraseSuivante();
-}
-
-void DialogueAjoutMots::parlerPhraseSuivante()
-{
-    if (annule_ || !synthese_ || phrasesDites_ >= aDire_.size()) {
-        for (qsizetype i = phrasesDites_; i < aDire_.size(); ++i)
-            echecsPhrases_ << TextesAjoutMots::echec.arg(aDire_.at(i).mot,
-                                                         annule_ ? kAnnule : TextesAjoutMots::sansSynthese);
-        aDire_.resize(phrasesDites_);
-        phraseEnCours_ = false;
-        conclure();
-        return;
-    }
-    lblEtat_->setText(
-        TextesAjoutMots::enCoursPhrase.arg(aDire_.at(phrasesDites_).mot).arg(phrasesDites_ + 1).arg(aDire_.size()));
-    phrase_.setFuture(synthese_->prononcer(aDire_.at(phrasesDites_).phrase));
-}
-
-void DialogueAjoutMots::phraseFinie()
-{
-    if (!phraseEnCours_)
-        return;
-    const QString mot = aDire_.at(phrasesDites_).mot;
-    QString erreur = kAnnule;
-    if (!phrase_.isCanceled()) {
-        const MotParle parle = phrase_.result();
-        erreur = parle.erreur;
-        if (erreur.isEmpty())
-            erreur = enregistrerMot(dossierInstallation_, mot, parle.echantillons, parle.frequence,
-                                    Remplacement::Remplacer, kDossierPhrases)
-                         .detail;
-    }
-    if (!erreur.isEmpty()) {
-        echecsPhrases_ << TextesAjoutMots::echec.arg(mot, erreur);
-        aDire_.removeAt(phrasesDites_);
-    } else {
-        ++phrasesDites_;
-    }
-    parlerPhraseSuivante();
 }
 
 void DialogueAjoutMots::conclure()

@@ -1,11 +1,10 @@
 // What the teacher does with one word of the list: hear it, have its
-// recording replaced, correct its spelling, remove it (its recording goes to
-// Corbeille), and bring a recording back from Corbeille.
+// recording replaced, remove it (its recording goes to Corbeille), and bring
+// a recording back from Corbeille.
 #include "audio/lecturefichierson.h"
 #include "audio/traitement.h"
 #include "data/corbeille.h"
 #include "data/enregistrement.h"
-#include "data/orthographe.h"
 #include "data/phrases.h"
 #include "data/sauvegardes.h"
 #include "dialoguecorbeille.h"
@@ -15,44 +14,11 @@
 #include "textesenseignant.h"
 
 #include <QAction>
-#include <QDateTime>
 #include <QDialog>
-#include <QDialogButtonBox>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QVBoxLayout>
-
-namespace TextesOrthographe {
-const QString action = QStringLiteral("Corriger l'&orthographe…");
-const QString titre = QStringLiteral("Corriger l'orthographe");
-const QString consigne = QStringLiteral("Écrivez « %1 » correctement :");
-const QString corriger = QStringLiteral("&Corriger");
-const QString annuler = QStringLiteral("A&nnuler");
-const QString impossible = QStringLiteral("L'orthographe de « %1 » ne peut pas être corrigée : %2");
-const QString attention = QStringLiteral("« %1 » s'écrit maintenant « %2 », mais %3");
-}  // namespace TextesOrthographe
-
-namespace TextesPhrase {
-const QString action = QStringLiteral("&Phrase…");
-const QString titre = QStringLiteral("Phrase du mot");
-const QString consigne = QStringLiteral(
-    "Une courte phrase avec « %1 », dite après le mot, pour que l'élève sache de quel mot il s'agit "
-    "(laissez vide pour n'en donner aucune) :");
-const QString garder = QStringLiteral("&Enregistrer");
-const QString annuler = QStringLiteral("A&nnuler");
-const QString refusee = QStringLiteral("La phrase de « %1 » ne peut pas être gardée : %2");
-const QString nonDite = QStringLiteral("La phrase de « %1 » est gardée, mais elle n'a pas pu être enregistrée : %2");
-const QString corbeille = QStringLiteral("La phrase de « %1 » n'a pas pu être mise à la corbeille : %2");
-const QString marque = QStringLiteral("se prononce comme : %1");
-const QString separateur = QStringLiteral(", ");
-}  // namespace TextesPhrase
 
 namespace {
 
@@ -120,184 +86,6 @@ void FrmEnseignant::construireMenu()
     connect(phraseAct, &QAction::triggered, this, [this] { modifierPhrase(ligneMenu_); });
     connect(supprimerAct, &QAction::triggered, this, [this] { supprimer(ligneMenu_); });
     connect(orthographeAct, &QAction::triggered, this, [this] { corrigerOrthographe(ligneMenu_); });
-}
-
-// The new spelling is asked in a small window of its own; the work is
-// corrigerOrthographe's, which says why when it cannot.
-void FrmEnseignant::corrigerOrthographe(int r)
-{
-    const qsizetype rang = entree(r);
-    if (rang < 0)
-        return;
-    const QString ancien = tableur_.at(rang).mot;
-    auto *dialogue = new QDialog(this);
-    dialogue->setObjectName(QStringLiteral("dialogueOrthographe"));
-    dialogue->setWindowTitle(TextesOrthographe::titre);
-    dialogue->setAttribute(Qt::WA_DeleteOnClose);
-    auto *saisie = new QLineEdit(ancien, dialogue);
-    saisie->setObjectName(QStringLiteral("txtOrthographe"));
-    auto *boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialogue);
-    boutons->button(QDialogButtonBox::Ok)->setText(TextesOrthographe::corriger);
-    boutons->button(QDialogButtonBox::Cancel)->setText(TextesOrthographe::annuler);
-    auto *page = new QVBoxLayout(dialogue);
-    page->addWidget(new QLabel(TextesOrthographe::consigne.arg(ancien), dialogue));
-    page->addWidget(saisie);
-    page->addWidget(boutons);
-    connect(boutons, &QDialogButtonBox::accepted, dialogue, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, dialogue, &QDialog::reject);
-    connect(dialogue, &QDialog::accepted, this, [this, ancien, saisie] {
-        // The list may have changed behind the dialog: the word is found again by name.
-        qsizetype rang = -1;
-        for (qsizetype i = 0; i < tableur_.size() && rang < 0; ++i)
-            if (tableur_.at(i).mot == ancien)
-                rang = i;
-        if (rang < 0)
-            return;
-        const QString nouveau = saisie->text().trimmed();
-        const CorrectionOrthographe correction =
-            ::corrigerOrthographe(etat_.dossierInstallation, tableur_, rang, nouveau);
-        if (!correction.ok) {
-            plateforme_.messages->information(this, TextesOrthographe::titre,
-                                              TextesOrthographe::impossible.arg(ancien, correction.raison));
-            return;
-        }
-        suivrePhrase(ancien, nouveau);
-        relirePhrases();
-        if (!correction.raison.isEmpty())
-            plateforme_.messages->information(this, TextesOrthographe::titre,
-                                              TextesOrthographe::attention.arg(ancien, nouveau, correction.raison));
-    });
-    saisie->selectAll();
-    dialogue->open();
-}
-
-void FrmEnseignant::modifierPhrase(int r)
-{
-    const qsizetype rang = entree(r);
-    if (rang < 0)
-        return;
-    const QString mot = tableur_.at(rang).mot;
-    auto *dialogue = new QDialog(this);
-    dialogue->setObjectName(QStringLiteral("dialoguePhrase"));
-    dialogue->setWindowTitle(TextesPhrase::titre);
-    dialogue->setAttribute(Qt::WA_DeleteOnClose);
-    auto *consigne = new QLabel(TextesPhrase::consigne.arg(mot), dialogue);
-    consigne->setWordWrap(true);
-    auto *saisie = new QLineEdit(phraseDe(LirePhrases(etat_.dossierInstallation), mot), dialogue);
-    saisie->setObjectName(QStringLiteral("txtPhrase"));
-    saisie->setMinimumWidth(360);
-    auto *boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialogue);
-    boutons->button(QDialogButtonBox::Ok)->setText(TextesPhrase::garder);
-    boutons->button(QDialogButtonBox::Cancel)->setText(TextesPhrase::annuler);
-    auto *page = new QVBoxLayout(dialogue);
-    page->addWidget(consigne);
-    page->addWidget(saisie);
-    page->addWidget(boutons);
-    connect(boutons, &QDialogButtonBox::accepted, dialogue, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, dialogue, &QDialog::reject);
-    connect(dialogue, &QDialog::accepted, this, [this, mot, saisie] { garderPhrase(mot, saisie->text()); });
-    saisie->selectAll();
-    dialogue->open();
-}
-
-// The file is read again at the moment of the change: another computer of the
-// class may have given other words their sentences meanwhile.
-void FrmEnseignant::garderPhrase(const QString &mot, const QString &texte)
-{
-    const QString dossier = etat_.dossierInstallation;
-    const QString phrase = normaliserPhrase(texte);
-    const auto dire = [this](const QString &message) {
-        plateforme_.messages->information(this, TextesPhrase::titre, message);
-    };
-    if (!phrase.isEmpty() && !raisonPhraseRefusee(phrase).isEmpty())
-        return dire(TextesPhrase::refusee.arg(mot, raisonPhraseRefusee(phrase)));
-    ListePhrases phrases = LirePhrases(dossier);
-    const bool changee = donnerPhrase(phrases, mot, phrase);
-    if (changee) {
-        const ResultatEcriture ecriture = EnregistrerPhrases(dossier, phrases);
-        if (!ecriture.ok)
-            return dire(ecriture.message());
-    }
-    if (phrase.isEmpty()) {
-        const ResultatEcriture jete = jeterEnregistrementPhrase(dossier, mot);
-        if (!jete.ok)
-            dire(TextesPhrase::corbeille.arg(mot, jete.detail));
-        relirePhrases();
-        return;
-    }
-    relirePhrases();
-    // The same sentence is spoken again only when its recording is gone.
-    if (!changee && !cheminEnregistrement(dossier, mot, kDossierPhrases).isEmpty())
-        return;
-    if (!plateforme_.synthese)
-        return dire(TextesPhrase::nonDite.arg(mot, QStringLiteral("la voix de l'ordinateur n'est pas disponible.")));
-    auto *parole = new QFutureWatcher<MotParle>(this);
-    connect(parole, &QFutureWatcher<MotParle>::finished, this, [this, parole, mot, dossier, dire] {
-        parole->deleteLater();
-        if (parole->isCanceled())
-            return;
-        const MotParle parle = parole->result();
-        QString echec = parle.erreur;
-        if (echec.isEmpty())
-            echec = enregistrerMot(dossier, mot, parle.echantillons, parle.frequence, Remplacement::Remplacer,
-                                   kDossierPhrases)
-                        .detail;
-        if (!echec.isEmpty())
-            dire(TextesPhrase::nonDite.arg(mot, echec));
-    });
-    parole->setFuture(plateforme_.synthese->prononcer(phrase));
-}
-
-// A corrected word keeps its sentence: the line and the recording take the
-// new spelling; the recording is copied before the old one goes to Corbeille.
-void FrmEnseignant::suivrePhrase(const QString &ancien, const QString &nouveau)
-{
-    const QString dossier = etat_.dossierInstallation;
-    ListePhrases phrases = LirePhrases(dossier);
-    const QString phrase = phraseDe(phrases, ancien);
-    if (phrase.isEmpty() || ancien == nouveau)
-        return;
-    donnerPhrase(phrases, ancien, QString());
-    donnerPhrase(phrases, nouveau, phrase);
-    const ResultatEcriture ecriture = EnregistrerPhrases(dossier, phrases);
-    if (!ecriture.ok) {
-        plateforme_.messages->information(this, TextesOrthographe::titre, ecriture.message());
-        return;
-    }
-    const QString enregistrement = cheminEnregistrement(dossier, ancien, kDossierPhrases);
-    QFile fichier(enregistrement);
-    if (enregistrement.isEmpty() || !fichier.open(QIODevice::ReadOnly))
-        return;
-    const ResultatEcriture copie = ecrireEnregistrement(dossier, nomEnregistrement(nouveau), fichier.readAll(),
-                                                        Remplacement::Remplacer, kDossierPhrases);
-    if (copie.ok)
-        jeterEnregistrementPhrase(dossier, ancien);
-}
-
-QStringList FrmEnseignant::homophonesDe(const QString &mot)
-{
-    if (!langue_)
-        langue_ = std::make_unique<TablesLangue>(trouverDossierLangue(etat_.dossierProgramme));
-    return langue_->homophonesDe(mot);
-}
-
-QString FrmEnseignant::marqueMot(const QString &mot)
-{
-    if (!motsAvecPhrase_) {
-        motsAvecPhrase_.emplace();
-        for (const EntreePhrase &e : LirePhrases(etat_.dossierInstallation))
-            motsAvecPhrase_->insert(e.mot);
-    }
-    if (motsAvecPhrase_->contains(mot))
-        return {};
-    const QStringList autres = homophonesDe(mot);
-    return autres.isEmpty() ? QString() : TextesPhrase::marque.arg(autres.join(TextesPhrase::separateur));
-}
-
-void FrmEnseignant::relirePhrases()
-{
-    motsAvecPhrase_.reset();
-    filtrerSansDefiler(vscroll_->value());
 }
 
 void FrmEnseignant::ecouter(int r)

@@ -165,3 +165,28 @@ inline const QString journalRange = QStringLiteral(
     "« %3 » ; un nouvel élève du même nom commencera sans erreurs passées.");
 inline const QString copieRestauree = QStringLiteral("Le travail de « %1 » est revenu à la %2.");
 }  // namespace TextesEleves
+
+namespace TextesOrthographe {
+inline const QString action = QStringLiteral("Corriger l'&orthographe…");
+inline const QString titre = QStringLiteral("Corriger l'orthographe");
+inline const QString consigne = QStringLiteral("Écrivez « %1 » correctement :");
+inline const QString corriger = QStringLiteral("&Corriger");
+inline const QString annuler = QStringLiteral("A&nnuler");
+inline const QString impossible = QStringLiteral("L'orthographe de « %1 » ne peut pas être corrigée : %2");
+inline const QString attention = QStringLiteral("« %1 » s'écrit maintenant « %2 », mais %3");
+}  // namespace TextesOrthographe
+
+namespace TextesPhrase {
+inline const QString action = QStringLiteral("&Phrase…");
+inline const QString titre = QStringLiteral("Phrase du mot");
+inline const QString consigne = QStringLiteral(
+    "Une courte phrase avec « %1 », dite après le mot, pour que l'élève sache de quel mot il s'agit "
+    "(laissez vide pour n'en donner aucune) :");
+inline const QString garder = QStringLiteral("&Enregistrer");
+inline const QString annuler = QStringLiteral("A&nnuler");
+inline const QString refusee = QStringLiteral("La phrase de « %1 » ne peut pas être gardée : %2");
+inline const QString nonDite = QStringLiteral("La phrase de « %1 » est gardée, mais elle n'a pas pu être enregistrée : %2");
+inline const QString corbeille = QStringLiteral("La phrase de « %1 » n'a pas pu être mise à la corbeille : %2");
+inline const QString marque = QStringLiteral("se prononce comme : %1");
+inline const QString separateur = QStringLiteral(", ");
+}  // namespace TextesPhrase
