@@ -1,5 +1,6 @@
 #include "corbeille.h"
 
+#include "phrases.h"
 #include "sauvegardes.h"
 #include "valeurs.h"
 
@@ -47,6 +48,16 @@ void lireNote(const QString &chemin, EnregistrementJete &jete)
         return;
     jete.niveau = valeurs->at(1);
     jete.precedent = valeurs->at(2);
+    if (valeurs->size() < 5)
+        return;   // a note of a word without a sentence, or of an older version
+    const QString phrase = normaliserPhrase(valeurs->at(3));
+    if (!raisonPhraseRefusee(phrase).isEmpty())
+        return;
+    jete.phrase = phrase;
+    // Only a name within Corbeille/Phrases.
+    const QString &nom = valeurs->at(4);
+    if (extensionWav(nom) && !nom.startsWith(u'.') && !nom.contains(u'/') && !nom.contains(u'\\'))
+        jete.enregistrementPhrase = nom;
 }
 
 // The bytes of a file of Corbeille, never through a link; the French reason otherwise.
@@ -73,6 +84,14 @@ QString lireOctets(const QString &chemin, QByteArray &octets)
     if (fichier.error() != QFileDevice::NoError)
         return QStringLiteral("« %1 » ne peut pas être lu.").arg(nom);
     return QString();
+}
+
+Corbeille::Remise remise(Corbeille::Issue issue, const QString &detail = QString())
+{
+    Corbeille::Remise r;
+    r.issue = issue;
+    r.detail = detail;
+    return r;
 }
 
 } // namespace
@@ -131,15 +150,24 @@ ResultatEcriture Corbeille::jeterMot(const QString &cheminEnregistrement, const 
     const ResultatEcriture deplacement = mettreALaCorbeille(dossierInstallation_, cheminEnregistrement, &nom, moment);
     if (!deplacement.ok || nom.isEmpty() || rang < 0 || rang >= liste.size())
         return deplacement;
+    const QString &mot = liste.at(rang).mot;
     const QString precedent = rang > 0 ? liste.at(rang - 1).mot : QString();
-    ecrireFichierTexte(QDir(dossier()).filePath(nomNote(nom)),
-                       ligneValeurs({liste.at(rang).mot, liste.at(rang).niveau, precedent}));
+    QStringList note{mot, liste.at(rang).niveau, precedent};
+    // The sentence goes with the word, its recording beside the word's.
+    if (const QString phrase = phraseDe(LirePhrases(dossierInstallation_), mot); !phrase.isEmpty()) {
+        QString nomPhrase;
+        const QString enregistrement = ::cheminEnregistrement(dossierInstallation_, mot, kDossierPhrases);
+        if (!enregistrement.isEmpty())
+            mettreALaCorbeille(dossierInstallation_, kDossierPhrases, enregistrement, &nomPhrase, moment);
+        note << phrase << nomPhrase;
+    }
+    ecrireFichierTexte(QDir(dossier()).filePath(nomNote(nom)), ligneValeurs(note));
     return deplacement;
 }
 
 Corbeille::Remise Corbeille::remettre(const EnregistrementJete &jete, Remplacement remplacement)
 {
-    const auto echec = [](const QString &detail) { return Remise{Issue::Echec, detail}; };
+    const auto echec = [](const QString &detail) { return remise(Issue::Echec, detail); };
     if (!motEnregistrable(jete.mot) || jete.nomFichier.contains(u'/') || !extensionWav(jete.nomFichier))
         return echec(QStringLiteral("« %1 » ne peut pas être un mot de la liste.").arg(jete.mot));
     const QString source = chemin(jete);
@@ -152,7 +180,7 @@ Corbeille::Remise Corbeille::remettre(const EnregistrementJete &jete, Remplaceme
 
     const QString actuel = cheminEnregistrement(dossierInstallation_, jete.mot);
     if (!actuel.isEmpty() && remplacement == Remplacement::Jamais)
-        return {Issue::Occupe, {}};
+        return remise(Issue::Occupe);
     // Written whole beside Sons/<word>.wav before anything moves: a failure
     // leaves both recordings where they were.
     EnregistrementProvisoire provisoire(dossierInstallation_, octets);
@@ -167,10 +195,61 @@ Corbeille::Remise Corbeille::remettre(const EnregistrementJete &jete, Remplaceme
     // meanwhile stays.
     const ResultatEcriture place = provisoire.placer(nomEnregistrement(jete.mot), Remplacement::Jamais);
     if (!place.ok)
-        return place.detail == kEnregistrementExistant ? Remise{Issue::Occupe, {}} : echec(place.detail);
+        return place.detail == kEnregistrementExistant ? remise(Issue::Occupe) : echec(place.detail);
     supprimerFichier(source);
     supprimerFichier(QDir(dossier()).filePath(nomNote(jete.nomFichier)));
-    return {Issue::Remis, {}};
+    return remettrePhrase(jete, remise(Issue::Remis));
+}
+
+Corbeille::Remise Corbeille::remettrePhrase(const EnregistrementJete &jete, Remise remise)
+{
+    if (jete.phrase.isEmpty())
+        return remise;
+    const auto echec = [&remise](const QString &detail) {
+        remise.phrase = IssuePhrase::Echec;
+        remise.detailPhrase = detail;
+        return remise;
+    };
+    const LectureFichier fichier = lireFichier(QDir(dossierInstallation_).filePath(kFichierPhrases));
+    if (fichier.illisible())
+        return echec(QStringLiteral("« %1 » ne peut pas être lu : %2").arg(kFichierPhrases, fichier.raison));
+    // Every line that can be read is kept, from a damaged file too.
+    ListePhrases phrases = fichier.lu() ? lirePhrases(fichier.texte) : ListePhrases();
+    // A sentence given since is the teacher's latest word on it.
+    if (!phraseDe(phrases, jete.mot).isEmpty()
+        || !::cheminEnregistrement(dossierInstallation_, jete.mot, kDossierPhrases).isEmpty()) {
+        remise.phrase = IssuePhrase::Gardee;
+        return remise;
+    }
+    const QString dossierRange = QDir(dossier()).filePath(kDossierPhrases);
+    const QString range = jete.enregistrementPhrase.isEmpty() ? QString()
+                                                              : QDir(dossierRange).filePath(jete.enregistrementPhrase);
+    const QString place = QDir(QDir(dossierInstallation_).filePath(kDossierPhrases)).filePath(nomEnregistrement(jete.mot));
+    bool enregistrementRemis = false;
+    // A recording gone from Corbeille leaves the sentence to be spoken again.
+    if (!range.isEmpty() && (QFileInfo::exists(range) || QFileInfo(range).isSymLink())) {
+        if (QFileInfo(dossierRange).isSymLink())
+            return echec(QStringLiteral("« %1/%2 » est un lien symbolique.").arg(kDossierCorbeille, kDossierPhrases));
+        QByteArray octets;
+        if (const QString raison = lireOctets(range, octets); !raison.isEmpty())
+            return echec(raison);
+        const ResultatEcriture ecrit = ecrireEnregistrement(dossierInstallation_, nomEnregistrement(jete.mot), octets,
+                                                            Remplacement::Jamais, kDossierPhrases);
+        if (!ecrit.ok)
+            return echec(ecrit.detail);
+        enregistrementRemis = true;
+    }
+    donnerPhrase(phrases, jete.mot, jete.phrase);
+    const ResultatEcriture ecriture = EnregistrerPhrases(dossierInstallation_, phrases);
+    if (!ecriture.ok) {
+        if (enregistrementRemis)
+            supprimerFichier(place);
+        return echec(ecriture.detail);
+    }
+    if (enregistrementRemis)
+        supprimerFichier(range);
+    remise.phrase = IssuePhrase::Remise;
+    return remise;
 }
 
 qsizetype Corbeille::replacerDansListe(ListeMots &liste, const EnregistrementJete &jete)

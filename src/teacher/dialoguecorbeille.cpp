@@ -32,6 +32,9 @@ const QString remis = QStringLiteral(
     "Le mot « %1 » est de retour dans la liste, sans niveau : donnez-lui un niveau pour qu'il soit proposé aux élèves.");
 const QString remisNiveau = QStringLiteral("Le mot « %1 » est de retour dans la liste, au niveau %2.");
 const QString rate = QStringLiteral("L'enregistrement de « %1 » n'a pas pu être remis dans « Sons » : %2");
+const QString phraseRemise = QStringLiteral("\nSa phrase est de retour aussi : « %1 »");
+const QString phraseGardee = QStringLiteral("\nIl a déjà une autre phrase, qui est gardée ; l'ancienne n'est pas remise : « %1 »");
+const QString phraseRatee = QStringLiteral("\nSa phrase, « %1 », n'a pas pu être remise : %2");
 }  // namespace TextesCorbeille
 
 DialogueCorbeille::DialogueCorbeille(const QString &dossierInstallation, Plateforme plateforme,
@@ -136,11 +139,24 @@ void DialogueCorbeille::remettre()
     if (remise.issue == Corbeille::Issue::Remis) {
         const bool dansLaListe = remis_ && remis_(jete);
         actualiser();
-        plateforme_.messages->information(this, TextesCorbeille::titreRemettre,
-                                          !dansLaListe ? TextesCorbeille::remisSon.arg(jete.mot)
-                                          : jete.niveau && !jete.niveau->isEmpty()
-                                              ? TextesCorbeille::remisNiveau.arg(jete.mot, *jete.niveau)
-                                              : TextesCorbeille::remis.arg(jete.mot));
+        QString texte = !dansLaListe ? TextesCorbeille::remisSon.arg(jete.mot)
+                        : jete.niveau && !jete.niveau->isEmpty()
+                            ? TextesCorbeille::remisNiveau.arg(jete.mot, *jete.niveau)
+                            : TextesCorbeille::remis.arg(jete.mot);
+        switch (remise.phrase) {
+        case Corbeille::IssuePhrase::Aucune:
+            break;
+        case Corbeille::IssuePhrase::Remise:
+            texte += TextesCorbeille::phraseRemise.arg(jete.phrase);
+            break;
+        case Corbeille::IssuePhrase::Gardee:
+            texte += TextesCorbeille::phraseGardee.arg(jete.phrase);
+            break;
+        case Corbeille::IssuePhrase::Echec:
+            texte += TextesCorbeille::phraseRatee.arg(jete.phrase, remise.detailPhrase);
+            break;
+        }
+        plateforme_.messages->information(this, TextesCorbeille::titreRemettre, texte);
         return;
     }
     const QString raison = remise.issue == Corbeille::Issue::Occupe ? kEnregistrementExistant : remise.detail;

@@ -2,6 +2,7 @@
 // put back as it was, a recording put back over another only when the
 // teacher says so; and a recording replaced from a sound file.
 #include "outils.h"
+#include "data/encodage.h"
 #include "teacher/textesenseignant.h"
 
 #include <cmath>
@@ -137,24 +138,39 @@ class TestCorbeille : public QObject {
 
 private slots:
     // A word removed then put back: its recording, its level and its place
-    // in the list as before, so Mots.dat has the very same bytes; nothing of
-    // it is left in Corbeille.
+    // in the list as before, so Mots.dat has the very same bytes, and its
+    // sentence with its recording, so Phrases.dat has them too; nothing of it
+    // is left in Corbeille. Another word's sentence stays as it was.
     void allerRetour_data()
     {
         QTest::addColumn<QString>("mot");
         QTest::addColumn<QString>("niveau");
         QTest::addColumn<QString>("niveauAffiche");   // in the dialog's list
-        QTest::newRow("au milieu, niveau 2") << u"chien"_s << u"2"_s << u"2"_s;
-        QTest::newRow("le premier") << u"chat"_s << u"1"_s << u"1"_s;
-        QTest::newRow("accentué") << u"Château"_s << u"3"_s << u"3"_s;
-        QTest::newRow("le dernier, sans niveau") << u"vache"_s << QString() << u"aucun"_s;
+        QTest::addColumn<QString>("phrase");          // empty: none
+        QTest::addColumn<bool>("enregistrementPhrase");
+        QTest::newRow("au milieu, niveau 2") << u"chien"_s << u"2"_s << u"2"_s << u"Le chien aboie."_s << true;
+        QTest::newRow("le premier") << u"chat"_s << u"1"_s << u"1"_s << QString() << false;
+        QTest::newRow("accentué, phrase entre guillemets")
+            << u"Château"_s << u"3"_s << u"3"_s << u"Le « Château » a une tour très haute."_s << true;
+        QTest::newRow("le dernier, sans niveau, phrase sans enregistrement")
+            << u"vache"_s << QString() << u"aucun"_s << u"La vache donne du lait."_s << false;
     }
     void allerRetour()
     {
         QFETCH(QString, mot);
         QFETCH(QString, niveau);
         QFETCH(QString, niveauAffiche);
+        QFETCH(QString, phrase);
+        QFETCH(bool, enregistrementPhrase);
         Fenetre t = fenetreMots();
+        QByteArray phrasesAvant = "\"cheval\",\"Le cheval galope.\"\r\n";
+        if (!phrase.isEmpty())
+            phrasesAvant += *encoderWindows1252(u"\""_s + mot + u"\",\""_s + phrase + u"\"\r\n"_s);
+        t.inst.ecrire(u"Phrases.dat"_s, phrasesAvant);
+        QVERIFY(QDir(t.inst.dossier.path()).mkpath(u"Phrases"_s));
+        t.inst.ecrire(u"Phrases/cheval.wav"_s, "RIFF phrase du cheval");
+        if (enregistrementPhrase)
+            t.inst.ecrire(u"Phrases/"_s + mot + u".wav"_s, "RIFF phrase de " + mot.toUtf8());
         const QByteArray motsAvant = t.inst.lire(u"Mots.dat"_s);
         const QByteArray sonAvant = t.inst.lire(u"Sons/"_s + mot + u".wav"_s);
         const ListeMots listeAvant = t.f->tableur();
@@ -162,6 +178,8 @@ private slots:
         t.menu(ligne(t, mot), u"actSupprimer"_s);
         QVERIFY(!QFileInfo::exists(t.inst.fichier(u"Sons/"_s + mot + u".wav"_s)));
         QVERIFY(t.inst.lire(u"Mots.dat"_s) != motsAvant);
+        QCOMPARE(t.inst.lire(u"Phrases.dat"_s), "\"cheval\",\"Le cheval galope.\"\r\n"_ba);
+        QCOMPARE(QDir(t.inst.fichier(u"Phrases"_s)).entryList(QDir::Files), QStringList{u"cheval.wav"_s});
 
         QDialog *d = ouvrirCorbeille(t);
         QVERIFY(d && d->isVisible());
@@ -181,7 +199,13 @@ private slots:
         QCOMPARE(t.f->tableur(), listeAvant);
         QCOMPARE(t.inst.lire(u"Mots.dat"_s), motsAvant);
         QCOMPARE(ligne(t, mot) >= 0 ? t.niveau(ligne(t, mot)) : u"<absent>"_s, niveau);
+        QCOMPARE(t.inst.lire(u"Phrases.dat"_s), phrasesAvant);
+        QCOMPARE(t.inst.lire(u"Phrases/cheval.wav"_s), "RIFF phrase du cheval"_ba);
+        QCOMPARE(t.inst.lire(u"Phrases/"_s + mot + u".wav"_s),
+                 enregistrementPhrase ? "RIFF phrase de " + mot.toUtf8() : "<absent>"_ba);
+        QCOMPARE(t.p.messages.demandes[0].texte.contains(phrase), true);
         QCOMPARE(QDir(t.inst.fichier(u"Corbeille"_s)).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(t.inst.fichier(u"Corbeille/Phrases"_s)).entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(lignesCorbeille(d), QStringList());
         QVERIFY(d->findChild<QLabel *>(u"lblVide"_s)->isVisible());
     }
