@@ -139,7 +139,9 @@ QString convertirEnPhonemes(const QString &mot)
     resultat.reserve(phonemes.size());
     for (const QChar c : std::as_const(phonemes)) {
         switch (c.unicode()) {
-        case u'ˈ': case u'ˌ': case u'ː': case u' ': case u'\n': case u'_':
+        // '-' ends a word espeak-ng reads unstressed ("ses", "la", "sa"): the same
+        // sounds as "ces", "là", "ça", which it reads stressed.
+        case u'ˈ': case u'ˌ': case u'ː': case u' ': case u'\n': case u'_': case u'-':
             break;
         case u'ɛ': resultat += u'e'; break;
         case u'ɔ': resultat += u'o'; break;

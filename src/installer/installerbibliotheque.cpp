@@ -2,6 +2,8 @@
 
 #include "data/enregistrement.h"
 #include "data/listemots.h"
+#include "data/phrases.h"
+#include "data/valeurs.h"
 #include "listedepart.h"
 
 #include <QDir>
@@ -65,12 +67,76 @@ ResultatInstallation ecrireMotsDat(const QDir &source, const QDir &installation,
     return resultat;
 }
 
+// The starter sentences of the words recorded in Sons that have none yet.
+// A teacher's sentence is kept, and so is a recording in Phrases without its
+// line: its words are not known, the starter sentence could say others.
+void installerPhrases(const QDir &source, const QDir &installation, ResultatInstallation &resultat)
+{
+    const std::optional<PhrasesDepart> depart = lireFichierPhrasesDepart(source.filePath(kFichierPhrasesDepart));
+    if (!depart)
+        return;   // a library recorded without its sentences
+    for (const QString &erreur : depart->erreurs)
+        resultat.avertissements << QStringLiteral("Phrases de départ, %1.").arg(erreur);
+
+    const QString dossier = installation.path();
+    const LectureFichier fichier = lireFichier(installation.filePath(kFichierPhrases));
+    if (fichier.illisible()) {
+        resultat.avertissements << QStringLiteral("Les phrases de départ ne sont pas ajoutées : « %1 » ne peut pas "
+                                                  "être lu (%2).").arg(kFichierPhrases, fichier.raison);
+        return;
+    }
+    // Every line that can be read is kept, from a damaged file too; the file
+    // itself goes to Sauvegardes before it is written again.
+    ListePhrases phrases = fichier.lu() ? lirePhrases(fichier.texte) : ListePhrases();
+    QStringList copiees;
+    for (const EntreePhrase &e : depart->phrases) {
+        const QString nom = nomEnregistrement(e.mot);
+        QFile enregistrement(source.filePath(kDossierPhrases + u'/' + nom));
+        if (cheminEnregistrement(dossier, e.mot).isEmpty() || !QFileInfo(enregistrement).isFile())
+            continue;
+        if (!phraseDe(phrases, e.mot).isEmpty() || !cheminEnregistrement(dossier, e.mot, kDossierPhrases).isEmpty()) {
+            ++resultat.phrasesGardees;
+            continue;
+        }
+        if (!enregistrement.open(QIODevice::ReadOnly)) {
+            resultat.avertissements << QStringLiteral("La phrase de « %1 » n'a pas pu être lue.").arg(e.mot);
+            continue;
+        }
+        const ResultatEcriture ecrit = ecrireEnregistrement(dossier, nom, enregistrement.readAll(),
+                                                            Remplacement::Jamais, kDossierPhrases);
+        if (!ecrit.ok) {
+            // The folder refuses (a link, no room): the next ones would fail alike.
+            resultat.avertissements << QStringLiteral("Les phrases de départ ne sont pas toutes installées : %1")
+                                           .arg(ecrit.message());
+            break;
+        }
+        copiees << e.mot;
+        donnerPhrase(phrases, e.mot, e.phrase);
+    }
+    if (copiees.isEmpty())
+        return;
+    const ResultatEcriture ecriture = EnregistrerPhrases(dossier, phrases);
+    if (!ecriture.ok) {
+        // A recording left without its line would keep the sentence from
+        // being given at the next installation.
+        const QDir dossierPhrases(installation.filePath(kDossierPhrases));
+        for (const QString &mot : std::as_const(copiees))
+            supprimerFichier(dossierPhrases.filePath(nomEnregistrement(mot)));
+        resultat.avertissements << ecriture.message();
+        return;
+    }
+    resultat.phrasesAjoutees = int(copiees.size());
+}
+
 }  // namespace
 
 QString ResultatInstallation::message() const
 {
     if (!ok)
         return erreur;
+    if (phrasesAjoutees > 0)
+        return QStringLiteral("La bibliothèque sonore est installée : %1 mots, et %2 phrases pour les dicter.")
+            .arg(enregistrements()).arg(phrasesAjoutees);
     return QStringLiteral("La bibliothèque sonore est installée : %1 mots.").arg(enregistrements());
 }
 
@@ -126,7 +192,9 @@ ResultatInstallation InstallerBibliotheque(const QString &source, const QString 
     }
 
     resultat.ok = true;
-    if (QFileInfo::exists(installation.filePath(kFichierMots)))
-        return resultat;
-    return ecrireMotsDat(dossierSource, installation, resultat);
+    if (!QFileInfo::exists(installation.filePath(kFichierMots)))
+        resultat = ecrireMotsDat(dossierSource, installation, resultat);
+    if (resultat.ok)
+        installerPhrases(dossierSource, installation, resultat);
+    return resultat;
 }

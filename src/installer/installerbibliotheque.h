@@ -1,12 +1,15 @@
 #pragma once
 // Installs the starter sound library into an installation folder: the
-// recordings go to Sons/, and a first Mots.dat gives each starter word its
-// suggested level. What the teacher already has is never replaced.
+// recordings go to Sons/, a first Mots.dat gives each starter word its
+// suggested level, and the starter sentences go to Phrases.dat and Phrases/
+// for the words that have none. What the teacher already has is never replaced.
 #include <QString>
 #include <QStringList>
 
 // The starter list's file name inside the library folder.
 inline const QString kFichierListeDepart = QStringLiteral("mots-depart.txt");
+// The starter sentences' list, beside it; their recordings are in its Phrases/.
+inline const QString kFichierPhrasesDepart = QStringLiteral("phrases-depart.txt");
 
 struct ResultatInstallation {
     bool ok = false;
@@ -16,6 +19,8 @@ struct ResultatInstallation {
     int enregistrementsPresents = 0;  // already in Sons, left as they were
     bool motsDatEcrit = false;
     int motsListes = 0;            // words written to Mots.dat
+    int phrasesAjoutees = 0;       // starter sentences given, with their recordings
+    int phrasesGardees = 0;        // words whose own sentence or recording was kept
     QStringList avertissements;    // what went wrong without stopping the work
 
     // Recordings in Sons once the work is done.

@@ -62,3 +62,45 @@ std::optional<ListeDepart> lireFichierListeDepart(const QString &chemin)
         return std::nullopt;
     return lireListeDepart(decoderTexteFichier(fichier.readAll()));
 }
+
+PhrasesDepart lirePhrasesDepart(const QString &texte)
+{
+    PhrasesDepart liste;
+    QSet<QString> dejaVus;
+    const QStringList lignes = texte.split(u'\n');
+    for (qsizetype i = 0; i < lignes.size(); ++i) {
+        const QString ligne = lignes[i].trimmed();
+        if (ligne.isEmpty() || ligne.startsWith(u'#'))
+            continue;
+        const auto refuser = [&](const QString &raison) {
+            liste.erreurs << QStringLiteral("ligne %1 : %2").arg(i + 1).arg(raison);
+        };
+        const qsizetype tabulation = ligne.indexOf(u'\t');
+        if (tabulation < 0) {
+            refuser(QStringLiteral("un mot, une tabulation puis sa phrase sont attendus"));
+            continue;
+        }
+        const QString mot = ligne.left(tabulation).trimmed();
+        const QString phrase = normaliserPhrase(ligne.mid(tabulation + 1));
+        QString raison = refusMotDepart(mot);
+        if (raison.isEmpty() && !raisonPhraseRefusee(phrase).isEmpty())
+            raison = QStringLiteral("phrase de « %1 » : %2").arg(mot, raisonPhraseRefusee(phrase));
+        if (raison.isEmpty() && dejaVus.contains(mot))
+            raison = QStringLiteral("« %1 » a déjà une phrase").arg(mot);
+        if (!raison.isEmpty()) {
+            refuser(raison);
+            continue;
+        }
+        dejaVus.insert(mot);
+        liste.phrases.append({mot, phrase});
+    }
+    return liste;
+}
+
+std::optional<PhrasesDepart> lireFichierPhrasesDepart(const QString &chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return lirePhrasesDepart(decoderTexteFichier(fichier.readAll()));
+}

@@ -4,6 +4,10 @@
 //   # comment
 //   1	papa
 //   5	porte-monnaie
+// and the starter sentences beside it, one word a line before its sentence:
+//   dent	J'ai mal à une dent.
+#include "data/phrases.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -30,3 +34,16 @@ std::optional<ListeDepart> lireFichierListeDepart(const QString &chemin);
 
 // Why a word cannot be a starter word, in French; empty when it can.
 QString refusMotDepart(const QString &mot);
+
+struct PhrasesDepart {
+    ListePhrases phrases;   // in file order, each word once, as Phrases.dat keeps them
+    QStringList erreurs;    // "ligne N : ..." for every line that was refused
+};
+
+// Reads the sentence list. A refused line (no tab, a word that could not be
+// a starter word, a sentence Phrases.dat could not keep, a repeat) is
+// reported and skipped.
+PhrasesDepart lirePhrasesDepart(const QString &texte);
+
+// Reads the sentence file (UTF-8 or Windows-1252); no value when it cannot be read.
+std::optional<PhrasesDepart> lireFichierPhrasesDepart(const QString &chemin);

@@ -1,8 +1,29 @@
 #include "familles.h"
 
+#include <QSet>
+
+namespace {
+// Invariable words whose ending looks like a plural or a feminine, among
+// the words a dictation pairs with others ("mes" and "mais", "dent" and
+// "dans", "prés" and "près").
+const QSet<QString> kInvariables{
+    QStringLiteral("mais"), QStringLiteral("dans"), QStringLiteral("sans"), QStringLiteral("sous"),
+    QStringLiteral("vers"), QStringLiteral("très"), QStringLiteral("près"), QStringLiteral("après"),
+    QStringLiteral("dès"), QStringLiteral("puis"), QStringLiteral("depuis"), QStringLiteral("alors"),
+    QStringLiteral("lors"), QStringLiteral("hors"), QStringLiteral("jamais"), QStringLiteral("toujours"),
+    QStringLiteral("moins"), QStringLiteral("plus"), QStringLiteral("fois"), QStringLiteral("parfois"),
+    QStringLiteral("autrefois"), QStringLiteral("ailleurs"), QStringLiteral("volontiers"), QStringLiteral("jadis"),
+    QStringLiteral("certes"), QStringLiteral("tandis"), QStringLiteral("mieux"), QStringLiteral("ceux"),
+    QStringLiteral("eux"), QStringLiteral("deux"), QStringLiteral("trois"), QStringLiteral("six"),
+    QStringLiteral("dix"), QStringLiteral("encore"), QStringLiteral("comme"), QStringLiteral("quelque"),
+};
+}  // namespace
+
 QStringList basesDe(const QString &forme)
 {
     QStringList bases{forme};
+    if (kInvariables.contains(forme))
+        return bases;
     for (const QString &fin : {QStringLiteral("es"), QStringLiteral("s"), QStringLiteral("x"), QStringLiteral("e")}) {
         if (forme.size() > fin.size() && forme.endsWith(fin))
             bases << forme.chopped(fin.size());

@@ -9,7 +9,9 @@
 #include <QStringList>
 
 // The forms this one may have been made from by adding -s, -x, -e, -es, -nt
-// or -ent, its imparfait in -ais, and itself.
+// or -ent, its imparfait in -ais, and itself. An invariable word of everyday
+// dictation ("mais", "dans", "très") is made from nothing: "mais" is not the
+// plural of "mai".
 QStringList basesDe(const QString &forme);
 
 // True when one form is the other's plural or feminine, or both are of a

@@ -99,6 +99,7 @@ void TablesLangue::chargerOrthographe() const
             continue;
         const QString traditionnelle = paire[0].toString();
         const QString rectifiee = paire[1].toString();
+        rectifiees_.insert(rectifiee);
         QStringList &autresDeTraditionnelle = variantes_[traditionnelle];
         if (!autresDeTraditionnelle.contains(rectifiee))
             autresDeTraditionnelle << rectifiee;
@@ -114,6 +115,12 @@ QStringList TablesLangue::variantesOrthographe(const QString &mot) const
     if (const auto trouve = variantes_.constFind(mot); trouve != variantes_.cend())
         return *trouve;
     return mot.isLower() ? QStringList() : variantes_.value(mot.toLower());
+}
+
+bool TablesLangue::estRectifiee(const QString &mot) const
+{
+    std::call_once(orthographeChargee_, [this] { chargerOrthographe(); });
+    return rectifiees_.contains(mot) || (!mot.isLower() && rectifiees_.contains(mot.toLower()));
 }
 
 QStringList TablesLangue::homophonesDe(const QString &mot) const

@@ -7,6 +7,7 @@
 // program never fails for it.
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -39,6 +40,10 @@ public:
     // has one spelling. Any thread.
     QStringList variantesOrthographe(const QString &mot) const;
 
+    // Whether this spelling is the reformed one of its pair ("ile", not
+    // "île"); false for a word with one spelling. Any thread.
+    bool estRectifiee(const QString &mot) const;
+
 private:
     void chargerHomophones() const;
     void chargerOrthographe() const;
@@ -50,4 +55,5 @@ private:
     mutable QList<QStringList> groupes_;
     mutable QHash<QString, qsizetype> groupeDe_;
     mutable QHash<QString, QStringList> variantes_;
+    mutable QSet<QString> rectifiees_;
 };

@@ -70,22 +70,16 @@ private slots:
     {
         const auto liste = lireFichierListeDepart(QStringLiteral(ORTHOVAL_SOURCES "/resources/mots-depart.txt"));
         QVERIFY(liste && liste->erreurs.isEmpty());
-        QFile fichier(QStringLiteral(ORTHOVAL_SOURCES "/resources/phrases-depart.txt"));
-        QVERIFY(fichier.open(QIODevice::ReadOnly));
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString texte = utf8(fichier.readAll());
-        QVERIFY(!utf8.hasError());
+        // Read as the installer reads it, every line kept.
+        const auto depart = lireFichierPhrasesDepart(QStringLiteral(ORTHOVAL_SOURCES "/resources/phrases-depart.txt"));
+        QVERIFY(depart);
+        QVERIFY2(depart->erreurs.isEmpty(), qPrintable(depart->erreurs.join(u'\n')));
         QHash<QString, QString> phrases;
-        for (const QString &ligne : texte.split(u'\n')) {
-            if (ligne.isEmpty() || ligne.startsWith(u'#'))
-                continue;
-            const QStringList champs = ligne.split(u'\t');
-            QVERIFY2(champs.size() == 2 && !phrases.contains(champs[0]), qPrintable(ligne));
-            phrases.insert(champs[0], champs[1]);
-        }
+        for (const EntreePhrase &e : depart->phrases)
+            phrases.insert(e.mot, e.phrase);
         QStringList starter;
-        for (const MotDepart &depart : liste->mots)
-            starter << depart.mot;
+        for (const MotDepart &m : liste->mots)
+            starter << m.mot;
         QStringList sansPhrase;
         for (const QString &mot : std::as_const(starter))
             if (!tablesDossier_->homophonesDe(mot).isEmpty() && !phrases.contains(mot))
@@ -125,6 +119,24 @@ private slots:
         QTest::newRow("pluriel du verbe") << u"joue"_s << QStringList{} << QStringList{u"jouent"_s, u"joues"_s};
         QTest::newRow("majuscule") << u"Dent"_s << QStringList{u"dans"_s} << QStringList{};
         QTest::newRow("autre orthographe") << u"île"_s << QStringList{u"il"_s} << QStringList{u"ile"_s};
+        // The short words a dictation pairs, one-letter and unstressed ones too.
+        QTest::newRow("a") << u"a"_s << QStringList{u"à"_s} << QStringList{u"as"_s};
+        QTest::newRow("à") << u"à"_s << QStringList{u"a"_s} << QStringList{u"b"_s};
+        QTest::newRow("ou") << u"ou"_s << QStringList{u"où"_s} << QStringList{};
+        QTest::newRow("et") << u"et"_s << QStringList{u"est"_s} << QStringList{};
+        QTest::newRow("son") << u"son"_s << QStringList{u"sont"_s} << QStringList{u"sons"_s};
+        QTest::newRow("on") << u"on"_s << QStringList{u"ont"_s} << QStringList{};
+        QTest::newRow("ces") << u"ces"_s << QStringList{u"ses"_s, u"c'est"_s, u"s'est"_s} << QStringList{};
+        QTest::newRow("c'est") << u"c'est"_s << QStringList{u"ces"_s, u"ses"_s, u"s'est"_s} << QStringList{};
+        QTest::newRow("la") << u"la"_s << QStringList{u"là"_s, u"l'a"_s} << QStringList{};
+        QTest::newRow("sa") << u"sa"_s << QStringList{u"ça"_s} << QStringList{};
+        QTest::newRow("ce") << u"ce"_s << QStringList{u"se"_s} << QStringList{};
+        QTest::newRow("mes") << u"mes"_s << QStringList{u"mais"_s} << QStringList{};
+        QTest::newRow("ma") << u"ma"_s << QStringList{u"m'a"_s} << QStringList{};
+        QTest::newRow("quand") << u"quand"_s << QStringList{u"quant"_s, u"qu'en"_s} << QStringList{};
+        QTest::newRow("sans") << u"sans"_s << QStringList{u"s'en"_s, u"cent"_s, u"sang"_s} << QStringList{};
+        QTest::newRow("ni") << u"ni"_s << QStringList{u"n'y"_s} << QStringList{};
+        QTest::newRow("peu") << u"peu"_s << QStringList{u"peut"_s} << QStringList{};
     }
     void homophones()
     {
@@ -174,6 +186,12 @@ private slots:
         QFETCH(QString, rectifiee);
         QCOMPARE(tablesSysteme_->variantesOrthographe(traditionnelle), QStringList{rectifiee});
         QCOMPARE(tablesSysteme_->variantesOrthographe(rectifiee), QStringList{traditionnelle});
+        QVERIFY(tablesSysteme_->estRectifiee(rectifiee));
+        QVERIFY(!tablesSysteme_->estRectifiee(traditionnelle));
+        // A word at the start of a sentence.
+        QString capitale = rectifiee;
+        capitale.front() = capitale.front().toUpper();
+        QVERIFY(tablesSysteme_->estRectifiee(capitale));
     }
 
     // The circumflex stays where it tells two words apart ("mûr", "mur") and
@@ -189,6 +207,7 @@ private slots:
     {
         QFETCH(QString, mot);
         QCOMPARE(tablesDossier_->variantesOrthographe(mot), QStringList());
+        QVERIFY(!tablesDossier_->estRectifiee(mot));
     }
 
     // Every form of a group sounds the same to the program's own ear
@@ -247,6 +266,7 @@ private slots:
         const TablesLangue tables(trouverDossierLangue(racine.path()));
         QCOMPARE(tables.homophonesDe(u"dent"_s), homophonesDent);
         QCOMPARE(tables.variantesOrthographe(u"île"_s), variantesIle);
+        QCOMPARE(tables.estRectifiee(u"ile"_s), !variantesIle.isEmpty());
         QCOMPARE(tables.homophonesDe(u"chat"_s), QStringList());
     }
 
@@ -283,6 +303,8 @@ private slots:
         QTest::newRow("féminin et pluriels") << "ami amie amies amis"_ba << u"amies"_s << QStringList{};
         QTest::newRow("pluriel du verbe") << "joue joues jouent joug"_ba << u"jouent"_s << QStringList{u"joug"_s};
         QTest::newRow("autre orthographe") << "il ile iles île îles"_ba << u"îles"_s << QStringList{u"il"_s};
+        QTest::newRow("mot invariable") << "mai mais mes met mets"_ba << u"mes"_s
+                                        << QStringList{u"mai"_s, u"mais"_s, u"met"_s};
     }
     void regroupements()
     {

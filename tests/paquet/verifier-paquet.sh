@@ -35,7 +35,14 @@ grep -q '^## For the teacher' "$racine/usr/share/doc/orthoval/README" || echec "
 awk '{ d = t = 0; for (i = 1; i <= NF; i++) { d = d || $i == "dans"; t = t || $i == "dent" } if (d && t) f = 1 }
      END { exit !f }' "$racine/usr/share/orthoval/langue/homophones.txt" || echec "the homophone index does not pair dent and dans"
 grep -qxP 'île\tile' "$racine/usr/share/orthoval/langue/orthographe-1990.txt" || echec "the reformed spellings lack île/ile"
-wavs=$(find "$racine/usr/share/orthoval/bibliotheque" -name '*.wav' | wc -l)
+wavs=$(find "$racine/usr/share/orthoval/bibliotheque" -maxdepth 1 -name '*.wav' | wc -l)
+# A recording for every starter sentence, and the list the installer reads.
+bibliotheque="$racine/usr/share/orthoval/bibliotheque"
+[ -e "$bibliotheque/phrases-depart.txt" ] || echec "missing the starter sentences' list"
+phrases=$(grep -cvE '^[[:space:]]*(#|$)' "$bibliotheque/phrases-depart.txt")
+enregistrees=$(find "$bibliotheque/Phrases" -maxdepth 1 -name '*.wav' | wc -l)
+[ "$phrases" -gt 0 ] && [ "$enregistrees" -eq "$phrases" ] \
+  || echec "$enregistrees sentence recordings for $phrases starter sentences"
 grep -qx 'Exec=orthoval' "$racine/usr/share/applications/fr.orthoval.OrthoVal.desktop" || echec "Exec is not plain orthoval"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || echec "no computed dependencies"
 
@@ -56,6 +63,8 @@ donnees="$XDG_DATA_HOME/OrthoVal"
 grep -qF "« $donnees »" "$travail/verifier.txt" || echec "not the per-user data folder"
 [ "$(find "$donnees/Sons" -name '*.wav' | wc -l)" -eq "$wavs" ] || echec "Sons does not hold the $wavs starter recordings"
 [ -s "$donnees/Mots.dat" ] || echec "no Mots.dat with the suggested levels"
+[ "$(find "$donnees/Phrases" -name '*.wav' | wc -l)" -eq "$enregistrees" ] || echec "Phrases does not hold the $enregistrees starter sentences"
+[ "$(grep -c . "$donnees/Phrases.dat")" -eq "$enregistrees" ] || echec "Phrases.dat does not hold the $enregistrees starter sentences"
 # The window itself: still up after a few seconds means it started.
 set +e
 timeout 4 "$racine/usr/bin/orthoval" >"$travail/orthoval.log" 2>&1
@@ -64,4 +73,4 @@ set -e
 [ "$code" -eq 124 ] || { cat "$travail/orthoval.log"; echec "the program stopped at start ($code)"; }
 apres="$(cd "$racine" && find . -printf '%p %s %T@\n' | sort)"
 [ "$avant" = "$apres" ] || echec "something was written under the unpacked /usr: $(diff <(echo "$avant") <(echo "$apres") | head)"
-echo "PAQUET: $(basename "$deb") OK ($wavs recordings)"
+echo "PAQUET: $(basename "$deb") OK ($wavs recordings, $enregistrees sentences, Phrases/ $(du -sh "$bibliotheque/Phrases" | cut -f1))"

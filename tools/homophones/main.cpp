@@ -3,8 +3,9 @@
 // kept only when it holds two different words, not just a word with its own
 // plural or feminine. One group a line, its forms separated by a space.
 // The forms of the third file are left out (resources/langue/formes-ecartees.txt:
-// slips of the list, rarities, literary tenses; see tools/orthographe).
-//   orthoval_homophones /usr/share/dict/french langue/homophones.txt formes-ecartees.txt
+// slips of the list, rarities, literary tenses; see tools/orthographe), those
+// of the fourth added (resources/langue/formes-ajoutees.txt: elided forms).
+//   orthoval_homophones /usr/share/dict/french langue/homophones.txt formes-ecartees.txt formes-ajoutees.txt
 #include "audio/synthese.h"
 #include "langue/familles.h"
 
@@ -20,11 +21,16 @@
 #include <optional>
 
 namespace {
-// A form a child may be asked to write: two letters or more, French small
-// letters, a hyphen or an apostrophe inside; no proper noun, abbreviation,
-// number or elided form ("d'").
+// A form a child may be asked to write: French small letters, a hyphen or an
+// apostrophe inside; no proper noun, abbreviation, number or elided form
+// ("d'"). Of one letter, only "a" and "à": wfrench lists every letter of the
+// alphabet too ("b", "t"), no words to write, and espeak-ng reads "y" alone
+// as the letter's name.
 bool formeRetenue(const QString &forme)
 {
+    static const QStringList motsDUneLettre{QStringLiteral("a"), QStringLiteral("à")};
+    if (forme.size() == 1)
+        return motsDUneLettre.contains(forme);
     if (forme.size() < 2 || !forme.front().isLower() || !forme.back().isLower())
         return false;
     static const QString lettres = QStringLiteral("abcdefghijklmnopqrstuvwxyzàâäçéèêëîïôöùûüÿœæ-'");
@@ -61,15 +67,16 @@ bool deuxMots(const QStringList &groupe)
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: orthoval_homophones LISTE_DE_MOTS SORTIE FORMES_ECARTEES\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: orthoval_homophones LISTE_DE_MOTS SORTIE FORMES_ECARTEES FORMES_AJOUTEES\n");
         return 2;
     }
     const std::optional<QString> liste = lireUtf8(argv[1]);
     const std::optional<QString> listeEcartees = lireUtf8(argv[3]);
-    if (!liste || !listeEcartees)
+    const std::optional<QString> listeAjoutees = lireUtf8(argv[4]);
+    if (!liste || !listeEcartees || !listeAjoutees)
         return 1;
-    const QString &texte = *liste;
+    const QString texte = *liste + u'\n' + *listeAjoutees;
     QSet<QString> ecartees;
     for (const QStringView ligne : QStringView(*listeEcartees).split(u'\n', Qt::SkipEmptyParts)) {
         if (!ligne.startsWith(u'#'))
@@ -77,11 +84,13 @@ int main(int argc, char *argv[])
     }
 
     QHash<QString, QStringList> parSon;
+    QSet<QString> vues;   // an added form wfrench may list one day
     qsizetype lues = 0;
     for (const QStringView ligne : QStringView(texte).split(u'\n', Qt::SkipEmptyParts)) {
         const QString forme = ligne.trimmed().toString();
-        if (!formeRetenue(forme) || ecartees.contains(forme))
+        if (!formeRetenue(forme) || ecartees.contains(forme) || vues.contains(forme))
             continue;
+        vues.insert(forme);
         ++lues;
         const QString son = convertirEnPhonemes(forme);
         if (son.isEmpty()) {
