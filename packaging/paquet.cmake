@@ -16,6 +16,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Opened at the first sound file rather than linked, so the linked libraries
+# do not name it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsndfile1 (>= 1.0.31)")
 # Fonts for young readers, and French buttons in Qt's message boxes.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "fonts-comic-neue, fonts-sil-andika, fonts-opendyslexic, fonts-ecolier-court, fonts-ecolier-lignes-court, qt6-translations-l10n")

@@ -15,7 +15,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTextStream>
-#include <QTimer>
 #include <utility>
 #include <QTranslator>
 
@@ -81,8 +80,8 @@ int main(int argc, char *argv[])
     // which already names the program ("OrthoVal - Enseignant").
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
-    // Only what the main window needs comes before it shows; the translations
-    // and the icon follow, unless a message comes first.
+    // Only what the main window needs comes before it is painted; the
+    // translations and the icon follow, unless a message comes first.
     QTranslator traduction;
     bool demarrageFini = false;
     const auto finirDemarrage = [&traduction, &demarrageFini] {
@@ -125,6 +124,6 @@ int main(int argc, char *argv[])
     FrmOrthoval principal(etat, plateforme.services());
     principal.afficherDossierDonnees(decrireDossierDonnees(choix));
     principal.show();
-    QTimer::singleShot(0, &principal, finirDemarrage);
+    QObject::connect(&principal, &FrmOrthoval::affichee, finirDemarrage);
     return application.exec();
 }

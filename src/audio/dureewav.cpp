@@ -1,15 +1,18 @@
 #include "dureewav.h"
+#include "sndfilechargee.h"
 
 #include <QFile>
-#include <sndfile.h>
 
 int dureeEnregistrementMs(const QString &chemin)
 {
+    const FonctionsSndfile *sf = sndfile();
+    if (!sf)
+        return 0;
     SF_INFO info{};
-    SNDFILE *fichier = sf_open(QFile::encodeName(chemin).constData(), SFM_READ, &info);
+    SNDFILE *fichier = sf->ouvrir(QFile::encodeName(chemin).constData(), SFM_READ, &info);
     if (!fichier)
         return 0;
-    sf_close(fichier);
+    sf->fermer(fichier);
     if (info.samplerate <= 0 || info.frames <= 0)
         return 0;
     const double ms = double(info.frames) * 1000.0 / double(info.samplerate);

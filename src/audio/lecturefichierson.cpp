@@ -1,4 +1,5 @@
 #include "lecturefichierson.h"
+#include "sndfilechargee.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -6,9 +7,11 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <sndfile.h>
 
 namespace {
+
+const QString kSansSndfile = QStringLiteral(
+    "la bibliothèque qui lit les fichiers son (libsndfile) n'est pas installée sur cet ordinateur.");
 
 // Zero crossings of the filter on each side: enough for a flat passband up
 // to nine tenths of the new half-rate, at a cost a few seconds of sound never feel.
@@ -79,20 +82,25 @@ SonFichier lireFichierSon(const QString &chemin, int frequence)
         son.erreur = QStringLiteral("« %1 » n'est pas un fichier ordinaire.").arg(nom(chemin));
         return son;
     }
+    const FonctionsSndfile *sf = sndfile();
+    if (!sf) {
+        son.erreur = kSansSndfile;
+        return son;
+    }
     SF_INFO format{};
-    SNDFILE *fichier = sf_open(QFile::encodeName(chemin).constData(), SFM_READ, &format);
+    SNDFILE *fichier = sf->ouvrir(QFile::encodeName(chemin).constData(), SFM_READ, &format);
     if (!fichier) {
         son.erreur = QStringLiteral("le fichier « %1 » n'est pas un son que OrthoVal sait lire. Choisissez un "
                                     "fichier WAV, FLAC ou OGG.").arg(nom(chemin));
         return son;
     }
     if (format.channels <= 0 || format.samplerate <= 0 || format.frames <= 0) {
-        sf_close(fichier);
+        sf->fermer(fichier);
         son.erreur = QStringLiteral("le fichier « %1 » ne contient aucun son.").arg(nom(chemin));
         return son;
     }
     if (format.frames / format.samplerate > kDureeFichierSonMaxS) {
-        sf_close(fichier);
+        sf->fermer(fichier);
         son.erreur = QStringLiteral("le son de « %1 » dure plus de %2 secondes : ce n'est pas l'enregistrement "
                                     "d'un mot. Coupez-le avant de le choisir.").arg(nom(chemin)).arg(kDureeFichierSonMaxS);
         return son;
@@ -101,7 +109,7 @@ SonFichier lireFichierSon(const QString &chemin, int frequence)
     // of memory: more values than a minute of 8 channels at 48 kHz is no
     // word. (After the length: the product cannot overflow.)
     if (format.frames * format.channels > sf_count_t(kDureeFichierSonMaxS) * 48000 * 8) {
-        sf_close(fichier);
+        sf->fermer(fichier);
         son.erreur = QStringLiteral("le fichier « %1 » est bien trop gros (%2 canaux à %3 Hz) pour "
                                     "l'enregistrement d'un mot.")
                          .arg(nom(chemin)).arg(format.channels).arg(format.samplerate);
@@ -109,8 +117,8 @@ SonFichier lireFichierSon(const QString &chemin, int frequence)
     }
     // Values from -1 to 1 whatever the file's own format.
     std::vector<float> entrelaces(std::size_t(format.frames) * std::size_t(format.channels));
-    const sf_count_t lus = sf_readf_float(fichier, entrelaces.data(), format.frames);
-    sf_close(fichier);
+    const sf_count_t lus = sf->lireFloat(fichier, entrelaces.data(), format.frames);
+    sf->fermer(fichier);
     if (lus <= 0) {
         son.erreur = QStringLiteral("le fichier « %1 » est abîmé : son contenu ne peut pas être lu.").arg(nom(chemin));
         return son;

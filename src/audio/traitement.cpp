@@ -1,11 +1,11 @@
 #include "traitement.h"
+#include "sndfilechargee.h"
 
 #include <QByteArray>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <sndfile.h>
 
 double mesurerNiveau(std::span<const qint16> echantillons)
 {
@@ -111,17 +111,20 @@ sf_count_t position(void *donnees)
 
 QByteArray encoderWav(std::span<const qint16> echantillons, int frequence)
 {
+    const FonctionsSndfile *sf = sndfile();
+    if (!sf)
+        return {};
     SF_VIRTUAL_IO io{taille, deplacer, lire, ecrire, position};
     Memoire memoire;
     SF_INFO format{};
     format.samplerate = frequence;
     format.channels = 1;
     format.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE *fichier = sf_open_virtual(&io, SFM_WRITE, &format, &memoire);
+    SNDFILE *fichier = sf->ouvrirVirtuel(&io, SFM_WRITE, &format, &memoire);
     if (!fichier)
         return {};
-    const auto ecrits = sf_write_short(fichier, echantillons.data(), sf_count_t(echantillons.size()));
-    sf_close(fichier);
+    const auto ecrits = sf->ecrireShort(fichier, echantillons.data(), sf_count_t(echantillons.size()));
+    sf->fermer(fichier);
     if (ecrits != sf_count_t(echantillons.size()))
         return {};
     return memoire.octets;

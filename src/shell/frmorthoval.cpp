@@ -13,7 +13,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -168,12 +171,9 @@ void FrmOrthoval::construire()
     dansInformations->setSpacing(10);
     dansInformations->addWidget(creerTexte(QStringLiteral("Label2_0"), texteAffichage(), informations));
     const QString documentation = QDir::toNativeSeparators(trouverDocumentation(etat_.dossierProgramme));
-    auto *label2_1 = creerTexte(QStringLiteral("Label2_1"), lierPonctuation(kLabel2_1).arg(documentation), informations);
-    // The path, to copy into a file manager.
-    label2_1->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    dansInformations->addWidget(label2_1);
+    lblDocumentation_ = creerTexte(QStringLiteral("Label2_1"), lierPonctuation(kLabel2_1).arg(documentation), informations);
+    dansInformations->addWidget(lblDocumentation_);
     lblDonnees_ = creerTexte(QStringLiteral("lblDonnees"), QString(), informations);
-    lblDonnees_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblDonnees_->hide();
     dansInformations->addWidget(lblDonnees_);
 
@@ -233,8 +233,20 @@ void FrmOrthoval::activer()
     afficherPolice();
 }
 
+// The paths become selectable (to copy into a file manager) once the window
+// shows: a selectable label lays its text out as a document, which costs as
+// much as the rest of the notices and draws the same.
+void FrmOrthoval::finirAffichage()
+{
+    lblDocumentation_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblDonnees_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    emit affichee();
+}
+
 void FrmOrthoval::paintEvent(QPaintEvent *)
 {
+    if (!std::exchange(peinte_, true))
+        QTimer::singleShot(0, this, &FrmOrthoval::finirAffichage);
     QPainter peintre(this);
     const int largeur = width();
     const int hauteur = height();

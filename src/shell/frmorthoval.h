@@ -25,6 +25,11 @@ public:
     // The pupils listed at start-up or at the last activation.
     const QStringList &eleves() const { return eleves_; }
 
+signals:
+    // The window has been painted once: what it does not need to look
+    // right can follow.
+    void affichee();
+
 protected:
     bool event(QEvent *evenement) override;
     void paintEvent(QPaintEvent *evenement) override;
@@ -37,6 +42,7 @@ private:
     void cliquerEleve();
     void cliquerMaitre();
     void ouvrirPorteEnseignant();
+    void finirAffichage();
 
     EtatProgramme &etat_;
     Plateforme plateforme_;
@@ -48,4 +54,6 @@ private:
     QPushButton *cmdQuitter_ = nullptr;
     QLabel *lblPolice_ = nullptr;
     QLabel *lblDonnees_ = nullptr;
+    QLabel *lblDocumentation_ = nullptr;
+    bool peinte_ = false;
 };

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -316,6 +318,32 @@ private slots:
         QCOMPARE(textes.contains("barre des tâches de Windows"), QSysInfo::productType() == "windows");
         for (const char *faux : {"65 000", "://", "\"Propriété\""})
             QVERIFY2(!textes.contains(faux), faux);
+    }
+
+    // What follows the first paint (the paths made selectable, then the
+    // program's icon and translations) moves nothing in the window.
+    void finDAffichage()
+    {
+        Banc banc;
+        FrmOrthoval &fenetre = banc.demarrer();
+        fenetre.afficherDossierDonnees(QStringLiteral("Les données sont dans « /srv/classe/CE1 »."));
+        QSignalSpy affichee(&fenetre, &FrmOrthoval::affichee);
+        const auto places = [&fenetre] {
+            QList<QRect> rectangles;
+            for (const QWidget *element : fenetre.findChildren<QWidget *>())
+                rectangles << element->geometry();
+            return rectangles;
+        };
+        fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+        const QList<QRect> avant = places();
+        QVERIFY(affichee.size() == 1 || affichee.wait());
+        for (const char *nom : {"Label2_1", "lblDonnees"})
+            QCOMPARE(fenetre.findChild<QLabel *>(nom)->textInteractionFlags(), Qt::TextSelectableByMouse);
+        QCoreApplication::processEvents();
+        QCOMPARE(places(), avant);
+        fenetre.repaint();
+        QVERIFY(!affichee.wait(50));
     }
 
     // Blue at the top to cyan at the bottom, down the left margin where no control hides it.
