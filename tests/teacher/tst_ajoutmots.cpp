@@ -71,12 +71,7 @@ private slots:
         QFETCH(QByteArray, motsDat);
 
         Fenetre fen({});
-        fen.clic(u"cmdAjouterMots"_s);
-        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
-        QVERIFY(dialogue && dialogue->isVisible());
-        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(saisie);
-        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
-        QVERIFY(attendreAjout(fen));
+        QVERIFY(ajouterMots(fen, saisie));
 
         QStringList attendus;
         for (const QString &mot : mots) {
@@ -181,11 +176,8 @@ private slots:
         Fenetre fen({u"cheval"_s, u"lune"_s}, {}, [](Fenetre &f) {
             f.inst.ecrire(u"Mots.dat"_s, ligneMots("cheval", "2") + ligneMots("lune", ""));
         });
-        fen.clic(u"cmdAjouterMots"_s);
-        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
-        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(saisie);
-        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
-        QVERIFY(attendreAjout(fen));
+        DialogueAjoutMots *dialogue = ajouterMots(fen, saisie);
+        QVERIFY(dialogue);
 
         const QStringList lu = lignesRapport(dialogue);
         // The refused lines' reasons are the reader's; only their words are checked here.
@@ -230,11 +222,7 @@ private slots:
     {
         Fenetre fen({}, {}, [](Fenetre &f) { QDir(f.inst.dossier.path()).mkdir(u"Mots.dat"_s); });
         const qsizetype avant = fen.p.messages.demandes.size();
-        fen.clic(u"cmdAjouterMots"_s);
-        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
-        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"hibou 2"_s);
-        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
-        QVERIFY(attendreAjout(fen));
+        QVERIFY(ajouterMots(fen, u"hibou 2"_s));
 
         QCOMPARE(sons(fen.inst), QStringList{u"hibou.wav"_s});
         QCOMPARE(fen.p.messages.demandes.size(), avant + 1);
@@ -436,11 +424,8 @@ private slots:
     {
         Fenetre fen({});
         fen.p.synthese.erreur = u"la voix est en panne."_s;
-        fen.clic(u"cmdAjouterMots"_s);
-        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
-        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"chat\nchien"_s);
-        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
-        QVERIFY(attendreAjout(fen));
+        DialogueAjoutMots *dialogue = ajouterMots(fen, u"chat\nchien"_s);
+        QVERIFY(dialogue);
         QCOMPARE(lignesRapport(dialogue), (QStringList{u"Aucun mot n'a été ajouté."_s, u"Mots non enregistrés :"_s,
                                                        u"  « chat » : la voix est en panne."_s,
                                                        u"  « chien » : la voix est en panne."_s}));
