@@ -225,24 +225,32 @@ private slots:
     }
 
     // Fonte.dat at start-up: missing, several pairs (the last wins), garbage, sizes clamped.
+    void demarrage_fonte_data()
+    {
+        QTest::addColumn<QByteArray>("fichier");   // empty: no Fonte.dat
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<double>("taille");
+        const auto &[defaut, tailleDefaut] = kPoliceExerciceParDefaut;
+        QTest::newRow("absent") << QByteArray() << defaut << tailleDefaut;
+        QTest::newRow("deux paires") << QByteArray("\"Andika\"\r\n13.5\r\n\"DejaVu Sans\"\r\n20.25\r\n") << "DejaVu Sans" << 20.25;
+        QTest::newRow("octets au hasard") << QByteArray("\x00\xFF\x01\x7Fgarbage", 11) << defaut << tailleDefaut;
+        QTest::newRow("taille nulle") << QByteArray("\"Andika\"\r\n0\r\n") << "Andika" << kTailleFonteMin;
+        QTest::newRow("taille négative") << QByteArray("\"Andika\"\r\n-12\r\n") << "Andika" << kTailleFonteMin;
+        QTest::newRow("taille énorme") << QByteArray("\"Andika\"\r\n100000\r\n") << "Andika" << kTailleFonteMax;
+    }
     void demarrage_fonte()
     {
-        const auto &[defaut, tailleDefaut] = kPoliceExerciceParDefaut;
-        const QList<std::tuple<QByteArray, QString, double>> cas = {{"", defaut, tailleDefaut},
-            {"\"Andika\"\r\n13.5\r\n\"DejaVu Sans\"\r\n20.25\r\n", "DejaVu Sans", 20.25},
-            {QByteArray("\x00\xFF\x01\x7Fgarbage", 11), defaut, tailleDefaut},
-            {"\"Andika\"\r\n0\r\n", "Andika", kTailleFonteMin}, {"\"Andika\"\r\n-12\r\n", "Andika", kTailleFonteMin},
-            {"\"Andika\"\r\n100000\r\n", "Andika", kTailleFonteMax}};
-        for (const auto &[fichier, nom, taille] : cas) {
-            Banc banc;
-            if (!fichier.isEmpty())
-                banc.creer("Fonte.dat", fichier);
-            banc.etat.policeExercice = {"avant", 9};
-            banc.demarrer();
-            QCOMPARE(std::pair(banc.etat.policeExercice.nom, banc.etat.policeExercice.taille), std::pair(nom, taille));
-            const QFont police = banc.fenetre->findChild<QWidget *>("lblPolice")->font();
-            QCOMPARE(std::pair(police.family(), police.pointSizeF()), std::pair(nom, taille));
-        }
+        QFETCH(QByteArray, fichier);
+        QFETCH(QString, nom);
+        QFETCH(double, taille);
+        Banc banc;
+        if (!fichier.isEmpty())
+            banc.creer("Fonte.dat", fichier);
+        banc.etat.policeExercice = {"avant", 9};
+        banc.demarrer();
+        QCOMPARE(std::pair(banc.etat.policeExercice.nom, banc.etat.policeExercice.taille), std::pair(nom, taille));
+        const QFont police = banc.fenetre->findChild<QWidget *>("lblPolice")->font();
+        QCOMPARE(std::pair(police.family(), police.pointSizeF()), std::pair(nom, taille));
     }
 
     // No pupil: a message and nothing opens. A pupil created after start-up (by
