@@ -81,6 +81,14 @@ class TestEnregistrement : public QObject {
     std::unique_ptr<MicroFactice> entree;
     MicroFactice &micro() { return *entree; }
 
+    // A take: "Enregistrer", the sound spoken, "Arrêter".
+    void prendre(QWidget *dialogue, const std::vector<qint16> &son)
+    {
+        bouton(dialogue, "cmdEnregistrer")->click();
+        micro().fournir(son);
+        bouton(dialogue, "cmdArreter")->click();
+    }
+
     Plateforme services()
     {
         Plateforme p = factice.services();
@@ -173,9 +181,7 @@ private slots:
         ajout->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"hibou 2"_s);
         QTimer::singleShot(0, this, [this] {
             QWidget *d = QApplication::activeModalWidget();
-            bouton(d, "cmdEnregistrer")->click();
-            micro().fournir(prise(200, 500, 200, 5000));
-            bouton(d, "cmdArreter")->click();
+            prendre(d, prise(200, 500, 200, 5000));
             bouton(d, "cmdGarder")->click();
         });
         bouton(ajout, "cmdAjoutMicro")->click();
@@ -214,9 +220,7 @@ private slots:
 
         DialogueEnregistrement dialogue(installation.path(), u"chien"_s, services());
         dialogue.show();
-        bouton(&dialogue, "cmdEnregistrer")->click();
-        micro().fournir(prise(200, 500, 200, 5000));
-        bouton(&dialogue, "cmdArreter")->click();
+        prendre(&dialogue, prise(200, 500, 200, 5000));
         bouton(&dialogue, "cmdGarder")->click();
 
         QCOMPARE(QDir(victime.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -262,9 +266,7 @@ private slots:
         QTemporaryDir installation;
         DialogueEnregistrement dialogue(installation.path(), u"chien"_s, services());
         dialogue.show();
-        bouton(&dialogue, "cmdEnregistrer")->click();
-        micro().fournir(prise(300, 1500, 300, 5000));
-        bouton(&dialogue, "cmdArreter")->click();
+        prendre(&dialogue, prise(300, 1500, 300, 5000));
 
         // The first take is heard as it would be kept.
         bouton(&dialogue, "cmdEcouter")->click();
