@@ -213,6 +213,18 @@ void preparerClasse(Fenetre &f)
 
 const QStringList kSons{u"chat"_s, u"mur"_s, u"sol"_s, u"lune"_s, u"zoo"_s};
 
+// A double click on the class table's first row, as the teacher opens a
+// pupil's page: a press first, as a real double click brings (QTest's alone
+// does not reach doubleClicked).
+FrmSuiviEleve *ouvrirPremierEleve(FrmSuivi *suivi)
+{
+    auto *table = suivi->findChild<QTableView *>(u"tblClasse"_s);
+    const QRect cellule = table->visualRect(table->model()->index(0, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellule.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cellule.center());
+    return suivi->findChild<FrmSuiviEleve *>();
+}
+
 FrmSuivi *ouvrirSuivi(Fenetre &f)
 {
     f.clic(u"cmdSuivi"_s);
@@ -285,14 +297,8 @@ void TestSuivi::imprimerDansLesDonnees()
     FrmSuivi suivi(f.inst.dossier.path(), f.f->tableur(), services);
     suivi.show();
     QWidget *fenetre = &suivi;
-    if (bouton == u"cmdImprimerBilan"_s) {
-        auto *table = suivi.findChild<QTableView *>(u"tblClasse"_s);
-        const QRect cellule = table->visualRect(table->model()->index(0, 0));
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellule.center());
-        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cellule.center());
-        fenetre = suivi.findChild<FrmSuiviEleve *>();
-        QVERIFY(fenetre);
-    }
+    if (bouton == u"cmdImprimerBilan"_s)
+        QVERIFY((fenetre = ouvrirPremierEleve(&suivi)));
     UtilisateurImpression utilisateur({f.inst.fichier(u"Code.dat"_s)});
     QTest::mouseClick(fenetre->findChild<QPushButton *>(bouton), Qt::LeftButton);
     QCOMPARE(f.inst.lire(u"Code.dat"_s), code);
@@ -363,12 +369,7 @@ void TestSuivi::ouvrirDepuisEnseignant()
     QCOMPARE(table->model()->index(0, 0).data().toString(), u"Dupont; Tom"_s);
     QCOMPARE(table->model()->index(1, 0).data().toString().left(2), u"⚠ "_s);
     QCOMPARE(table->model()->index(2, 0).data().toString().left(2), u"⚠ "_s);
-
-    const QRect cellule = table->visualRect(table->model()->index(0, 0));
-    // A press first, as a real double click brings (QTest's alone does not reach doubleClicked).
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellule.center());
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cellule.center());
-    auto *eleve = suivi->findChild<FrmSuiviEleve *>();
+    FrmSuiviEleve *eleve = ouvrirPremierEleve(suivi);
     QVERIFY(eleve);
     QCOMPARE(eleve->windowTitle(), u"Suivi de Dupont; Tom"_s);
     QCOMPARE(eleve->motsAffiches(), 5);
@@ -419,11 +420,7 @@ void TestSuivi::exporterCellulesFormules()
     QFETCH(QByteArray, cellule);
     // Hand-made files: the program refuses such names at creation.
     Fenetre f(kSons, {nom});
-    FrmSuivi *suivi = ouvrirSuivi(f);
-    QVERIFY(suivi);
-    f.p.messages.reponseFichier = f.inst.fichier(u"classe.csv"_s);
-    QTest::mouseClick(suivi->findChild<QPushButton *>(u"cmdExporter"_s), Qt::LeftButton);
-    const QByteArray csv = f.inst.lire(u"classe.csv"_s);
+    const QByteArray csv = exporter(f);
     QVERIFY2(csv.contains(cellule), csv.constData());
 }
 

@@ -98,6 +98,14 @@ struct Accueil {
 
 FrmAide *aideOuverte(const Fenetre &fen) { return fen.f->findChild<FrmAide *>(); }
 
+// The guide opened by its button and shown on screen; null if it is not.
+FrmAide *ouvrirAide(const Fenetre &fen)
+{
+    fen.clic(u"cmdAide"_s);
+    const bool montree = QTest::qWaitFor([&fen] { return aideOuverte(fen) && aideOuverte(fen)->isVisible(); });
+    return montree && QTest::qWaitForWindowExposed(aideOuverte(fen)) ? aideOuverte(fen) : nullptr;
+}
+
 void appuyerF1(QWidget *cible)
 {
     cible->window()->activateWindow();
@@ -194,11 +202,10 @@ private slots:
         QFETCH(QString, contenu);
         Fenetre fen({u"chat"_s});
         fen.p.ecran.tailleEcran = QSize(1366, 768 - 48);
-        fen.clic(u"cmdAide"_s);
-        QTRY_VERIFY(aideOuverte(fen) && aideOuverte(fen)->isVisible());
-        QVERIFY(QTest::qWaitForWindowExposed(aideOuverte(fen)));
-        auto *sommaire = aideOuverte(fen)->findChild<QListWidget *>(u"lstSommaire"_s);
-        auto *navigateur = aideOuverte(fen)->findChild<QTextBrowser *>(u"txtAide"_s);
+        FrmAide *aide = ouvrirAide(fen);
+        QVERIFY(aide);
+        auto *sommaire = aide->findChild<QListWidget *>(u"lstSommaire"_s);
+        auto *navigateur = aide->findChild<QTextBrowser *>(u"txtAide"_s);
         const QList<QListWidgetItem *> entrees = sommaire->findItems(titre, Qt::MatchExactly);
         QCOMPARE(entrees.size(), 1);
         QTest::mouseClick(sommaire->viewport(), Qt::LeftButton, {}, sommaire->visualItemRect(entrees[0]).center());
@@ -228,10 +235,8 @@ private slots:
         QFETCH(QSize, ecran);
         Fenetre fen({u"chat"_s});
         fen.p.ecran.tailleEcran = ecran;
-        fen.clic(u"cmdAide"_s);
-        QTRY_VERIFY(aideOuverte(fen) && aideOuverte(fen)->isVisible());
-        FrmAide *aide = aideOuverte(fen);
-        QVERIFY(QTest::qWaitForWindowExposed(aide));
+        FrmAide *aide = ouvrirAide(fen);
+        QVERIFY(aide);
         QVERIFY2(aide->width() <= ecran.width() && aide->height() <= ecran.height(),
                  qPrintable(u"%1x%2"_s.arg(aide->width()).arg(aide->height())));
         auto *sommaire = aide->findChild<QListWidget *>(u"lstSommaire"_s);

@@ -1,12 +1,10 @@
 // The main window: start-up, activation, its doors and its background.
 #include "shell/frmorthoval.h"
 #include "platform/plateformeqt.h"
+#include "support/pdfimprime.h"
 #include "support/plateformefactice.h"
 
 #include <QApplication>
-#include <QBuffer>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QDir>
 #include <QLayout>
 #include <QLineEdit>
@@ -57,6 +55,36 @@ struct Banc {
         return *fenetre;
     }
     void cliquer(const char *bouton) { QTest::mouseClick(fenetre->findChild<QPushButton *>(bouton), Qt::LeftButton); }
+};
+
+// A user at the real windows: every modal window that comes up is noted
+// (the pupil window with " Qui es-tu ?" when it asks for the name), the
+// access code gets `code` and "O&k" (after "Code incorrect" this user gives
+// up), any other window is closed.
+struct Utilisateur {
+    QString code;
+    QStringList vues;
+    QPointer<QWidget> derniere;
+    QTimer minuterie;
+    explicit Utilisateur(QWidget *fenetre)
+    {
+        QObject::connect(&minuterie, &QTimer::timeout, fenetre, [this] {
+            QWidget *modale = QApplication::activeModalWidget();
+            if (!modale || modale == derniere)
+                return;
+            derniere = modale;
+            auto *cadre = modale->findChild<QWidget *>("frameEleve");
+            vues << modale->objectName() + (cadre && cadre->isVisible() ? " Qui es-tu ?" : "");
+            if (auto *txtCode = modale->findChild<QLineEdit *>("txtCode")) {
+                txtCode->setText(code);
+                QTest::mouseClick(modale->findChild<QPushButton *>("cmdOk"), Qt::LeftButton);
+                modale->close();
+            } else {
+                QTimer::singleShot(0, modale, [modale] { modale->close(); });
+            }
+        });
+        minuterie.start(10);
+    }
 };
 
 class TestPrincipal : public QObject {
@@ -184,35 +212,14 @@ private slots:
     {
         Banc banc;
         QDir(banc.dossier.path()).mkdir("Sons");
-        QBuffer tampon;
-        tampon.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter ecrivain(&tampon);
-            QPainter peintre(&ecrivain);
-            peintre.drawText(100, 100, "Paul - 05/12/2026");
-        }
-        const QByteArray pdf = tampon.data();
+        const QByteArray pdf = pdfImprime();
         banc.creer("Code.dat", pdf);
         FrmOrthoval fenetre(banc.etat, banc.plateforme.services());
         fenetre.show();
-        QStringList vues;
-        QPointer<QWidget> derniere;
-        QTimer utilisateur;
-        connect(&utilisateur, &QTimer::timeout, &fenetre, [&] {
-            QWidget *modale = QApplication::activeModalWidget();
-            if (!modale || modale == derniere)
-                return;
-            derniere = modale;
-            vues << modale->objectName();
-            if (auto *txtCode = modale->findChild<QLineEdit *>("txtCode")) {
-                txtCode->setText("%%EOF");
-                QTest::mouseClick(modale->findChild<QPushButton *>("cmdOk"), Qt::LeftButton);
-            }
-            QTimer::singleShot(0, modale, [modale] { modale->close(); });
-        });
-        utilisateur.start(10);
+        Utilisateur utilisateur(&fenetre);
+        utilisateur.code = "%%EOF";
         fenetre.findChild<QPushButton *>("cmdMaitre")->click();
-        QCOMPARE(vues, QStringList{"frmCode"});
+        QCOMPARE(utilisateur.vues, QStringList{"frmCode"});
         QCOMPARE(banc.plateforme.messages.titres(), QStringList{"Code d'accès"});
         QVERIFY(banc.plateforme.messages.demandes[0].texte.contains("est endommagé"));
         QVERIFY(!banc.etat.accessGranted);
@@ -220,24 +227,32 @@ private slots:
     }
 
     // Fonte.dat at start-up: missing, several pairs (the last wins), garbage, sizes clamped.
+    void demarrage_fonte_data()
+    {
+        QTest::addColumn<QByteArray>("fichier");   // empty: no Fonte.dat
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<double>("taille");
+        const auto &[defaut, tailleDefaut] = kPoliceExerciceParDefaut;
+        QTest::newRow("absent") << QByteArray() << defaut << tailleDefaut;
+        QTest::newRow("deux paires") << QByteArray("\"Andika\"\r\n13.5\r\n\"DejaVu Sans\"\r\n20.25\r\n") << "DejaVu Sans" << 20.25;
+        QTest::newRow("octets au hasard") << QByteArray("\x00\xFF\x01\x7Fgarbage", 11) << defaut << tailleDefaut;
+        QTest::newRow("taille nulle") << QByteArray("\"Andika\"\r\n0\r\n") << "Andika" << kTailleFonteMin;
+        QTest::newRow("taille négative") << QByteArray("\"Andika\"\r\n-12\r\n") << "Andika" << kTailleFonteMin;
+        QTest::newRow("taille énorme") << QByteArray("\"Andika\"\r\n100000\r\n") << "Andika" << kTailleFonteMax;
+    }
     void demarrage_fonte()
     {
-        const auto &[defaut, tailleDefaut] = kPoliceExerciceParDefaut;
-        const QList<std::tuple<QByteArray, QString, double>> cas = {{"", defaut, tailleDefaut},
-            {"\"Andika\"\r\n13.5\r\n\"DejaVu Sans\"\r\n20.25\r\n", "DejaVu Sans", 20.25},
-            {QByteArray("\x00\xFF\x01\x7Fgarbage", 11), defaut, tailleDefaut},
-            {"\"Andika\"\r\n0\r\n", "Andika", kTailleFonteMin}, {"\"Andika\"\r\n-12\r\n", "Andika", kTailleFonteMin},
-            {"\"Andika\"\r\n100000\r\n", "Andika", kTailleFonteMax}};
-        for (const auto &[fichier, nom, taille] : cas) {
-            Banc banc;
-            if (!fichier.isEmpty())
-                banc.creer("Fonte.dat", fichier);
-            banc.etat.policeExercice = {"avant", 9};
-            banc.demarrer();
-            QCOMPARE(std::pair(banc.etat.policeExercice.nom, banc.etat.policeExercice.taille), std::pair(nom, taille));
-            const QFont police = banc.fenetre->findChild<QWidget *>("lblPolice")->font();
-            QCOMPARE(std::pair(police.family(), police.pointSizeF()), std::pair(nom, taille));
-        }
+        QFETCH(QByteArray, fichier);
+        QFETCH(QString, nom);
+        QFETCH(double, taille);
+        Banc banc;
+        if (!fichier.isEmpty())
+            banc.creer("Fonte.dat", fichier);
+        banc.etat.policeExercice = {"avant", 9};
+        banc.demarrer();
+        QCOMPARE(std::pair(banc.etat.policeExercice.nom, banc.etat.policeExercice.taille), std::pair(nom, taille));
+        const QFont police = banc.fenetre->findChild<QWidget *>("lblPolice")->font();
+        QCOMPARE(std::pair(police.family(), police.pointSizeF()), std::pair(nom, taille));
     }
 
     // No pupil: a message and nothing opens. A pupil created after start-up (by
@@ -270,32 +285,13 @@ private slots:
         banc.creer("Code.dat", "\"1234\"\r\n");
         FrmOrthoval fenetre(banc.etat, banc.plateforme.services());
         fenetre.show();
-        QString code;
-        QStringList vues;   // the modal windows answered in turn, as a user would
-        QPointer<QWidget> derniere;
-        QTimer utilisateur;
-        connect(&utilisateur, &QTimer::timeout, &fenetre, [&] {
-            QWidget *modale = QApplication::activeModalWidget();
-            if (!modale || modale == derniere)
-                return;
-            derniere = modale;
-            auto *cadre = modale->findChild<QWidget *>("frameEleve");
-            vues << modale->objectName() + (cadre && cadre->isVisible() ? " Qui es-tu ?" : "");
-            if (auto *txtCode = modale->findChild<QLineEdit *>("txtCode")) {
-                txtCode->setText(code);
-                QTest::mouseClick(modale->findChild<QPushButton *>("cmdOk"), Qt::LeftButton);
-                modale->close();   // after "Code incorrect", this user gives up
-            } else {
-                QTimer::singleShot(0, modale, [modale] { modale->close(); });
-            }
-        });
-        utilisateur.start(10);
+        Utilisateur utilisateur(&fenetre);
         const auto porteEleve = [&](const QString &essai) {
-            code = essai;
-            vues.clear();
+            utilisateur.code = essai;
+            utilisateur.vues.clear();
             fenetre.findChild<QPushButton *>("cmdEleve")->click();
-            vues.removeAll("frmEleve");   // without its word list it may close before the user sees it
-            return vues;
+            utilisateur.vues.removeAll("frmEleve");   // without its word list it may close before the user sees it
+            return utilisateur.vues;
         };
         QCOMPARE(porteEleve("0000"), QStringList{"frmCode"});
         QVERIFY(!QFile::exists(banc.dossier.filePath("Mots.dat")));

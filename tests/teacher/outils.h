@@ -2,6 +2,7 @@
 // A throwaway installation folder and a teacher window opened on it, with
 // fake messages and fonts.
 #include "support/plateformefactice.h"
+#include "teacher/dialogueajoutmots.h"
 #include "teacher/frmcode.h"
 #include "teacher/frmenseignant.h"
 
@@ -135,3 +136,16 @@ struct Fenetre {
         return noms;
     }
 };
+
+// "Ajouter des mots…" opened, the text put in and "Ajouter" clicked: the
+// dialog once its work is done; null if it did not open or never finished.
+inline DialogueAjoutMots *ajouterMots(const Fenetre &fen, const QString &saisie)
+{
+    fen.clic(u"cmdAjouterMots"_s);
+    auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
+    if (!dialogue || !dialogue->isVisible())
+        return nullptr;
+    dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(saisie);
+    QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
+    return QTest::qWaitFor([dialogue] { return !dialogue->enCours(); }, 120000) ? dialogue : nullptr;
+}

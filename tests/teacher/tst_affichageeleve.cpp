@@ -139,6 +139,9 @@ private slots:
         choisir("cmbPoliceEleve", police);
         choisir("cmbTailleEleve", taille);
         choisir("cmbEspacementEleve", espacement);
+        // For a look by eye: ORTHOVAL_CAPTURES=<folder> test_affichage_eleve choixEnregistre
+        if (const QString dossier = qEnvironmentVariable("ORTHOVAL_CAPTURES"); !dossier.isEmpty())
+            QVERIFY(dialogue->grab().save(dossier + u"/police-eleve-"_s + QString::fromUtf8(QTest::currentDataTag()) + u".png"_s));
         if (bouton == u"Annuler"_s)
             dialogue->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
         else
@@ -373,23 +376,6 @@ private slots:
         const QStringList ranges = listerSauvegardes(t.inst.dossier.path(), u"Paul.aff"_s);
         QCOMPARE(ranges.size(), 1);
         QCOMPARE(t.inst.lire(kDossierSauvegardes + u'/' + ranges.first()), kAndikaSixLarge);
-    }
-
-    // For a look by eye: ORTHOVAL_CAPTURES=<folder> keeps the dialog.
-    void capture()
-    {
-        const QString dossier = qEnvironmentVariable("ORTHOVAL_CAPTURES");
-        if (dossier.isEmpty())
-            QSKIP("ORTHOVAL_CAPTURES n'est pas donné");
-        Fenetre t({"chat"}, {"Paul"}, [](Fenetre &f) {
-            f.inst.ecrire(u"Paul.aff"_s, "\"Police\",\"Ecolier_court\"\r\n\"Petites lettres\",\"7\"\r\n");
-        });
-        t.p.polices.listeFamilles = policesInstallees()->familles();
-        t.clic(u"cmdEleves"_s);
-        DialogueAffichageEleve *dialogue = ouvrirDialogue(t, u"Paul"_s);
-        QVERIFY(QTest::qWaitForWindowExposed(dialogue));
-        QVERIFY(dialogue->grab().save(dossier + u"/dialogue-police-eleve.png"_s));
-        QVERIFY(t.f->grab().save(dossier + u"/liste-eleves-police.png"_s));
     }
 };
 

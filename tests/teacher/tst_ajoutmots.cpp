@@ -49,54 +49,6 @@ class TestAjoutMots : public QObject {
     Q_OBJECT
 
 private slots:
-    // Typed words become spoken recordings named exactly as written, with their levels.
-    void taper_data()
-    {
-        QTest::addColumn<QString>("saisie");
-        QTest::addColumn<QStringList>("mots");
-        QTest::addColumn<QByteArray>("motsDat");   // Windows-1252
-
-        QTest::newRow("accent et apostrophe") << u"l'élève"_s << QStringList{u"l'élève"_s}
-                                              << ligneMots("l'\xE9l\xE8ve", "");
-        QTest::newRow("virgules et niveaux") << u"chat 1, hérisson;4"_s << QStringList{u"chat"_s, u"hérisson"_s}
-                                             << ligneMots("chat", "1") + ligneMots("h\xE9risson", "4");
-        QTest::newRow("espaces et trait d'union") << u"pomme de terre 3\narc-en-ciel\t5"_s
-                                                  << QStringList{u"pomme de terre"_s, u"arc-en-ciel"_s}
-                                                  << ligneMots("pomme de terre", "3") + ligneMots("arc-en-ciel", "5");
-    }
-    void taper()
-    {
-        QFETCH(QString, saisie);
-        QFETCH(QStringList, mots);
-        QFETCH(QByteArray, motsDat);
-
-        Fenetre fen({});
-        fen.clic(u"cmdAjouterMots"_s);
-        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
-        QVERIFY(dialogue && dialogue->isVisible());
-        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(saisie);
-        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
-        QVERIFY(attendreAjout(fen));
-
-        QStringList attendus;
-        for (const QString &mot : mots) {
-            attendus << mot + u".wav"_s;
-            const SonLu son = lireSon(fen.inst.fichier(u"Sons/"_s + mot + u".wav"_s));
-            QVERIFY2(son.lu, qPrintable(mot));
-            QCOMPARE(son.canaux, 1);
-            QCOMPARE(son.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-            QVERIFY2(son.secondes >= 0.3 && son.secondes <= 3.0, qPrintable(u"%1 : %2 s"_s.arg(mot).arg(son.secondes)));
-            QVERIFY2(son.rms > 0.02, qPrintable(u"%1 : RMS %2"_s.arg(mot).arg(son.rms)));
-            // Heard by every pupil's account, not only the teacher's.
-            QVERIFY(QFileInfo(fen.inst.fichier(u"Sons/"_s + mot + u".wav"_s)).permissions() & QFileDevice::ReadOther);
-        }
-        attendus.sort();
-        QCOMPARE(sons(fen.inst), attendus);
-        QCOMPARE(fen.inst.lire(u"Mots.dat"_s), motsDat);
-        QCOMPARE(fen.f->tableur().size(), mots.size());
-        QCOMPARE(fen.p.messages.demandes.size(), 0);
-    }
-
     // An imported list: good words, a duplicate, another case of a recording,
     // an unsafe name, an empty line and a bad level.
     void importer()
@@ -143,49 +95,60 @@ private slots:
                  u"chat 1\nhérisson\na:b 1\nvélo 7\n.lapin 2"_s);
     }
 
-    // The summary names what was done to each word: added (with its level),
-    // level changed (from what to what), written again unchanged, refused
-    // (with why); a word written again with its own level is no change.
-    void resume_data()
+    // Typed words become spoken recordings named exactly as written, with
+    // their levels. The summary names what was done to each word: added
+    // (with its level), level changed (from what to what), written again
+    // unchanged, refused (with why); a word written again with its own level
+    // is no change.
+    void taper_data()
     {
         QTest::addColumn<QString>("saisie");
         QTest::addColumn<QStringList>("rapport");
-        QTest::addColumn<QByteArray>("motsDat");   // after the run; before: cheval 2, lune (no level)
+        QTest::addColumn<QByteArray>("motsDat");    // Windows-1252, after; before: cheval 2, lune (no level)
+        QTest::addColumn<QStringList>("nouveaux");  // the recordings made
 
         const QByteArray avant = ligneMots("cheval", "2") + ligneMots("lune", "");
+        QTest::newRow("accent et apostrophe") << u"l'élève"_s << QStringList{u"Mots ajoutés : 1."_s, u"  « l'élève »"_s}
+            << avant + ligneMots("l'\xE9l\xE8ve", "") << QStringList{u"l'élève"_s};
+        QTest::newRow("virgules et niveaux") << u"chat 1, hérisson;4"_s
+            << QStringList{u"Mots ajoutés : 2."_s, u"  « chat », niveau 1"_s, u"  « hérisson », niveau 4"_s}
+            << avant + ligneMots("chat", "1") + ligneMots("h\xE9risson", "4") << QStringList{u"chat"_s, u"hérisson"_s};
+        QTest::newRow("espaces et trait d'union") << u"pomme de terre 3\narc-en-ciel\t5"_s
+            << QStringList{u"Mots ajoutés : 2."_s, u"  « pomme de terre », niveau 3"_s, u"  « arc-en-ciel », niveau 5"_s}
+            << avant + ligneMots("pomme de terre", "3") + ligneMots("arc-en-ciel", "5")
+            << QStringList{u"pomme de terre"_s, u"arc-en-ciel"_s};
         QTest::newRow("même niveau") << u"cheval 2"_s
             << QStringList{u"Aucun mot n'a été ajouté."_s, u"Mots déjà dans la liste, laissés tels quels : 1."_s,
                            u"  « cheval », niveau 2"_s}
-            << avant;
+            << avant << QStringList{};
         QTest::newRow("sans niveau") << u"lune\ncheval"_s
             << QStringList{u"Aucun mot n'a été ajouté."_s, u"Mots déjà dans la liste, laissés tels quels : 2."_s,
                            u"  « lune »"_s, u"  « cheval », niveau 2"_s}
-            << avant;
+            << avant << QStringList{};
         QTest::newRow("niveaux changés") << u"cheval 4, lune 1"_s
             << QStringList{u"Mots déjà dans la liste dont le niveau a été changé : 2."_s,
                            u"  « cheval » : niveau 2 → niveau 4"_s, u"  « lune » : sans niveau → niveau 1"_s}
-            << ligneMots("cheval", "4") + ligneMots("lune", "1");
+            << ligneMots("cheval", "4") + ligneMots("lune", "1") << QStringList{};
         QTest::newRow("tout à la fois") << u"hibou 3\ncheval 2\nlune 5\nchouette\nLune 2\nvélo 9"_s
             << QStringList{u"Mots ajoutés : 2."_s, u"  « hibou », niveau 3"_s, u"  « chouette »"_s,
                            u"Mots déjà dans la liste dont le niveau a été changé : 1."_s,
                            u"  « lune » : sans niveau → niveau 5"_s,
                            u"Mots déjà dans la liste, laissés tels quels : 1."_s, u"  « cheval », niveau 2"_s,
                            u"Mots refusés :"_s}
-            << ligneMots("cheval", "2") + ligneMots("lune", "5") + ligneMots("hibou", "3") + ligneMots("chouette", "");
+            << ligneMots("cheval", "2") + ligneMots("lune", "5") + ligneMots("hibou", "3") + ligneMots("chouette", "")
+            << QStringList{u"hibou"_s, u"chouette"_s};
     }
-    void resume()
+    void taper()
     {
         QFETCH(QString, saisie);
         QFETCH(QStringList, rapport);
         QFETCH(QByteArray, motsDat);
+        QFETCH(QStringList, nouveaux);
         Fenetre fen({u"cheval"_s, u"lune"_s}, {}, [](Fenetre &f) {
             f.inst.ecrire(u"Mots.dat"_s, ligneMots("cheval", "2") + ligneMots("lune", ""));
         });
-        fen.clic(u"cmdAjouterMots"_s);
-        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
-        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(saisie);
-        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
-        QVERIFY(attendreAjout(fen));
+        DialogueAjoutMots *dialogue = ajouterMots(fen, saisie);
+        QVERIFY(dialogue);
 
         const QStringList lu = lignesRapport(dialogue);
         // The refused lines' reasons are the reader's; only their words are checked here.
@@ -200,6 +163,21 @@ private slots:
         }
         QCOMPARE(fen.inst.lire(u"Mots.dat"_s), motsDat);
         QCOMPARE(fen.p.messages.demandes.size(), 0);
+        QStringList attendus{u"cheval.wav"_s, u"lune.wav"_s};
+        for (const QString &mot : nouveaux) {
+            attendus << mot + u".wav"_s;
+            const SonLu son = lireSon(fen.inst.fichier(u"Sons/"_s + mot + u".wav"_s));
+            QVERIFY2(son.lu, qPrintable(mot));
+            QCOMPARE(son.canaux, 1);
+            QCOMPARE(son.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+            QVERIFY2(son.secondes >= 0.3 && son.secondes <= 3.0, qPrintable(u"%1 : %2 s"_s.arg(mot).arg(son.secondes)));
+            QVERIFY2(son.rms > 0.02, qPrintable(u"%1 : RMS %2"_s.arg(mot).arg(son.rms)));
+            // Heard by every pupil's account, not only the teacher's.
+            QVERIFY(QFileInfo(fen.inst.fichier(u"Sons/"_s + mot + u".wav"_s)).permissions() & QFileDevice::ReadOther);
+        }
+        attendus.sort();
+        QCOMPARE(sons(fen.inst), attendus);
+        QCOMPARE(fen.f->tableur().size(), 2 + nouveaux.size());
     }
 
     // An import of many words: each is named, and the summary scrolls inside the dialog.
@@ -230,11 +208,7 @@ private slots:
     {
         Fenetre fen({}, {}, [](Fenetre &f) { QDir(f.inst.dossier.path()).mkdir(u"Mots.dat"_s); });
         const qsizetype avant = fen.p.messages.demandes.size();
-        fen.clic(u"cmdAjouterMots"_s);
-        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
-        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"hibou 2"_s);
-        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
-        QVERIFY(attendreAjout(fen));
+        QVERIFY(ajouterMots(fen, u"hibou 2"_s));
 
         QCOMPARE(sons(fen.inst), QStringList{u"hibou.wav"_s});
         QCOMPARE(fen.p.messages.demandes.size(), avant + 1);
@@ -436,11 +410,8 @@ private slots:
     {
         Fenetre fen({});
         fen.p.synthese.erreur = u"la voix est en panne."_s;
-        fen.clic(u"cmdAjouterMots"_s);
-        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
-        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"chat\nchien"_s);
-        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
-        QVERIFY(attendreAjout(fen));
+        DialogueAjoutMots *dialogue = ajouterMots(fen, u"chat\nchien"_s);
+        QVERIFY(dialogue);
         QCOMPARE(lignesRapport(dialogue), (QStringList{u"Aucun mot n'a été ajouté."_s, u"Mots non enregistrés :"_s,
                                                        u"  « chat » : la voix est en panne."_s,
                                                        u"  « chien » : la voix est en panne."_s}));

@@ -4,7 +4,6 @@
 #include "support/plateformefactice.h"
 #include "teacher/dialogueenregistrement.h"
 #include "teacher/frmenseignant.h"
-#include "teacher/textesenseignant.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -82,6 +81,14 @@ class TestEnregistrement : public QObject {
     std::unique_ptr<MicroFactice> entree;
     MicroFactice &micro() { return *entree; }
 
+    // A take: "Enregistrer", the sound spoken, "Arrêter".
+    void prendre(QWidget *dialogue, const std::vector<qint16> &son)
+    {
+        bouton(dialogue, "cmdEnregistrer")->click();
+        micro().fournir(son);
+        bouton(dialogue, "cmdArreter")->click();
+    }
+
     Plateforme services()
     {
         Plateforme p = factice.services();
@@ -94,9 +101,6 @@ private slots:
     {
         factice.son.joues.clear();
         factice.messages.demandes.clear();
-        factice.synthese.repondre();
-        factice.synthese.demandes.clear();
-        factice.synthese.retenir = false;
         entree = std::make_unique<MicroFactice>();
     }
 
@@ -177,9 +181,7 @@ private slots:
         ajout->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"hibou 2"_s);
         QTimer::singleShot(0, this, [this] {
             QWidget *d = QApplication::activeModalWidget();
-            bouton(d, "cmdEnregistrer")->click();
-            micro().fournir(prise(200, 500, 200, 5000));
-            bouton(d, "cmdArreter")->click();
+            prendre(d, prise(200, 500, 200, 5000));
             bouton(d, "cmdGarder")->click();
         });
         bouton(ajout, "cmdAjoutMicro")->click();
@@ -218,9 +220,7 @@ private slots:
 
         DialogueEnregistrement dialogue(installation.path(), u"chien"_s, services());
         dialogue.show();
-        bouton(&dialogue, "cmdEnregistrer")->click();
-        micro().fournir(prise(200, 500, 200, 5000));
-        bouton(&dialogue, "cmdArreter")->click();
+        prendre(&dialogue, prise(200, 500, 200, 5000));
         bouton(&dialogue, "cmdGarder")->click();
 
         QCOMPARE(QDir(victime.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -266,9 +266,7 @@ private slots:
         QTemporaryDir installation;
         DialogueEnregistrement dialogue(installation.path(), u"chien"_s, services());
         dialogue.show();
-        bouton(&dialogue, "cmdEnregistrer")->click();
-        micro().fournir(prise(300, 1500, 300, 5000));
-        bouton(&dialogue, "cmdArreter")->click();
+        prendre(&dialogue, prise(300, 1500, 300, 5000));
 
         // The first take is heard as it would be kept.
         bouton(&dialogue, "cmdEcouter")->click();
@@ -292,66 +290,6 @@ private slots:
         bouton(&dialogue, "cmdGarder")->click();
         const Lu lu = lireWav(installation.filePath(u"Sons/chien.wav"_s));
         QVERIFY(proche(lu.echantillons.size(), echantillons(400 + 2 * kMargeSilenceMs)));
-    }
-    // "Remplacer l'enregistrement" by the computer's voice: the window is not
-    // held while the word is spoken; the new recording and the message come
-    // with the answer, and an answer after the window is closed does nothing.
-    void remplacerParLaVoix_data()
-    {
-        QTest::addColumn<bool>("fermee");
-        QTest::newRow("fenêtre ouverte") << false;
-        QTest::newRow("fenêtre fermée avant la réponse") << true;
-    }
-    void remplacerParLaVoix()
-    {
-        QFETCH(bool, fermee);
-        QTemporaryDir installation;
-        QVERIFY(QDir(installation.path()).mkdir(u"Sons"_s));
-        const auto lire = [&](const QString &nom) {
-            QFile f(installation.filePath(nom));
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        };
-        for (const QString &nom : {u"Sons/chat.wav"_s, u"Sons/chien.wav"_s}) {
-            QFile f(installation.filePath(nom));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("RIFF") == 4);
-        }
-        EtatProgramme etat;
-        etat.dossierInstallation = installation.path();
-        auto fenetre = std::make_unique<FrmEnseignant>(etat, services());
-        fenetre->show();
-        factice.synthese.retenir = true;
-        factice.messages.reponseChoix = 0;   // the computer's voice
-        fenetre->findChild<QLineEdit *>(u"txtFiltre"_s)->setText(u"chien"_s);
-        // The first row's "…" menu, then "Remplacer l'enregistrement…".
-        auto *vue = fenetre->findChild<QTableView *>(u"vueMots"_s);
-        QVERIFY(vue);
-        QTest::mouseClick(vue->viewport(), Qt::LeftButton, {}, vue->visualRect(vue->model()->index(0, 3)).center());
-        auto *menu = fenetre->findChild<QMenu *>(u"menuMot"_s);
-        QVERIFY(menu && menu->isVisible());
-        menu->hide();
-        QAction *remplacer = menu->findChild<QAction *>(u"actRemplacer"_s);
-        QVERIFY(remplacer);
-        remplacer->trigger();
-        QCOMPARE(factice.synthese.demandes, QStringList{u"chien"_s});
-        QCOMPARE(factice.messages.demandes.size(), 1);   // the choice only, so far
-        QCOMPARE(lire(u"Sons/chien.wav"_s), QByteArray("RIFF"));
-        if (fermee)
-            fenetre.reset();
-        factice.synthese.repondre();
-        QTest::qWait(50);
-        if (fermee) {
-            QCOMPARE(factice.messages.demandes.size(), 1);
-            QCOMPARE(lire(u"Sons/chien.wav"_s), QByteArray("RIFF"));
-            return;
-        }
-        QCOMPARE(factice.messages.demandes.size(), 2);
-        QCOMPARE(factice.messages.demandes.last().texte, TextesEnseignant::remplace.arg(u"chien"_s));
-        const Lu lu = lireWav(installation.filePath(u"Sons/chien.wav"_s));
-        QCOMPARE(lu.info.channels, 1);
-        QVERIFY(lu.echantillons.size() > 10000);
-        const QStringList jetes = QDir(installation.filePath(u"Corbeille"_s)).entryList({u"chien (*).wav"_s});
-        QCOMPARE(jetes.size(), 1);
-        QCOMPARE(lire(u"Corbeille/"_s + jetes[0]), QByteArray("RIFF"));
     }
 };
 

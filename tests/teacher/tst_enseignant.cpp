@@ -3,9 +3,8 @@
 #include "outils.h"
 #include "platform/plateformeqt.h"
 #include "platform/policesjeunes.h"
+#include "support/pdfimprime.h"
 #include "teacher/vuemots.h"
-
-#include <QPdfWriter>
 
 namespace {
 
@@ -43,20 +42,6 @@ double tailleAttendue(Polices &polices, const QString &famille)
     return retenue;
 }
 
-// A real PDF, such as a print to a file leaves over Code.dat: its last line
-// is "%%EOF".
-QByteArray pdf()
-{
-    QBuffer tampon;
-    tampon.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter ecrivain(&tampon);
-        QPainter peintre(&ecrivain);
-        peintre.drawText(100, 100, u"Paul - 05/12/2026"_s);
-    }
-    return tampon.data();
-}
-
 QByteArray fonteDat(const QByteArray &nom, const QByteArray &taille) { return "\"" + nom + "\"\r\n" + taille + "\r\n"; }
 
 } // namespace
@@ -90,7 +75,7 @@ private slots:
         const QString endommage = u"Le fichier « <dossier>/Code.dat », qui garde le code d'accès, est endommagé : il ne "
                                   "contient pas un code de 1 à 6 caractères (il a peut-être été remplacé par une "
                                   "impression ou modifié à la main)."_s;
-        const QByteArray imprime = pdf();
+        const QByteArray imprime = pdfImprime();
         QVERIFY(imprime.startsWith("%PDF-") && imprime.trimmed().endsWith("%%EOF"));
         QTest::newRow("PDF, sa dernière ligne") << imprime << QStringList{"%%EOF"} << "cmdOk" << false << imprime << endommage;
         QTest::newRow("PDF, un code choisi") << imprime << QStringList{"neuf"} << "cmdOk" << false << imprime << endommage;
@@ -212,53 +197,59 @@ private slots:
         QCOMPARE(t.etat.policeExercice, (ReglageFonte{u"Andika"_s, 15.75}));
     }
 
-    // Blanks around the name are dropped; the new pupil is selected.
-    void eleveAjoute()
-    {
-        Fenetre t({"chat"}, {"Durand Paul"});
-        t.clic(u"cmdEleves"_s);
-        t.ajouter(u"  ÉVRARD Zoé  "_s);
-        QCOMPARE(t.inst.fichiers(u"*.bil"_s), (QStringList{"Durand Paul.bil", u"ÉVRARD Zoé.bil"_s}));
-        QCOMPARE(t.inst.lire(u"ÉVRARD Zoé.bil"_s), QByteArray());
-        QCOMPARE(t.w<QComboBox>(u"cmbEleves"_s)->currentText(), u"ÉVRARD Zoé"_s);
-        QVERIFY(t.w<QWidget>(u"frameSaisie"_s)->isHidden());
-        QVERIFY(t.p.messages.demandes.isEmpty());
-    }
-
-    // Adding a pupil who is already there keeps his progress and lists him once.
-    void eleveEnDouble()
-    {
-        Fenetre t({"chat"}, {"Anne"});
-        t.inst.ecrire(u"Paul.bil"_s, "\"chat\"\r\n");
-        t.clic(u"cmdEleves"_s);
-        t.ajouter(u"Paul"_s);
-        QCOMPARE(t.inst.lire(u"Paul.bil"_s), QByteArray("\"chat\"\r\n"));
-        QCOMPARE(t.liste(), (QStringList{"Anne", "Paul"}));
-        QCOMPARE(t.w<QComboBox>(u"cmbEleves"_s)->currentText(), u"Paul"_s);
-        QVERIFY(t.p.messages.demandes.isEmpty());
-    }
-
-    void nomRefuse_data()
+    // A name typed in the pupil list: taken trimmed and selected, once even
+    // if he is there (his progress kept); refused, with the entry left open to
+    // correct it, when it cannot be a file name, differs only by case from a
+    // pupil's, or is longer than 40 characters (a longer one already there
+    // stays listed).
+    void ajouterEleve_data()
     {
         QTest::addColumn<QString>("nom");
-        QTest::newRow("barre") << u"Paul/Anne"_s;
-        QTest::newRow("point point") << u".."_s;
-        QTest::newRow("hors Windows-1252") << u"Ἀλέξανδρος"_s;
-        QTest::newRow("autre casse d'un élève") << u"paul DURAND"_s;
+        QTest::addColumn<QString>("refus");   // in the message; empty: added
+        QTest::addColumn<int>("rang");        // the pupil's place in the list once added
+        QTest::newRow("blancs autour") << u"  ÉVRARD Zoé  "_s << QString() << 0;
+        QTest::newRow("déjà là") << u"Paul Durand"_s << QString() << 1;
+        QTest::newRow("40 caractères") << u"DURAND-LEFÈVRE Marie-Charlotte Élisabeth"_s << QString() << 0;
+        QTest::newRow("barre") << u"Paul/Anne"_s << u"« / »"_s << -1;
+        QTest::newRow("point point") << u".."_s << u"nom de fichier"_s << -1;
+        QTest::newRow("hors Windows-1252") << u"Ἀλέξανδρος"_s << u"ne peut pas contenir le caractère"_s << -1;
+        QTest::newRow("autre casse d'un élève") << u"paul DURAND"_s << u"que par les majuscules"_s << -1;
+        const QString tropLong = u"Le nom de l'élève est trop long (40 caractères au plus)."_s;
+        QTest::newRow("41 caractères") << u"DURAND-LEFÈVRE Marie-Charlotte Élisabeths"_s << tropLong << -1;
+        QTest::newRow("196 caractères") << u"Élodie "_s.repeated(28).trimmed() + u"xx"_s << tropLong << -1;
     }
-    // A name that cannot be a file name, or only differs by case from a
-    // pupil's, is refused; the entry stays open to correct it.
-    void nomRefuse()
+    void ajouterEleve()
     {
         QFETCH(QString, nom);
-        Fenetre t({"chat"}, {"Paul Durand"});
+        QFETCH(QString, refus);
+        QFETCH(int, rang);
+        const QString ancien = u"MARTIN-DESCHAMPS Anne-Sophie Marguerite Eugénie"_s;   // 47
+        Fenetre t({"chat"}, {ancien}, [](Fenetre &x) { x.inst.ecrire(u"Paul Durand.bil"_s, "\"chat\"\r\n"); });
+        const auto dossier = [&t] { return QDir(t.inst.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); };
+        const QStringList avant = dossier();
         t.clic(u"cmdEleves"_s);
+        QCOMPARE(t.liste(), (QStringList{ancien, u"Paul Durand"_s}));
         t.ajouter(nom);
-        QCOMPARE(QDir(t.inst.dossier.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 (QStringList{"Mots.dat", "Paul Durand.bil", "Sons"}));
-        QCOMPARE(t.p.messages.titres(), QStringList{u"Nom d'élève refusé"_s});
-        QCOMPARE(t.w<QLineEdit>(u"txtEleve"_s)->text(), nom);
-        QVERIFY(t.w<QWidget>(u"frameSaisie"_s)->isVisible());
+        QCOMPARE(t.inst.lire(u"Paul Durand.bil"_s), QByteArray("\"chat\"\r\n"));
+        if (!refus.isEmpty()) {
+            QCOMPARE(dossier(), avant);
+            QCOMPARE(t.p.messages.titres(), QStringList{u"Nom d'élève refusé"_s});
+            QVERIFY2(t.p.messages.demandes.first().texte.contains(refus), qPrintable(t.p.messages.demandes.first().texte));
+            QCOMPARE(t.w<QLineEdit>(u"txtEleve"_s)->text(), nom);
+            QVERIFY(t.w<QWidget>(u"frameSaisie"_s)->isVisible());
+            QCOMPARE(t.liste(), (QStringList{ancien, u"Paul Durand"_s}));
+            return;
+        }
+        const QString pris = nom.trimmed();
+        QVERIFY(dossier().contains(pris + u".bil"_s));
+        QCOMPARE(t.liste().count(pris), 1);
+        QCOMPARE(t.liste().indexOf(pris), rang);
+        QCOMPARE(t.liste().size(), pris == u"Paul Durand"_s ? 2 : 3);
+        QCOMPARE(t.w<QComboBox>(u"cmbEleves"_s)->currentText(), pris);
+        if (pris != u"Paul Durand"_s)
+            QCOMPARE(t.inst.lire(pris + u".bil"_s), QByteArray());
+        QVERIFY(t.w<QWidget>(u"frameSaisie"_s)->isHidden());
+        QVERIFY(t.p.messages.demandes.isEmpty());
     }
 
     void eleveSupprime()
@@ -312,37 +303,6 @@ private slots:
         t.clicNiveau(1);
         QVERIFY(t.f->close());
         QCOMPARE(t.inst.lire(u"Mots.dat"_s), ligneMots("chat", "") + ligneMots("chien", "2"));
-    }
-
-    // A name is limited at creation, where the teacher can shorten it; a
-    // pupil file already there with a longer name stays in the list.
-    void nomLong_data()
-    {
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<bool>("accepte");
-        QTest::newRow("40 caractères") << u"DURAND-LEFÈVRE Marie-Charlotte Élisabeth"_s << true;
-        QTest::newRow("41 caractères") << u"DURAND-LEFÈVRE Marie-Charlotte Élisabeths"_s << false;
-        QTest::newRow("196 caractères") << u"Élodie "_s.repeated(28).trimmed() + u"xx"_s << false;
-    }
-    void nomLong()
-    {
-        QFETCH(QString, nom);
-        QFETCH(bool, accepte);
-        const QString ancien = u"MARTIN-DESCHAMPS Anne-Sophie Marguerite Eugénie"_s;   // 47
-        Fenetre t({"chat"}, {ancien});
-        t.clic(u"cmdEleves"_s);
-        QCOMPARE(t.liste(), QStringList{ancien});
-        t.ajouter(nom);
-        QCOMPARE(QFileInfo::exists(t.inst.fichier(nom + u".bil"_s)), accepte);
-        if (accepte) {
-            QCOMPARE(t.liste(), (QStringList{nom, ancien}));
-            QVERIFY(t.p.messages.demandes.isEmpty());
-            return;
-        }
-        QCOMPARE(t.p.messages.titres(), QStringList{u"Nom d'élève refusé"_s});
-        QCOMPARE(t.p.messages.demandes.first().texte, u"Le nom de l'élève est trop long (40 caractères au plus)."_s);
-        QCOMPARE(t.w<QLineEdit>(u"txtEleve"_s)->text(), nom);
-        QCOMPARE(t.liste(), QStringList{ancien});
     }
 
     // Restoring a copy keeps every copy, the oldest too (it may be the only

@@ -1,6 +1,7 @@
 // Tests of the teacher window's word list: the filters, one level for every
 // word shown, hearing a word, removing it, the replacement hook, the rows.
 #include "outils.h"
+#include "teacher/niveaux.h"
 #include "teacher/textesenseignant.h"
 
 #include <atomic>
@@ -12,12 +13,27 @@ namespace {
 
 const QStringList kMots{"chat", u"Château"_s, "cheval", "chien", u"échelle"_s, u"œuf"_s, "vache"};
 
-// The folder above, with levels for some words in Mots.dat.
+// The folder above, with levels for some words in Mots.dat, an odd one
+// (written by hand) included: the words in the window's order are chat,
+// chien, vache, œuf, échelle, then the new ones, Château and cheval.
 Fenetre fenetreMots()
 {
     return Fenetre(kMots, {}, [](Fenetre &x) {
-        x.inst.ecrire(u"Mots.dat"_s, ligneMots("chat", "1") + ligneMots("chien", "2") + ligneMots("vache", "1"));
+        x.inst.ecrire(u"Mots.dat"_s, ligneMots("chat", "1") + ligneMots("chien", "2") + ligneMots("vache", "1")
+                                         + ligneMots("\x9cuf", "7") + ligneMots("\xe9" "chelle", "5"));
     });
+}
+
+// Mots.dat as the window writes that list with these levels, in its order;
+// "-" for a word gone.
+QByteArray motsDat(const QStringList &niveaux)
+{
+    const char *mots[] = {"chat", "chien", "vache", "\x9cuf", "\xe9" "chelle", "Ch\xe2teau", "cheval"};
+    QByteArray octets;
+    for (qsizetype i = 0; i < niveaux.size(); ++i)
+        if (niveaux[i] != u"-"_s)
+            octets += ligneMots(mots[i], niveaux[i].toLatin1());
+    return octets;
 }
 
 // The words the rows show, top to bottom.
@@ -79,20 +95,28 @@ class TestListe : public QObject {
     Q_OBJECT
 
 private slots:
+    // Words shown from their start, capitals, accents and ligatures aside,
+    // and by level; a click on a level box then changes the word shown there,
+    // and only it.
     void filtres_data()
     {
         QTest::addColumn<QString>("filtre");
         QTest::addColumn<int>("niveau");   // index in the level filter: 0 all, 1 none, 2 level 1...
         QTest::addColumn<QStringList>("attendus");
+        QTest::newRow("tout, dans l'ordre de la liste") << u""_s << 0
+            << QStringList{"chat", "chien", "vache", u"œuf"_s, u"échelle"_s, u"Château"_s, "cheval"};
         QTest::newRow("début") << u"ch"_s << 0 << QStringList{"chat", "chien", u"Château"_s, "cheval"};
         QTest::newRow("majuscules et accents") << u"CHÂ"_s << 0 << QStringList{"chat", u"Château"_s};
         QTest::newRow("accent sur la première lettre") << u"ech"_s << 0 << QStringList{u"échelle"_s};
+        QTest::newRow("majuscule accentuée tapée") << u"ÉCH"_s << 0 << QStringList{u"échelle"_s};
         QTest::newRow("ligature") << u"oe"_s << 0 << QStringList{u"œuf"_s};
+        QTest::newRow("ligature tapée") << u"œ"_s << 0 << QStringList{u"œuf"_s};
         QTest::newRow("milieu du mot") << u"he"_s << 0 << QStringList{};
-        QTest::newRow("sans niveau") << u""_s << 1 << QStringList{u"Château"_s, "cheval", u"échelle"_s, u"œuf"_s};
+        QTest::newRow("sans niveau, niveau étrange compris") << u""_s << 1 << QStringList{u"œuf"_s, u"Château"_s, "cheval"};
         QTest::newRow("niveau 1") << u""_s << 2 << QStringList{"chat", "vache"};
         QTest::newRow("début et niveau") << u" ch "_s << 2 << QStringList{"chat"};
-        QTest::newRow("niveau 5") << u""_s << 6 << QStringList{};
+        QTest::newRow("niveau 4") << u""_s << 5 << QStringList{};
+        QTest::newRow("niveau 5") << u""_s << 6 << QStringList{u"échelle"_s};
     }
     void filtres()
     {
@@ -104,7 +128,6 @@ private slots:
         taper(t.w<QLineEdit>(u"txtFiltre"_s), filtre);
         t.w<QComboBox>(u"cmbFiltreNiveau"_s)->setCurrentIndex(niveau);
         QCOMPARE(montres(t), attendus);
-        // A click on a level box changes the word shown there, and only it.
         if (!attendus.isEmpty()) {
             const ListeMots avant = t.f->tableur();
             t.clicNiveau(0);
@@ -116,40 +139,48 @@ private slots:
         }
     }
 
+    // "Donner à tous les mots affichés": asked first, with their number;
+    // the words shown take the level and stay shown, new level or not, until
+    // the filters change; the others keep theirs.
     void niveauPourTous_data()
     {
+        QTest::addColumn<QString>("filtre");
+        QTest::addColumn<int>("filtreNiveau");   // as in filtres
+        QTest::addColumn<int>("choix");          // 0: no level, n: level n
         QTest::addColumn<bool>("accepte");
-        QTest::addColumn<int>("choix");   // 0: no level, n: level n
-        QTest::addColumn<QByteArray>("apres");
-        const QByteArray avant = ligneMots("chat", "1") + ligneMots("chien", "2") + ligneMots("vache", "1")
-                                 + ligneMots("Ch\xe2teau", "") + ligneMots("cheval", "") + ligneMots("\xe9" "chelle", "")
-                                 + ligneMots("\x9c" "uf", "");
-        QTest::newRow("niveau 3") << true << 3
-                                  << ligneMots("chat", "3") + ligneMots("chien", "3") + ligneMots("vache", "1")
-                                         + ligneMots("Ch\xe2teau", "3") + ligneMots("cheval", "3")
-                                         + ligneMots("\xe9" "chelle", "") + ligneMots("\x9c" "uf", "");
-        QTest::newRow("sans niveau") << true << 0
-                                     << ligneMots("chat", "") + ligneMots("chien", "") + ligneMots("vache", "1")
-                                            + ligneMots("Ch\xe2teau", "") + ligneMots("cheval", "")
-                                            + ligneMots("\xe9" "chelle", "") + ligneMots("\x9c" "uf", "");
-        QTest::newRow("refusé") << false << 3 << avant;
+        QTest::addColumn<QStringList>("apres");  // the levels written, in the list's order
+        const QStringList avant{"1", "2", "1", "7", "5", "", ""};
+        QTest::newRow("niveau 3 aux « ch »") << u"ch"_s << 0 << 3 << true << QStringList{"3", "3", "1", "7", "5", "3", "3"};
+        QTest::newRow("sans niveau aux « ch »") << u"ch"_s << 0 << 0 << true << QStringList{"", "", "1", "7", "5", "", ""};
+        QTest::newRow("refusé") << u"ch"_s << 0 << 3 << false << avant;
+        QTest::newRow("niveau 1 devient 4") << u""_s << 2 << 4 << true << QStringList{"4", "2", "4", "7", "5", "", ""};
+        QTest::newRow("niveau étrange réparé") << u"oe"_s << 1 << 2 << true << QStringList{"1", "2", "1", "2", "5", "", ""};
+        QTest::newRow("aucun mot montré") << u"zz"_s << 0 << 2 << true << avant;
     }
     void niveauPourTous()
     {
-        QFETCH(bool, accepte);
+        QFETCH(QString, filtre);
+        QFETCH(int, filtreNiveau);
         QFETCH(int, choix);
-        QFETCH(QByteArray, apres);
+        QFETCH(bool, accepte);
+        QFETCH(QStringList, apres);
         Fenetre t = fenetreMots();
         QVERIFY(t.w<QPushButton>(u"cmdNiveauTous"_s));
-        taper(t.w<QLineEdit>(u"txtFiltre"_s), u"ch"_s);
+        taper(t.w<QLineEdit>(u"txtFiltre"_s), filtre);
+        t.w<QComboBox>(u"cmbFiltreNiveau"_s)->setCurrentIndex(filtreNiveau);
+        const QStringList avant = montres(t);
         t.w<QComboBox>(u"cmbNiveauTous"_s)->setCurrentIndex(choix);
         t.p.messages.reponseQuestion = accepte;
         t.clic(u"cmdNiveauTous"_s);
-        QCOMPARE(t.p.messages.demandes.size(), 1);
-        QVERIFY(t.p.messages.demandes.first().texte.contains(u"4 mots"_s));
+        QCOMPARE(t.p.messages.demandes.size(), avant.isEmpty() ? 0 : 1);
+        if (!avant.isEmpty())
+            QVERIFY(t.p.messages.demandes.first().texte.contains(u" %1 mots"_s.arg(avant.size())));
+        QCOMPARE(montres(t), avant);
+        for (int k = 0; accepte && k < avant.size(); ++k)
+            QCOMPARE(t.niveau(k), kNiveaux.value(choix));
         t.p.messages.reponseQuestion = true;
         t.clic(u"cmdQuitter"_s);
-        QCOMPARE(t.inst.lire(u"Mots.dat"_s), apres);
+        QCOMPARE(t.inst.lire(u"Mots.dat"_s), motsDat(apres));
     }
 
     void ecouter_data()
@@ -210,9 +241,7 @@ private slots:
         if (!dejaDansCorbeille.isNull())
             QCOMPARE(t.inst.lire(u"Corbeille/chat.wav"_s), dejaDansCorbeille);
         // Written at once, before the window closes.
-        QCOMPARE(t.inst.lire(u"Mots.dat"_s),
-                 ligneMots("chien", "2") + ligneMots("vache", "1") + ligneMots("Ch\xe2teau", "") + ligneMots("cheval", "")
-                     + ligneMots("\xe9" "chelle", "") + ligneMots("\x9c" "uf", ""));
+        QCOMPARE(t.inst.lire(u"Mots.dat"_s), motsDat({"-", "2", "1", "7", "5", "", ""}));
         QVERIFY(!t.f->tableur().contains(EntreeMot{"chat", "1"}));
         QCOMPARE(montres(t), QStringList{u"Château"_s});   // still filtered on "chat"
     }
@@ -233,19 +262,39 @@ private slots:
         QCOMPARE(t.f->tableur().size(), 2);
     }
 
-    // "Remplacer l'enregistrement…" by the computer's voice: the new
-    // recording in Sons, the old one in Corbeille.
+    // "Remplacer l'enregistrement…" by the computer's voice: the window is
+    // not held while the word is spoken; the new recording in Sons, the old
+    // one in Corbeille and the message come with the answer, and an answer
+    // after the window is closed does nothing.
+    void remplacer_data()
+    {
+        QTest::addColumn<bool>("fermee");
+        QTest::newRow("fenêtre ouverte") << false;
+        QTest::newRow("fenêtre fermée avant la réponse") << true;
+    }
     void remplacer()
     {
+        QFETCH(bool, fermee);
         Fenetre t({"chat", "chien"});
-        t.p.messages.reponseChoix = 0;
-        t.menu(1, u"actRemplacer"_s);
-        QTRY_COMPARE(t.p.messages.demandes.size(), 2);
+        t.p.synthese.retenir = true;
+        t.p.messages.reponseChoix = 0;   // the computer's voice
+        t.menu(ligne(t, u"chien"_s), u"actRemplacer"_s);
+        QCOMPARE(t.p.synthese.demandes, QStringList{u"chien"_s});
+        QCOMPARE(t.p.messages.demandes.size(), 1);   // the choice only, so far
+        if (fermee)
+            t.f.reset();
+        t.p.synthese.repondre();
+        QTest::qWait(50);
+        if (fermee) {
+            QCOMPARE(t.p.messages.demandes.size(), 1);
+            QCOMPARE(t.inst.lire(u"Sons/chien.wav"_s), QByteArray("RIFF"));
+            return;
+        }
+        QCOMPARE(t.p.messages.demandes.last().texte, TextesEnseignant::remplace.arg(u"chien"_s));
         QCOMPARE(t.inst.lireCorbeille(u"chien"_s), QByteArray("RIFF"));
         const QByteArray nouveau = t.inst.lire(u"Sons/chien.wav"_s);
         QVERIFY2(nouveau.startsWith("RIFF") && nouveau.size() > 10000, qPrintable(QString::number(nouveau.size())));
         QCOMPARE(QDir(t.inst.dossier.path()).entryList({u".remplacement*"_s}, QDir::Dirs | QDir::Hidden), QStringList());
-        QVERIFY(t.p.messages.demandes.last().texte.contains(u"Corbeille"_s));
     }
 
     // A pupil account can write in the installation folder and in Sons: what

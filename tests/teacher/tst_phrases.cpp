@@ -5,7 +5,6 @@
 #include "outils.h"
 #include "data/corbeille.h"
 #include "data/encodage.h"
-#include "teacher/dialogueajoutmots.h"
 #include "teacher/modelemots.h"
 
 namespace {
@@ -90,13 +89,8 @@ private slots:
         QFETCH(QString, rapport);
 
         Fenetre fen({u"loup"_s});
-        fen.clic(u"cmdAjouterMots"_s);
-        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
-        QVERIFY(dialogue && dialogue->isVisible());
-        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(saisie);
-        QSignalSpy fini(dialogue, &DialogueAjoutMots::termine);
-        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
-        QVERIFY(fini.wait(20000) || fini.size() == 1);
+        DialogueAjoutMots *dialogue = ajouterMots(fen, saisie);
+        QVERIFY(dialogue);
 
         QCOMPARE(fen.inst.lire(u"Mots.dat"_s), motsDat);
         QCOMPARE(fen.inst.lire(u"Phrases.dat"_s), phrasesDat);
@@ -258,12 +252,8 @@ private slots:
     void ajoutDemandePhrase()
     {
         Fenetre fen({}, {}, tablesLangue);
-        fen.clic(u"cmdAjouterMots"_s);
-        auto *dialogue = fen.f->findChild<DialogueAjoutMots *>();
-        dialogue->findChild<QPlainTextEdit *>(u"txtAjoutMots"_s)->setPlainText(u"dent\nbois ; Je bois de l'eau.\nloup"_s);
-        QSignalSpy fini(dialogue, &DialogueAjoutMots::termine);
-        QTest::mouseClick(dialogue->findChild<QPushButton *>(u"cmdAjoutMots"_s), Qt::LeftButton);
-        QVERIFY(fini.wait(20000) || fini.size() == 1);
+        DialogueAjoutMots *dialogue = ajouterMots(fen, u"dent\nbois ; Je bois de l'eau.\nloup"_s);
+        QVERIFY(dialogue);
         const QStringList lignes = dialogue->rapport().split(u'\n');
         const QStringList demandes = lignes.filter(u"se prononce comme"_s);
         QCOMPARE(demandes.size(), 1);
