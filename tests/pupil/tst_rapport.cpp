@@ -26,8 +26,6 @@ QString rapportDe(const QList<LigneProgression> &lignes, const QString &nom)
 }
 
 const QString kD0 = u"01/12/2026"_s;
-const QString kAujourdhui = u"05/12/2026"_s;
-
 
 } // namespace
 
@@ -167,7 +165,6 @@ private slots:
         QCOMPARE(codeApres.readAll(), code);
         QCOMPARE(inst.lireBilan(u"Lea"_s), lea);
     }
-
 };
 
 QTEST_MAIN(TestRapport)
