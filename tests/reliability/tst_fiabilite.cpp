@@ -232,6 +232,10 @@ private slots:
         ligne("nom : 300 caractères", QString(300, u'a'), {}, "Le nom de l'élève est trop long (40 caractères au plus).");
         ligne("nom : blancs seuls", "   ", {}, "Le nom de l'élève est vide.");
         ligne("nom : contrôle", "Léa\tMartin", {}, "Le nom de l'élève ne peut pas contenir de caractère de contrôle.");
+        ligne("nom : hors Windows-1252", "Zoë ☺", {}, "Le nom de l'élève ne peut pas contenir le caractère « ☺ » (U+263A).");
+        ligne("nom : point final", "Paul.", {}, "Le nom de l'élève ne peut pas se terminer par un point ou une espace.");
+        ligne("nom : accents, tiret, apostrophe", "Élodie Jean-Luc O'Neil", {}, "créé ; élèves : Élodie Jean-Luc O'Neil,Paul",
+              {"Élodie Jean-Luc O'Neil.bil"});
         ligne("nom : existant", "Paul", {}, "créé ; élèves : Paul"); // Paul's progress is kept
         ligne("nom : existant, autre casse", "paul", {}, "créé ; élèves : Paul,paul", {"paul.bil"});
         // Progress files edited by hand: the number of rows after the update, then the first two.
