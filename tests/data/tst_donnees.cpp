@@ -134,6 +134,10 @@ private slots:
         QTest::newRow("annee sur deux chiffres") << "05/12/26" << QDate();
         QTest::newRow("tirets a la francaise") << "05-12-2026" << QDate();
         QTest::newRow("suite de texte") << "05/12/2026x" << QDate();
+        QTest::newRow("jour et mois nuls") << "00/00/0000" << QDate();
+        QTest::newRow("annee sur cinq chiffres") << "99/99/99999" << QDate();
+        QTest::newRow("vide") << "" << QDate();
+        QTest::newRow("un mot") << "demain" << QDate();
     }
 
     void dates()

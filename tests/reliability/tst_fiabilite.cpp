@@ -253,12 +253,7 @@ private slots:
         // Recordings: the teacher's list, the recordings refused, the duration of "nom".
         ligne("son : .wav de zéro octet", "Sons/mer.wav", "", "chat:1 lune:2 mer: ; refusés :  ; Sons illisible : non ; 0 ms");
         ligne("son : texte nommé .wav", "Sons/mer.wav", "pas un son\r\n", "chat:1 lune:2 mer: ; refusés :  ; Sons illisible : non ; 0 ms");
-        ligne("son : nom hors Windows-1252", "Sons/soleil☀.wav", "RIFF", "chat:1 lune:2 ; refusés : soleil☀.wav ; Sons illisible : non ; 0 ms");
         ligne("son : Sons remplacé par un fichier", "Sons", "pas un dossier", "chat:1 lune:2 ; refusés :  ; Sons illisible : oui ; 0 ms");
-        // Hand-edited reference dates of Paul's word: an unreadable one
-        // makes the word due as if dated today.
-        for (const QString date : {"31/02/2026", "00/00/0000", "99/99/99999", "", "demain"})
-            ligne("date : «" + date + "»", "Paul.bil", "\"\",\"1\",\"" + date.toUtf8() + "\",\"chat\"\r\n", "14/03/2026");
     }
 
     void catalogue()
@@ -293,9 +288,6 @@ private slots:
             obtenu += QStringLiteral("; refusés : %1 ; Sons illisible : %2 ; %3 ms")
                           .arg(ouverture.enregistrementsRefuses.join(u','), ouverture.sonsIllisible ? "oui" : "non")
                           .arg(dureeEnregistrementMs(d.filePath(nom)));
-        } else if (genre == u"date") { // the raw text stays in the file; the program uses today
-            ChargerBilan(table, d.path(), QStringLiteral("Paul"), kAujourdhui);
-            obtenu = texteDate(dateOuAujourdhui(table.cellule(0, kColonneDate), kAujourdhui));
         } else {
             ChargerBilan(table, d.path(), QStringLiteral("Paul"), kAujourdhui);
             ActualiserBilan(table, LireListeMotsEleve(d.path()).liste, kAujourdhui);
