@@ -6,6 +6,7 @@
 #include "platform/plateformeqt.h"
 #include "platform/policesjeunes.h"
 #include "pupil/correction.h"
+#include "support/fichiers.h"
 #include "teacher/frmenseignant.h"
 
 namespace {
@@ -372,8 +373,7 @@ private slots:
         FrmEnseignant enseignant(etat, plateforme.services());
         enseignant.findChild<QComboBox *>(u"cmbEspacement"_s)->setCurrentIndex(choix);
         enseignant.done(QDialog::Accepted);
-        QFile fonte(inst.chemin(u"Fonte.dat"_s));   // still its two values
-        QVERIFY(fonte.open(QIODevice::ReadOnly) && fonte.readAll().count("\r\n") == 2);
+        QCOMPARE(lireOctets(inst.chemin(u"Fonte.dat"_s)).count("\r\n"), 2);   // still its two values
         if (!fichier.isEmpty())
             inst.ecrire(kFichierAffichage, fichier);
         Pilote p(inst, u"Paul"_s);
