@@ -29,27 +29,35 @@ public:
     // children clients of this server alone. Empty on success, else why not.
     QString demarrer()
     {
-        const QString d = dossier_.path(), tuyau = d + QStringLiteral("/sortie");
+        const QString tuyau = dossier_.path() + QStringLiteral("/sortie");
+        if (mkfifo(QFile::encodeName(tuyau).constData(), 0600) != 0)
+            return QStringLiteral("cannot make the FIFO");
+        copie_.setStandardOutputFile(capture());
+        lancer(copie_, QStringLiteral("cat"), {tuyau});
+        return demarrerPulseAudio(serveur_, dossier_.path(),
+                                  QStringLiteral("module-pipe-sink file=%1 format=s16le rate=%2 channels=2 "
+                                                 "use_system_clock_for_timing=yes").arg(tuyau).arg(kFrequence));
+    }
+
+    // A server of this process alone in folder d, with one more module;
+    // this process and its children become its clients.
+    static QString demarrerPulseAudio(QProcess &serveur, const QString &d, const QString &module)
+    {
         QDir(d).mkpath(QStringLiteral("run/pulse"));
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(d + QStringLiteral("/run")));
         qputenv("PULSE_RUNTIME_PATH", QFile::encodeName(d + QStringLiteral("/run/pulse")));
         qputenv("HOME", QFile::encodeName(d));
         qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + d + QStringLiteral("/run/pulse/native")));
-        if (mkfifo(QFile::encodeName(tuyau).constData(), 0600) != 0)
-            return QStringLiteral("cannot make the FIFO");
-        copie_.setStandardOutputFile(capture());
-        lancer(copie_, QStringLiteral("cat"), {tuyau});
-        lancer(serveur_, programme(),
+        lancer(serveur, programme(),
                {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
-                QStringLiteral("--load=module-pipe-sink file=%1 format=s16le rate=%2 channels=2 "
-                               "use_system_clock_for_timing=yes").arg(tuyau).arg(kFrequence),
-                QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1")});
-        for (int essai = 0; essai < 100 && serveur_.state() != QProcess::NotRunning; ++essai) {
+                QStringLiteral("--load=") + module, QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1")});
+        // The modules load in order: once the socket is there, the first is.
+        for (int essai = 0; essai < 100 && serveur.state() != QProcess::NotRunning; ++essai) {
             if (QFile::exists(d + QStringLiteral("/run/pulse/native")))
                 return {};
             QThread::msleep(100);
         }
-        return QStringLiteral("pulseaudio did not start: ") + QString::fromLocal8Bit(serveur_.readAllStandardError());
+        return QStringLiteral("pulseaudio did not start: ") + QString::fromLocal8Bit(serveur.readAllStandardError());
     }
 
     qint64 trames() const { return QFileInfo(capture()).size() / 4; }

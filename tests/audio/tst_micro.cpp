@@ -1,6 +1,7 @@
 // Recording a word from a real input: the recording dialog on the program's
 // own microphone service (the Qt Multimedia module), fed by a private
 // PulseAudio server whose only source reads the samples the test writes.
+#include "audio/serveurson.h"
 #include "audio/traitement.h"
 #include "platform/plateformeqt.h"
 #include "support/plateformefactice.h"
@@ -10,10 +11,7 @@
 #include <QtWidgets>
 #include <cmath>
 #include <fcntl.h>
-#include <signal.h>
 #include <sndfile.h>
-#include <sys/prctl.h>
-#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -31,24 +29,9 @@ public:
     }
     QString demarrer()
     {
-        const QString d = dossier_.path();
-        QDir(d).mkpath(u"run/pulse"_s);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(d + u"/run"_s));
-        qputenv("PULSE_RUNTIME_PATH", QFile::encodeName(d + u"/run/pulse"_s));
-        qputenv("HOME", QFile::encodeName(d));
-        qputenv("PULSE_SERVER", QFile::encodeName(u"unix:"_s + d + u"/run/pulse/native"_s));
-        serveur_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        serveur_.start(QStandardPaths::findExecutable(u"pulseaudio"_s),
-                       {u"-n"_s, u"--daemonize=no"_s, u"--exit-idle-time=-1"_s,
-                        u"--load=module-pipe-source file=%1 format=s16le rate=%2 channels=1"_s.arg(tuyau()).arg(
-                            kFrequenceEnregistrement),
-                        u"--load=module-native-protocol-unix auth-anonymous=1"_s});
-        for (int essai = 0; essai < 100 && serveur_.state() != QProcess::NotRunning; ++essai) {
-            if (QFile::exists(d + u"/run/pulse/native"_s) && QFile::exists(tuyau()))
-                return {};
-            QThread::msleep(100);
-        }
-        return u"pulseaudio did not start: "_s + QString::fromLocal8Bit(serveur_.readAllStandardError());
+        return ServeurSon::demarrerPulseAudio(serveur_, dossier_.path(),
+                                              u"module-pipe-source file=%1 format=s16le rate=%2 channels=1"_s
+                                                  .arg(tuyau()).arg(kFrequenceEnregistrement));
     }
     QString tuyau() const { return dossier_.path() + u"/entree"_s; }
 
@@ -66,7 +49,7 @@ private slots:
     // the library's loudness.
     void entendre()
     {
-        if (QStandardPaths::findExecutable(u"pulseaudio"_s).isEmpty())
+        if (ServeurSon::programme().isEmpty())
             QSKIP("pulseaudio is not installed (scripts/common.sh installs it): nothing to record from");
         EntreeTuyau entree;
         const QString erreur = entree.demarrer();

@@ -5,9 +5,6 @@
 // goes away ever waits for.
 #include "audio/synthese.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -15,6 +12,7 @@
 #include <QtTest>
 
 #include "support/sonlu.h"
+#include "support/fichiers.h"
 
 #include <cmath>
 
@@ -54,12 +52,10 @@ private slots:
         QCOMPARE(sons.entryList(QDir::Files | QDir::Hidden), QStringList{mot + u".wav"_s});
 
         // A second time: the file is kept as it is, and the teacher told why.
-        const QByteArray avant = [&] { QFile f(chemin); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray avant = lireOctets(chemin);
         const QString encore = synthese.enregistrer(installation.path(), mot).result();
         QVERIFY2(encore.contains(u"existe déjà"_s), qPrintable(encore));
-        QFile f(chemin);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), avant);
+        QCOMPARE(lireOctets(chemin), avant);
     }
 
     // A word added later sounds like the same word of the starter library

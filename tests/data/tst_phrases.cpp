@@ -4,26 +4,12 @@
 #include "data/encodage.h"
 #include "data/phrases.h"
 #include "data/sauvegardes.h"
+#include "../support/fichiers.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-const QByteArray kAbsent = "<absent>";
-
-bool ecrire(const QString &chemin, const QByteArray &octets)
-{
-    QDir().mkpath(QFileInfo(chemin).path());
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size();
-}
-
-QByteArray lire(const QString &chemin)
-{
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : kAbsent;
-}
 
 QByteArray w1252(const QString &texte)
 {
@@ -64,9 +50,9 @@ private slots:
         QFETCH(ListePhrases, relues);
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(kFichierPhrases);
-        QVERIFY(ecrire(chemin, "\"ancien\",\"une ancienne phrase\"\r\n"));
+        QVERIFY(ecrireOctets(chemin, "\"ancien\",\"une ancienne phrase\"\r\n"));
         QVERIFY(EnregistrerPhrases(dossier.path(), donnees).ok);
-        QCOMPARE(lire(chemin), octets);
+        QCOMPARE(lireOctets(chemin), octets);
         QCOMPARE(LirePhrases(dossier.path()), relues);
     }
 
@@ -100,7 +86,7 @@ private slots:
         QFETCH(ListePhrases, attendues);
         QTemporaryDir dossier;
         if (octets != kAbsent)
-            QVERIFY(ecrire(dossier.filePath(kFichierPhrases), octets));
+            QVERIFY(ecrireOctets(dossier.filePath(kFichierPhrases), octets));
         QCOMPARE(LirePhrases(dossier.path()), attendues);
     }
 
@@ -119,12 +105,12 @@ private slots:
     {
         QTemporaryDir dossier;
         const QByteArray avant = w1252("une note de la maîtresse\r\n\"dent\",\"une dent\"\r\n");
-        QVERIFY(ecrire(dossier.filePath(kFichierPhrases), avant));
+        QVERIFY(ecrireOctets(dossier.filePath(kFichierPhrases), avant));
         QVERIFY(EnregistrerPhrases(dossier.path(), LirePhrases(dossier.path())).ok);
         const QStringList copies = listerSauvegardes(dossier.path(), kFichierPhrases);
         QCOMPARE(copies.size(), 1);
-        QCOMPARE(lire(QDir(dossier.filePath(kDossierSauvegardes)).filePath(copies.first())), avant);
-        QCOMPARE(lire(dossier.filePath(kFichierPhrases)), w1252("\"dent\",\"une dent\"\r\n"));
+        QCOMPARE(lireOctets(QDir(dossier.filePath(kDossierSauvegardes)).filePath(copies.first())), avant);
+        QCOMPARE(lireOctets(dossier.filePath(kFichierPhrases)), w1252("\"dent\",\"une dent\"\r\n"));
     }
 
     void phraseRefusee_data()
@@ -176,16 +162,16 @@ private slots:
     void jeterEnregistrement()
     {
         QTemporaryDir dossier;
-        QVERIFY(ecrire(dossier.filePath("Phrases/dent.wav"), "RIFF phrase"));
-        QVERIFY(ecrire(dossier.filePath("Sons/dent.wav"), "RIFF mot"));
+        QVERIFY(ecrireOctets(dossier.filePath("Phrases/dent.wav"), "RIFF phrase"));
+        QVERIFY(ecrireOctets(dossier.filePath("Sons/dent.wav"), "RIFF mot"));
         QVERIFY(jeterEnregistrementPhrase(dossier.path(), "dent").ok);
         QVERIFY(!QFileInfo::exists(dossier.filePath("Phrases/dent.wav")));
         const QStringList jetes = QDir(dossier.filePath("Corbeille/Phrases")).entryList(QDir::Files);
         QCOMPARE(jetes.size(), 1);
         QVERIFY(jetes.first().startsWith("dent ("));
-        QCOMPARE(lire(dossier.filePath("Corbeille/Phrases/" + jetes.first())), QByteArray("RIFF phrase"));
+        QCOMPARE(lireOctets(dossier.filePath("Corbeille/Phrases/" + jetes.first())), QByteArray("RIFF phrase"));
         QVERIFY(Corbeille(dossier.path()).lister().isEmpty());
-        QCOMPARE(lire(dossier.filePath("Sons/dent.wav")), QByteArray("RIFF mot"));
+        QCOMPARE(lireOctets(dossier.filePath("Sons/dent.wav")), QByteArray("RIFF mot"));
         QVERIFY(jeterEnregistrementPhrase(dossier.path(), "chat").ok);   // none to move
     }
 };

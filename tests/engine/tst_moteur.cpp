@@ -1,5 +1,5 @@
 // Tests of the learning engine: keys, answer clean-up, masks, evaluation and
-// the choice of the next word, alone and together along a word's whole life.
+// the choice of the next word (a whole ladder climbed: test_pupil_echelle).
 #include "engine/alignement.h"
 #include "engine/clavier.h"
 #include "engine/etapes.h"
@@ -202,32 +202,6 @@ private slots:
             QCOMPARE(std::tie(p.trouvee, p.ligne, p.etape, p.mot, p.niveau),
                      std::tie(attendue.trouvee, attendue.ligne, attendue.etape, attendue.mot, attendue.niveau));
         }
-    }
-
-    // One word from the initial test to acquired, the days passing: each waiting
-    // stage is refused the day before it is due and proposed on the day.
-    void parcours_echelleComplete()
-    {
-        const QString mot = QStringLiteral("aujourd'hui");
-        TableProgression t = table(12, {{5, ligne(mot, kEtapeNouveau, "3", kAujourdhui.addDays(-40))}});
-        QDate jour = kAujourdhui;
-        Evaluation e;
-        const auto repondre = [&](int etape, const QString &reponse) {
-            const Proposition p = ChoisirMot(t, etape, jour);
-            QCOMPARE(std::make_tuple(p.ligne, p.etape, p.mot, p.niveau), std::make_tuple(5, etape, mot, QStringLiteral("3")));
-            e = EvaluerReponse(t, reponse, p.mot, p.ligne, p.etape, presentationEtape(etape).modeleVisible, jour);
-            QCOMPARE(e.nouvelleEtape, e.juste ? etape + 1 : kEtapeModele);
-        };
-        repondre(kEtapeNouveau, "aujourdui");
-        for (int etape = kEtapeModele; etape <= kEtapeSansModele; ++etape)
-            repondre(etape, " aujourd ' hui ");
-        for (const auto &[etape, jours] : {std::pair{kEtapeUnJour, 1}, {kEtapeUneSemaine, 7}, {kEtapeUnMois, 30}}) {
-            for (int depart : {0, 5, 11})
-                QVERIFY(!ChoisirMot(t, depart, jour.addDays(jours - 1)).trouvee);
-            jour = jour.addDays(jours);
-            repondre(etape, mot);
-        }
-        QCOMPARE(e.motsAcquis, 6);
     }
 };
 

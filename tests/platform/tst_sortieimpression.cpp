@@ -1,9 +1,10 @@
 // Where a printed PDF may go: the rule every print command obeys, on a real
-// file system (links, a FIFO, a name without a folder).
+// file system (links, a FIFO, a name without a folder). The plain cases
+// (a data file, a new file in Sons, a text file, a PDF elsewhere) go
+// through the pupil window's print dialog in test_pupil_rapport.
 #include "platform/sortieimpression.h"
+#include "support/fichiers.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -21,20 +22,14 @@ private slots:
         QTest::addColumn<QString>("refus");     // a part of the reason; empty: allowed
         const QString donnees = u"dossier des données"_s, pasPdf = u"n'est pas un document PDF"_s,
                       pasFichier = u"n'est pas un fichier"_s;
-        QTest::newRow("nouveau fichier ailleurs") << "<dehors>/bilan.pdf" << "<dehors>" << "";
-        QTest::newRow("PDF existant ailleurs") << "<dehors>/ancien.pdf" << "<dehors>" << "";
         QTest::newRow("lien vers un PDF ailleurs") << "<dehors>/lien-pdf.pdf" << "<dehors>" << "";
         QTest::newRow("nom seul, dossier courant ailleurs") << "bilan.pdf" << "<dehors>" << "";
-        QTest::newRow("Code.dat") << "<donnees>/Code.dat" << "<dehors>" << donnees;
         QTest::newRow("nouveau fichier dans les données") << "<donnees>/bilan.pdf" << "<dehors>" << donnees;
-        QTest::newRow("sous-dossier des données") << "<donnees>/Sons/bilan.pdf" << "<dehors>" << donnees;
         QTest::newRow("détour par ..") << "<dehors>/../donnees/Sons/../Code.dat" << "<dehors>" << donnees;
         QTest::newRow("nom seul, dossier courant des données") << "Code.dat" << "<donnees>" << donnees;
         QTest::newRow("nom seul, nouveau fichier") << "bilan.pdf" << "<donnees>" << donnees;
-        QTest::newRow("lien vers le dossier des données") << "<dehors>/lien-donnees/Paul.bil" << "<dehors>" << donnees;
         QTest::newRow("lien vers un fichier des données") << "<dehors>/lien-code.pdf" << "<dehors>" << donnees;
         QTest::newRow("lien vers un PDF des données") << "<dehors>/lien-vers-pdf-donnees.pdf" << "<dehors>" << donnees;
-        QTest::newRow("texte existant ailleurs") << "<dehors>/notes.txt" << "<dehors>" << pasPdf;
         QTest::newRow("fichier vide ailleurs") << "<dehors>/vide.pdf" << "<dehors>" << pasPdf;
         QTest::newRow("nommé .pdf sans en être un") << "<dehors>/faux.pdf" << "<dehors>" << pasPdf;
         QTest::newRow("dossier") << "<dehors>/classeur" << "<dehors>" << pasFichier;
@@ -51,18 +46,11 @@ private slots:
         QDir r(racine.path());
         QVERIFY(r.mkpath(u"donnees/Sons"_s) && r.mkpath(u"dehors/classeur"_s));
         const QString donnees = r.filePath(u"donnees"_s), dehors = r.filePath(u"dehors"_s);
-        const auto ecrire = [](const QString &chemin, const QByteArray &octets) {
-            QFile f(chemin);
-            return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
-        };
-        QVERIFY(ecrire(donnees + u"/Code.dat"_s, "\"1234\"\r\n"));
-        QVERIFY(ecrire(donnees + u"/Paul.bil"_s, "\"chat\"\r\n"));
-        QVERIFY(ecrire(donnees + u"/ancien.pdf"_s, "%PDF-1.4\n%%EOF\n"));
-        QVERIFY(ecrire(dehors + u"/ancien.pdf"_s, "%PDF-1.4\n%%EOF\n"));
-        QVERIFY(ecrire(dehors + u"/notes.txt"_s, "notes\n"));
-        QVERIFY(ecrire(dehors + u"/vide.pdf"_s, ""));
-        QVERIFY(ecrire(dehors + u"/faux.pdf"_s, "\"1234\"\r\n"));
-        QVERIFY(QFile::link(donnees, dehors + u"/lien-donnees"_s));
+        QVERIFY(ecrireOctets(donnees + u"/Code.dat"_s, "\"1234\"\r\n"));
+        QVERIFY(ecrireOctets(donnees + u"/ancien.pdf"_s, "%PDF-1.4\n%%EOF\n"));
+        QVERIFY(ecrireOctets(dehors + u"/ancien.pdf"_s, "%PDF-1.4\n%%EOF\n"));
+        QVERIFY(ecrireOctets(dehors + u"/vide.pdf"_s, ""));
+        QVERIFY(ecrireOctets(dehors + u"/faux.pdf"_s, "\"1234\"\r\n"));
         QVERIFY(QFile::link(donnees + u"/Code.dat"_s, dehors + u"/lien-code.pdf"_s));
         QVERIFY(QFile::link(donnees + u"/ancien.pdf"_s, dehors + u"/lien-vers-pdf-donnees.pdf"_s));
         QVERIFY(QFile::link(dehors + u"/ancien.pdf"_s, dehors + u"/lien-pdf.pdf"_s));

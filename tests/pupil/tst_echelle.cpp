@@ -7,8 +7,6 @@
 namespace {
 
 const QString kD0 = u"01/12/2026"_s;
-const QString kAujourdhui = u"05/12/2026"_s;
-
 const QDate kJour(2026, 12, 5);
 const QColor kNeutre(0xFF, 0xFF, 0xC0), kRouge(0xFF, 0x00, 0x00), kVert(0x00, 0xFF, 0x00);
 
@@ -45,7 +43,8 @@ private slots:
         // due, the end-of-list message), date of the row after the right answer.
         const QList<std::tuple<int, int, QString>> pas{
             {0, 3, "05/12/2026"}, {0, 4, "05/12/2026"}, {0, 5, "05/12/2026"}, {0, 6, "05/12/2026"}, {0, 0, ""},
-            {1, 7, "06/12/2026"}, {7, 0, ""}, {8, 8, "13/12/2026"}, {38, 9, "13/12/2026"}, {38, 0, ""}};
+            {1, 7, "06/12/2026"}, {7, 0, ""}, {8, 8, "13/12/2026"}, {37, 0, ""}, {38, 9, "13/12/2026"},
+            {38, 0, ""}};
         int jour = 0;
         for (const auto &[j, etape, date] : pas) {
             if (j == jour) {

@@ -6,6 +6,7 @@
 #include "platform/plateformeqt.h"
 #include "platform/policesjeunes.h"
 #include "pupil/correction.h"
+#include "support/fichiers.h"
 #include "teacher/frmenseignant.h"
 
 namespace {
@@ -250,8 +251,9 @@ private slots:
         QVERIFY(p.texte(u"lblConsigne"_s) != consigne);
     }
 
-    // The window takes the screen; nobody is chosen in advance; the first
-    // letters typed choose.
+    // The window takes the screen; nobody is chosen in advance; "Qui es-tu ?"
+    // is read from a child's seat on a laptop (its small letters at least
+    // 4 mm tall at 96 dpi); the first letters typed choose.
     void quiEsTu()
     {
         Installation inst;
@@ -262,6 +264,12 @@ private slots:
         auto *cestMoi = p.w<QPushButton>(u"cmdIdentite"_s);
         QVERIFY(p.fenetre->windowState() & Qt::WindowMaximized);   // the screen is larger than the window
         QCOMPARE(p.fenetre->size(), QSize(800, 600));
+        redimensionner(p.fenetre.get(), QSize(1366, 768 - 48));
+        auto *cadre = p.w<QGroupBox>(u"frameEleve"_s);
+        QCOMPARE(cadre->title(), u"Qui es-tu ?"_s);
+        const double x = QFontMetricsF(cadre->font()).tightBoundingRect(u"x"_s).height();
+        QVERIFY2(x * 25.4 / 96 >= 4.0, qPrintable(QString::number(x)));
+        QCOMPARE(defautsDisposition(p.fenetre.get(), false), QStringList());
         QCOMPARE(liste->currentIndex(), -1);
         QVERIFY(!cestMoi->isEnabled());
         QTest::keyClick(p.fenetre.get(), Qt::Key_Return);
@@ -271,21 +279,6 @@ private slots:
         QVERIFY(cestMoi->isEnabled());
         cestMoi->click();
         QCOMPARE(p.fenetre->nomEleve(), u"Zoé"_s);
-    }
-
-    // "Qui es-tu ?" is read from a child's seat on a laptop: its small
-    // letters at least 4 mm tall (96 dpi).
-    void titreQuiEsTu()
-    {
-        Installation inst;
-        inst.preparer({u"chat"_s});
-        Pilote p(inst);
-        redimensionner(p.fenetre.get(), QSize(1366, 768 - 48));
-        auto *cadre = p.w<QGroupBox>(u"frameEleve"_s);
-        QCOMPARE(cadre->title(), u"Qui es-tu ?"_s);
-        const double x = QFontMetricsF(cadre->font()).tightBoundingRect(u"x"_s).height();
-        QVERIFY2(x * 25.4 / 96 >= 4.0, qPrintable(QString::number(x)));
-        QCOMPARE(defautsDisposition(p.fenetre.get(), false), QStringList());
     }
 
     // Quitter ends the visit with what the child did, on a note that needs
@@ -380,8 +373,7 @@ private slots:
         FrmEnseignant enseignant(etat, plateforme.services());
         enseignant.findChild<QComboBox *>(u"cmbEspacement"_s)->setCurrentIndex(choix);
         enseignant.done(QDialog::Accepted);
-        QFile fonte(inst.chemin(u"Fonte.dat"_s));   // still its two values
-        QVERIFY(fonte.open(QIODevice::ReadOnly) && fonte.readAll().count("\r\n") == 2);
+        QCOMPARE(lireOctets(inst.chemin(u"Fonte.dat"_s)).count("\r\n"), 2);   // still its two values
         if (!fichier.isEmpty())
             inst.ecrire(kFichierAffichage, fichier);
         Pilote p(inst, u"Paul"_s);

@@ -1,22 +1,11 @@
 // Tests of the pupil window: the answer box and the visit (the report and
 // the ladder have files of their own).
 #include "data/journal.h"
-#include "engine/evaluation.h"
 #include "exercice/seance.h"
-#include "engine/texte.h"
 #include "pilote.h"
-#include "platform/impression.h"
-#include "platform/plateformeqt.h"
-#include "platform/sortieimpression.h"
-#include "engine/rapport.h"
 #include "pupil/zonereponse.h"
-#include "support/utilisateurimpression.h"
 
-#include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <csignal>
-#include <numeric>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -24,9 +13,8 @@ namespace {
 
 const QString kD0 = u"01/12/2026"_s;
 const QString kAujourdhui = u"05/12/2026"_s;
-
 const QDate kJour(2026, 12, 5);
-const QColor kNeutre(0xFF, 0xFF, 0xC0), kRouge(0xFF, 0x00, 0x00), kVert(0x00, 0xFF, 0x00);
+const QColor kRouge(0xFF, 0x00, 0x00), kVert(0x00, 0xFF, 0x00);
 
 } // namespace
 

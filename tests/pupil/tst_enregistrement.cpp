@@ -6,6 +6,7 @@
 #include "pilote.h"
 #include "platform/finsession.h"
 #include "pupil/textes.h"
+#include "support/fichiers.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -54,12 +55,9 @@ private slots:
             QCOMPARE(copies(inst), motRetire ? 1 : 0);
             p.suivant();
         }
-        if (motRetire) {
-            QFile copie(inst.chemin(kDossierSauvegardes + u'/'
-                                    + listerSauvegardes(inst.dossier.path(), u"Paul.bil"_s).value(0)));
-            QVERIFY(copie.open(QIODevice::ReadOnly));
-            QCOMPARE(copie.readAll(), original);
-        }
+        if (motRetire)
+            QCOMPARE(lireOctets(inst.chemin(kDossierSauvegardes + u'/' + listerSauvegardes(inst.dossier.path(), u"Paul.bil"_s).value(0))),
+                     original);
         const QByteArray dernier = inst.lireBilan(u"Paul"_s);
         p.quitter();
         QVERIFY(!p.fenetre->isVisible());
@@ -154,9 +152,7 @@ private slots:
         const QStringList copiesGardees = listerSauvegardes(inst.dossier.path(), u"Paul.bil"_s);
         QCOMPARE(copiesGardees.size(), 3);
         QCOMPARE(copiesGardees.mid(1), (QStringList{u"Paul (2020-02-01 10h00m00).bil"_s, u"Paul (2020-01-01 10h00m00).bil"_s}));
-        QFile copie(inst.chemin(kDossierSauvegardes + u'/' + copiesGardees[0]));
-        QVERIFY(copie.open(QIODevice::ReadOnly));
-        QCOMPARE(copie.readAll(), original);
+        QCOMPARE(lireOctets(inst.chemin(kDossierSauvegardes + u'/' + copiesGardees[0])), original);
     }
 
     // A real signal sent to this process reaches the window through the

@@ -6,6 +6,7 @@
 #include "engine/etapes.h"
 #include "engine/texte.h"
 #include "pilote.h"
+#include "support/fichiers.h"
 #include "teacher/frmenseignant.h"
 
 namespace {
@@ -76,7 +77,7 @@ private slots:
         Installation inst;
         inst.preparer({mot});
         inst.ecrireBilan(u"Paul"_s, {ligne(mot, etape, u"1"_s, kDate)});
-        const QByteArray motsAvant = [&] { QFile f(inst.chemin(u"Mots.dat"_s)); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray motsAvant = lireOctets(inst.chemin(u"Mots.dat"_s));
         if (choix >= 0) {
             PlateformeFactice plateforme;
             EtatProgramme etat{inst.dossier.path()};
@@ -113,60 +114,47 @@ private slots:
         QCOMPARE(journal.lignes[0].mot, mot);
         QCOMPARE(journal.lignes[0].tapee, reponse);
         QCOMPARE(journal.lignes[0].juste, juste);
-        QFile mots(inst.chemin(u"Mots.dat"_s));
-        QVERIFY(mots.open(QIODevice::ReadOnly));
-        QCOMPARE(mots.readAll(), motsAvant);
+        QCOMPARE(lireOctets(inst.chemin(u"Mots.dat"_s)), motsAvant);
     }
 
     void allerRetour_data()
     {
         QTest::addColumn<int>("choix");
-        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<QByteArray>("octets");   // Orthographe.dat then; empty: a folder stands there
         QTest::newRow("traditionnelle") << 0 << QByteArray("\"Orthographe\",\"traditionnelle\"\r\n");
         QTest::newRow("rectifiée") << 1 << QByteArray("\"Orthographe\",\"rectifiee\"\r\n");
         QTest::newRow("les deux") << 2 << QByteArray("\"Orthographe\",\"les deux\"\r\n");
+        QTest::newRow("dossier à sa place") << 1 << QByteArray();
     }
     // The choice is saved at once in its own file and found again at the
-    // next opening of the teacher window.
+    // next opening of the teacher window. When it cannot be saved, the list
+    // goes back to what the pupils will get, and the teacher is told.
     void allerRetour()
     {
         QFETCH(int, choix);
         QFETCH(QByteArray, octets);
         Installation inst;
         inst.preparer({u"île"_s});
+        const QString chemin = inst.chemin(u"Orthographe.dat"_s);
+        QVERIFY(!octets.isEmpty() || QDir().mkdir(chemin));
         PlateformeFactice plateforme;
         EtatProgramme etat{inst.dossier.path()};
+        const int garde = octets.isEmpty() ? 2 : choix;
         {
             FrmEnseignant enseignant(etat, plateforme.services());
             auto *liste = enseignant.findChild<QComboBox *>(u"cmbOrthographe"_s);
             QVERIFY(liste);
             QCOMPARE(liste->currentIndex(), 2);   // both, until the teacher chooses
-            liste->setCurrentIndex(choix == 2 ? 0 : choix);
+            if (choix == 2)
+                liste->setCurrentIndex(0);
             liste->setCurrentIndex(choix);
+            QCOMPARE(plateforme.messages.titres(), octets.isEmpty() ? QStringList{u"Enregistrement impossible"_s} : QStringList());
+            QCOMPARE(liste->currentIndex(), garde);
             enseignant.done(QDialog::Accepted);
         }
-        QFile f(inst.chemin(u"Orthographe.dat"_s));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), octets);
+        QCOMPARE(lireOctets(chemin), octets.isEmpty() ? kAbsent : octets);
         FrmEnseignant encore(etat, plateforme.services());
-        QCOMPARE(encore.findChild<QComboBox *>(u"cmbOrthographe"_s)->currentIndex(), choix);
-    }
-
-    // A folder the teacher may not write: the list goes back to what the
-    // pupils will get, and the teacher is told.
-    void enregistrementImpossible()
-    {
-        Installation inst;
-        inst.preparer({u"île"_s});
-        QVERIFY(QDir().mkdir(inst.chemin(u"Orthographe.dat"_s)));
-        PlateformeFactice plateforme;
-        EtatProgramme etat{inst.dossier.path()};
-        FrmEnseignant enseignant(etat, plateforme.services());
-        auto *liste = enseignant.findChild<QComboBox *>(u"cmbOrthographe"_s);
-        QVERIFY(liste);
-        liste->setCurrentIndex(1);
-        QCOMPARE(plateforme.messages.titres(), QStringList{u"Enregistrement impossible"_s});
-        QCOMPARE(liste->currentIndex(), 2);
+        QCOMPARE(encore.findChild<QComboBox *>(u"cmbOrthographe"_s)->currentIndex(), garde);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "platform/sortieimpression.h"
 #include "engine/rapport.h"
 #include "support/utilisateurimpression.h"
+#include "support/fichiers.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -26,8 +27,6 @@ QString rapportDe(const QList<LigneProgression> &lignes, const QString &nom)
 }
 
 const QString kD0 = u"01/12/2026"_s;
-const QString kAujourdhui = u"05/12/2026"_s;
-
 
 } // namespace
 
@@ -69,8 +68,7 @@ private slots:
         p.setOutputFormat(QPrinter::PdfFormat);
         p.setOutputFileName(pdf);
         QVERIFY(imprimerTexte(p, rapportDe({ligne("bol", 0, "1", "01/12/2026")}, u"Élodie M"_s), QFont(u"Comic Sans MS"_s, 9.75)));
-        QFile f(pdf);
-        QVERIFY(f.open(QIODevice::ReadOnly) && f.read(4) == "%PDF");
+        QVERIFY(lireOctets(pdf).startsWith("%PDF"));
 
         const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
         if (pdftotext.isEmpty())
@@ -119,16 +117,11 @@ private slots:
         inst.ecrire(u"Code.dat"_s, code);
         inst.ecrire(u"Lea.bil"_s, lea);
         QVERIFY(QFile::link(inst.dossier.path(), dehors.filePath(u"lien"_s)));
-        QFile texte(dehors.filePath(u"notes.txt"_s)), ancien(dehors.filePath(u"ancien.pdf"_s));
-        QVERIFY(texte.open(QIODevice::WriteOnly) && texte.write("notes de classe\n") > 0);
-        QVERIFY(ancien.open(QIODevice::WriteOnly) && ancien.write("%PDF-1.4\n%%EOF\n") > 0);
-        texte.close();
-        ancien.close();
+        QVERIFY(ecrireOctets(dehors.filePath(u"notes.txt"_s), "notes de classe\n"));
+        QVERIFY(ecrireOctets(dehors.filePath(u"ancien.pdf"_s), "%PDF-1.4\n%%EOF\n"));
         QString fichier = cible;
         fichier.replace(u"<donnees>"_s, inst.dossier.path()).replace(u"<dehors>"_s, dehors.path());
-        QFile avant(fichier);
-        const QByteArray octetsAvant = avant.open(QIODevice::ReadOnly) ? avant.readAll() : QByteArray();
-        avant.close();
+        const QByteArray octetsAvant = lireOctets(fichier);
 
         PlateformeFactice p;
         ImprimanteQt imprimante(p.messages);
@@ -148,8 +141,7 @@ private slots:
 
         // The dialog first offers a file in Documents, not in the current folder.
         QCOMPARE(utilisateur.proposes.value(0), documents + u"/OrthoVal.pdf"_s);
-        QFile apres(fichier);
-        const QByteArray octetsApres = apres.open(QIODevice::ReadOnly) ? apres.readAll() : QByteArray();
+        const QByteArray octetsApres = lireOctets(fichier);
         if (refus.isEmpty()) {
             QVERIFY(octetsApres.startsWith("%PDF-") && octetsApres.size() > 100);
             QVERIFY(p.messages.demandes.isEmpty());
@@ -162,12 +154,9 @@ private slots:
             QCOMPARE(utilisateur.proposes.size(), 2);
             QCOMPARE(utilisateur.proposes[1], documents + u'/' + QFileInfo(fichier).completeBaseName() + u".pdf"_s);
         }
-        QFile codeApres(inst.chemin(u"Code.dat"_s));
-        QVERIFY(codeApres.open(QIODevice::ReadOnly));
-        QCOMPARE(codeApres.readAll(), code);
+        QCOMPARE(lireOctets(inst.chemin(u"Code.dat"_s)), code);
         QCOMPARE(inst.lireBilan(u"Lea"_s), lea);
     }
-
 };
 
 QTEST_MAIN(TestRapport)

@@ -4,6 +4,7 @@
 // account) at the doors. Nothing is emptied, nothing hangs, and the user is
 // told.
 #include "pupil/pilote.h"
+#include "../support/fichiers.h"
 #include "shell/frmorthoval.h"
 #include "shell/portes.h"
 #include "teacher/frmcode.h"
@@ -53,12 +54,6 @@ void remplir(const QString &dossier)
     while (::write(fd, "x", 1) > 0) {}
     QCOMPARE(errno, ENOSPC);
     ::close(fd);
-}
-
-QByteArray lire(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
 }
 
 // Ends the test program, naming the case, if what it guards has not
@@ -118,7 +113,7 @@ private slots:
         inst.preparer(liste);
         inst.ecrireBilan(u"Paul"_s, lignes);
         const QString fichier = inst.chemin(fenetre == u"élève" ? u"Paul.bil"_s : u"Mots.dat"_s);
-        const QByteArray avant = lire(fichier);
+        const QByteArray avant = lireOctets(fichier);
 
         PlateformeFactice plateforme;
         plateforme.horloge.jour = kJour;
@@ -147,7 +142,7 @@ private slots:
         }
         f->findChild<QPushButton *>(u"cmdQuitter"_s)->click();
         QVERIFY(f->isVisible());
-        QCOMPARE(lire(fichier), avant);
+        QCOMPARE(lireOctets(fichier), avant);
         QVERIFY(!plateforme.messages.demandes.isEmpty());
         const QString message = plateforme.messages.demandes.constLast().texte;
         QVERIFY2(message.contains(u"le disque est plein"_s), qPrintable(message));
@@ -158,8 +153,8 @@ private slots:
         QVERIFY(QFile::remove(inst.chemin(u"remplissage"_s)));
         f->findChild<QPushButton *>(u"cmdQuitter"_s)->click();
         QVERIFY(!f->isVisible());
-        QVERIFY(lire(fichier) != avant);
-        QVERIFY(lire(fichier).size() > 0);
+        QVERIFY(lireOctets(fichier) != avant);
+        QVERIFY(lireOctets(fichier).size() > 0);
     }
 
     // A named pipe at a data file's name is unreadable like a damaged file:

@@ -3,6 +3,7 @@
 // The same program, started with a child mode, is the process the test kills.
 // (Full disks and planted links: the pupil visit tests.)
 #include "data/journal.h"
+#include "../support/fichiers.h"
 
 #include <QDir>
 #include <QProcess>
@@ -19,9 +20,6 @@ namespace {
 
 const QString kEleve = QStringLiteral("Dupont Léa");
 const QDateTime kMaintenant(QDate(2026, 12, 7), QTime(8, 15, 3));
-
-QByteArray lire(const QString &chemin) { QFile f(chemin); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
-bool ecrire(const QString &chemin, const QByteArray &octets) { QFile f(chemin); return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size(); }
 
 // n journal lines for the words motD..mot(D+n-1), one a minute from debut.
 QByteArray lignes(int depart, int n, const QDateTime &debut)
@@ -82,7 +80,7 @@ private slots:
             QCOMPARE(enfant.exitStatus(), QProcess::CrashExit);
 
             // The power cut: the last line loses its end.
-            const QByteArray octets = lire(chemin);
+            const QByteArray octets = lireOctets(chemin);
             QVERIFY(octets.endsWith('\n'));
             QVERIFY(::truncate(QFile::encodeName(chemin).constData(), octets.size() - 3) == 0);
 
@@ -149,7 +147,7 @@ private slots:
         QTemporaryDir dossier;
         QVERIFY(QDir(dossier.path()).mkdir(kDossierJournal));
         const QString chemin = cheminJournal(dossier.path(), kEleve);
-        QVERIFY(ecrire(chemin, avant + "2026-12-06T10:00:00\tdéchi"));
+        QVERIFY(ecrireOctets(chemin, avant + "2026-12-06T10:00:00\tdéchi"));
         Journal journal(dossier.path(), kEleve, plafond);
         QVERIFY(journal.AjouterReponse(kMaintenant, QStringLiteral("mot9999"), QStringLiteral("mot"), false, 5));
         const QStringList lus = mots(LireJournal(dossier.path(), kEleve));
@@ -159,16 +157,16 @@ private slots:
         if (premierGarde >= 0) {
             QCOMPARE(premier, premierGarde);
         } else {  // the newest lines, as many as fit
-            const qint64 gardes = lire(chemin).size() - lignes(9999, 1, kMaintenant).size();
+            const qint64 gardes = lireOctets(chemin).size() - lignes(9999, 1, kMaintenant).size();
             QVERIFY(premier > 0 && gardes <= plafond * 3 / 4);
             QVERIFY(gardes + lignes(premier - 1, 1, kMaintenant).size() > plafond * 3 / 4);
         }
 
         // The second answer of the visit only appends.
-        const QByteArray apresRotation = lire(chemin);
-        QVERIFY(ecrire(chemin, apresRotation + lignes(20000, 200, kMaintenant)));
+        const QByteArray apresRotation = lireOctets(chemin);
+        QVERIFY(ecrireOctets(chemin, apresRotation + lignes(20000, 200, kMaintenant)));
         QVERIFY(journal.AjouterReponse(kMaintenant, QStringLiteral("fin"), QStringLiteral("fin"), true, 6));
-        QVERIFY(lire(chemin).startsWith(apresRotation + lignes(20000, 200, kMaintenant)));
+        QVERIFY(lireOctets(chemin).startsWith(apresRotation + lignes(20000, 200, kMaintenant)));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "data/sauvegardes.h"
 #include "data/valeurs.h"
 #include "pupil/pilote.h"
+#include "support/fichiers.h"
 #include "teacher/frmenseignant.h"
 
 #include <sys/stat.h>
@@ -69,8 +70,7 @@ void visiter(Pilote &p)
 
 QByteArray copie(const Installation &inst, const QString &fichier, int rang = 0)
 {
-    QFile f(inst.chemin(kDossierSauvegardes + u'/' + listerSauvegardes(inst.dossier.path(), fichier).value(rang)));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<aucune>");
+    return lireOctets(inst.chemin(kDossierSauvegardes + u'/' + listerSauvegardes(inst.dossier.path(), fichier).value(rang)));
 }
 
 // A file this process cannot read. Root (as in CI) reads whatever the
@@ -150,7 +150,7 @@ private slots:
             QVERIFY(!enseignant.isEmpty() && enseignant.first().contains(u"« Mots.dat »"_s));
         }
         QCOMPARE(classe.lireBilan(u"Paul"_s), avant);
-        QCOMPARE(copie(classe, u"Mots.dat"_s), illisible ? QByteArray("<aucune>") : charabia);
+        QCOMPARE(copie(classe, u"Mots.dat"_s), illisible ? kAbsent : charabia);
     }
 
     // A pupil file that exists but cannot be read is never taken for a new
@@ -196,7 +196,7 @@ private slots:
         Pilote p(classe, u"Paul"_s);
         visiter(p);
         verifierProgresGardes(classe.lireBilan(u"Paul"_s));
-        QCOMPARE(::copie(classe, u"Paul.bil"_s), copie ? octets : QByteArray("<aucune>"));
+        QCOMPARE(::copie(classe, u"Paul.bil"_s), copie ? octets : kAbsent);
     }
 
     // Words gone from the list take their rows, but the file as it was is
@@ -242,17 +242,14 @@ private slots:
         Classe classe;
         QTemporaryDir ailleurs;
         const QString cible = ailleurs.filePath(u"secret.txt"_s);
-        QFile f(cible);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("secret") == 6);
-        f.close();
+        QVERIFY(ecrireOctets(cible, "secret"));
         QVERIFY(QFile::link(cible, classe.chemin(u"Mallory.bil"_s)));
         Pilote p(classe, u"Mallory"_s);
         QVERIFY(p.plateforme.messages.demandes.last().texte.contains(u"lien symbolique"_s));
         p.fenetre->reject();
         QVERIFY(QFile::remove(classe.chemin(u"Mots.dat"_s)) && QFile::link(cible, classe.chemin(u"Mots.dat"_s)));
         QVERIFY(ouvrirEtFermerEnseignant(classe).last().contains(u"lien symbolique"_s));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("secret"));
+        QCOMPARE(lireOctets(cible), QByteArray("secret"));
     }
 };
 
