@@ -32,6 +32,9 @@ inline const QStringList kPhrasesLoin = {
 // the child was not careless, and the right spelling is not given away.
 inline const QString kPhraseHomophone = QStringLiteral(
     "Ton mot se dit pareil, mais ce n'est pas celui-là ! Écoute encore le mot.");
+// The same, for a word that has a sentence: the sentence tells them apart.
+inline const QString kPhraseHomophoneEcouterPhrase = QStringLiteral(
+    "Ton mot se dit pareil, mais ce n'est pas celui-là ! Écoute la phrase.");
 
 // The end of the visit, at Quitter.
 inline const QString kResumeVide = QStringLiteral("À bientôt !");

@@ -7,7 +7,10 @@
 #include "engine/etapes.h"
 #include "engine/evaluation.h"
 #include "engine/selection.h"
+#include "phraseatrou.h"
 #include "phrases.h"
+
+#include <utility>
 
 using namespace phrases_seance;
 
@@ -61,7 +64,14 @@ void Seance::proposerMot(int depart)
 
 void Seance::ouvrirProposition()
 {
+    // Whatever still plays belongs to the word before: the next one is
+    // heard at once, never after it nor under it (the sound service stops
+    // it when asked for the next).
+    lecture_ = Lecture::Aucune;
+    phraseApresMot_ = false;
     motCourant_.clear();
+    phrase_.clear();
+    phraseATrou_.clear();
     formes_ = {};
     modeleVisible_ = false;
     verdict_ = Verdict::Aucun;
@@ -77,6 +87,9 @@ void Seance::presenter(int ligne, int etape, const QString &mot, const QString &
     motCourant_ = mot;
     motAttendu_ = mot;
     formes_ = formesDe_ ? formesDe_(mot) : FormesMot{mot, {mot}};
+    phrase_ = phraseDe_ ? phraseDe_(mot) : QString();
+    if (montrerTrou_ && !phrase_.isEmpty())
+        phraseATrou_ = ::phraseATrou(phrase_, QStringList{mot, formes_.montree} + formes_.justes);
     ligne_ = ligne;
     etape_ = etape;
     etapePresentee_ = etape;
@@ -151,7 +164,7 @@ void Seance::repondre(const QString &reponse)
 QString Seance::phraseApres(bool juste, const QString &reponse, const QString &attendu)
 {
     if (!juste && source_.phonemes && ClasserErreur(reponse, attendu, source_) == SorteErreur::Homophone)
-        return kPhraseHomophone;
+        return phrase_.isEmpty() ? kPhraseHomophone : kPhraseHomophoneEcouterPhrase;
     const QStringList &phrases = juste ? kPhrasesJuste : reponseProche(alignement_) ? kPhrasesProche : kPhrasesLoin;
     return phrases[reponsesDonnees_++ % phrases.size()];
 }
@@ -172,25 +185,41 @@ void Seance::suivant()
     // shows that answer.
     cacherApresLecture_ = true;
     proposerMot(-1);
-    if (!lectureEnCours_)
+    if (!lectureEnCours())
         terminerLecture();
 }
 
-// The loudspeaker's border is the busy mark: a click while a word is playing
-// is ignored, so two quick clicks play the word once.
+// The loudspeaker's border is the busy mark: a click while a word or its
+// sentence is playing is ignored, so two quick clicks play them once.
 void Seance::ecouter()
 {
-    if (lectureEnCours_)
+    if (lectureEnCours())
         return;
-    lectureEnCours_ = true;
+    lire(!phrase_.isEmpty());
+}
+
+void Seance::ecouterPhrase()
+{
+    if (lectureEnCours() || phrase_.isEmpty())
+        return;
+    lecture_ = Lecture::Phrase;
+    emit lectureChangee(true);
+    emit phraseDemandee(motCourant_, false);
+}
+
+void Seance::lire(bool avecPhrase)
+{
+    lecture_ = Lecture::Mot;
+    phraseApresMot_ = avecPhrase;
     emit lectureChangee(true);
     emit lectureDemandee(motCourant_);
 }
 
+// The ladder is cleared when the word is over, the sentence or not: the
+// child types while it plays, as while the word does.
 void Seance::terminerLecture()
 {
-    const bool changee = lectureEnCours_;
-    lectureEnCours_ = false;
+    const Lecture finie = std::exchange(lecture_, Lecture::Aucune);
     if (cacherApresLecture_) {
         cacherApresLecture_ = false;
         if (!verrouillee_) {
@@ -198,7 +227,12 @@ void Seance::terminerLecture()
             emit echelleChangee();
         }
     }
-    if (changee)
+    if (finie == Lecture::Mot && std::exchange(phraseApresMot_, false)) {
+        lecture_ = Lecture::Phrase;
+        emit phraseDemandee(motCourant_, true);
+        return;
+    }
+    if (finie != Lecture::Aucune)
         emit lectureChangee(false);
 }
 

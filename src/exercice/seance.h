@@ -38,7 +38,15 @@ public:
     bool memeMot() const { return memeMot_; }
     bool verrouillee() const { return verrouillee_; }
     bool listeFinie() const { return listeFinie_; }
-    bool lectureEnCours() const { return lectureEnCours_; }
+    // The word is playing, or its sentence, or the pause between them.
+    bool lectureEnCours() const { return lecture_ != Lecture::Aucune; }
+    // The sentence alone is playing (or is about to, after the word).
+    bool phraseEnCours() const { return lecture_ == Lecture::Phrase; }
+    // The sentence of the word presented, empty when it has none.
+    const QString &phrase() const { return phrase_; }
+    // The sentence with the word taken out, when the class shows it and the
+    // word can be taken out; else empty.
+    const QString &phraseATrou() const { return phraseATrou_; }
     Verdict verdict() const { return verdict_; }
     const QString &reponse() const { return reponse_; }   // the answer as shown back
     const QList<CaseAlignee> &alignement() const { return alignement_; }
@@ -61,6 +69,13 @@ public:
     // How each listed word is shown and which spellings are right (the
     // class's spelling setting); without it, the word as listed, alone.
     void choisirFormes(std::function<FormesMot(const QString &)> formes) { formesDe_ = std::move(formes); }
+    // Each word's sentence (empty: none), heard after the word; montrerTrou:
+    // the class also shows it with the word taken out.
+    void choisirPhrases(std::function<QString(const QString &)> phraseDe, bool montrerTrou)
+    {
+        phraseDe_ = std::move(phraseDe);
+        montrerTrou_ = montrerTrou;
+    }
 
     // Chooses the next word from row depart (-1: a row drawn at random),
     // presents it and asks for it to be played, or ends the list.
@@ -69,9 +84,13 @@ public:
     void repondre(const QString &reponse);
     // The Next button: the same word at its new stage, or another word.
     void suivant();
-    // The loudspeaker: plays the word again, unless it is still playing.
+    // The loudspeaker: plays the word again, then its sentence, unless
+    // something is still playing.
     void ecouter();
-    // The sound service says the word is over.
+    // The sentence's button: plays the sentence alone, unless something is
+    // still playing.
+    void ecouterPhrase();
+    // The sound service says what it was asked to play is over.
     void terminerLecture();
     void compterMotsAcquis();
 
@@ -85,12 +104,16 @@ signals:
     // Play this word (empty: the end of the list is told), then call
     // terminerLecture().
     void lectureDemandee(const QString &mot);
+    // Play the word's sentence (apresLeMot: after a short pause from the end
+    // of the word just heard), then call terminerLecture().
+    void phraseDemandee(const QString &mot, bool apresLeMot);
     void lectureChangee(bool enCours);
 
 private:
     void ouvrirProposition();
     void presenter(int ligne, int etape, const QString &mot, const QString &niveau);
     void presenterAucunMot();
+    void lire(bool avecPhrase);
     void montrerPoints(int nombre);
     void cacherPoints();
 
@@ -100,6 +123,10 @@ private:
     std::function<QDate()> aujourdhui_;
     SourcePhonemes source_;
     std::function<FormesMot(const QString &)> formesDe_;
+    std::function<QString(const QString &)> phraseDe_;
+    bool montrerTrou_ = false;
+    QString phrase_;
+    QString phraseATrou_;
     FormesMot formes_;   // of the word presented
     QString motCourant_;
     QString motAttendu_;
@@ -111,7 +138,11 @@ private:
     bool memeMot_ = false;
     bool verrouillee_ = false;
     bool listeFinie_ = false;
-    bool lectureEnCours_ = false;
+    // What the sound service is playing for the visit; the word's sentence
+    // follows it when phraseApresMot_.
+    enum class Lecture { Aucune, Mot, Phrase };
+    Lecture lecture_ = Lecture::Aucune;
+    bool phraseApresMot_ = false;
     bool cacherApresLecture_ = false;
     Verdict verdict_ = Verdict::Aucun;
     QString reponse_;

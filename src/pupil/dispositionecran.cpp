@@ -75,6 +75,7 @@ void EcranExercice::disposer()
     if (imgOuiNon->property("juste").isValid())
         imgOuiNon->setPixmap((imgOuiNon->property("juste").toBool() ? imgOui : imgNon)->pixmap());
     imgSon->setPixmap(iconeHautParleur(qRound(48 * facteur_)));
+    imgPhrase->setPixmap(iconePhrase(qRound(34 * facteur_)));
     const int imprimante = qRound(450 * echelle_.pixelsParTwip * facteur_);
     cmdImprimer->setIcon(QIcon(iconeImprimante(imprimante)));   // a picture is not enlarged by its icon
     cmdImprimer->setIconSize(QSize(imprimante, imprimante));
@@ -206,4 +207,30 @@ void EcranExercice::placerLigneReponse()
     lblModele->setGeometry(modele.x(), modele.y(), modele.width(), h);
     // The model's letters stand above the typed ones: same left inset as the box's text.
     lblModele->setMargeTexte(qMax(1, txtMot->textMargins().left()) + 3 - qRound(30 * p));
+    placerPhrase();
+}
+
+// The sentence in the exercise font, as large as the answer's line at most:
+// on one line when it fits, else on two, at the largest size that fits
+// whole in its band. Never cut: a gap cut off would hide the question.
+void EcranExercice::placerPhrase()
+{
+    const QString texte = lblPhrase->text();
+    if (texte.isEmpty())
+        return;
+    const QRect cadre = lblPhrase->contentsRect();
+    QFont f = txtMot->font();
+    bool deuxLignes = false;
+    for (double taille = f.pointSizeF(); taille > 4; taille -= 0.5) {
+        f.setPointSizeF(taille);
+        const QFontMetrics mesure(f);
+        if (mesure.height() <= cadre.height() && mesure.horizontalAdvance(texte) <= cadre.width())
+            break;
+        if (mesure.boundingRect(cadre, Qt::TextWordWrap | Qt::AlignCenter, texte).height() <= cadre.height()) {
+            deuxLignes = true;
+            break;
+        }
+    }
+    lblPhrase->setWordWrap(deuxLignes);
+    lblPhrase->setFont(f);
 }

@@ -55,11 +55,22 @@ EcranExercice::EcranExercice(const Echelle &echelle, QWidget *parent) : QWidget(
 
     clavier = new ClavierLettres(this);
 
-    auto *ligneClavier = new QLabel(kLigneClavier, this);
-    ligneClavier->setObjectName(QStringLiteral("lblLigneClavier"));
-    ligneClavier->setFont(policeInterface(9.75));
-    colorerTexte(ligneClavier, QColor(0x30, 0x38, 0x48));
-    placer(ligneClavier, QRect(120, 6020, 10305, 330), 9.75);
+    lblLigneClavier = new QLabel(kLigneClavier, this);
+    lblLigneClavier->setObjectName(QStringLiteral("lblLigneClavier"));
+    lblLigneClavier->setFont(policeInterface(9.75));
+    colorerTexte(lblLigneClavier, QColor(0x30, 0x38, 0x48));
+    placer(lblLigneClavier, QRect(120, kLigneClavierY, 10305, 330), 9.75);
+
+    // The sentence with its gap takes the hint's line and the room down to
+    // the buttons: the only band of the screen wide enough, whatever the
+    // screen, that covers no key and no button. Its font is set by placerPhrase.
+    lblPhrase = new QLabel(this);
+    lblPhrase->setObjectName(QStringLiteral("lblPhrase"));
+    lblPhrase->setAlignment(Qt::AlignCenter);
+    lblPhrase->setTextFormat(Qt::PlainText);
+    colorerTexte(lblPhrase, QColor(0x10, 0x20, 0x60));
+    placer(lblPhrase, QRect(kPhraseX, kLigneClavierY, kPhraseL, kBasY - kLigneClavierY - 30));
+    lblPhrase->hide();
 
     construireBas();
     appliquerPoliceExercice(policeComic(15.75, true));
@@ -122,6 +133,15 @@ void EcranExercice::construireModele()
     imgSon->setLineWidth(2);
     placer(imgSon, QRect(810, 330, 780, 780));
     montrerSonOccupe(false);
+
+    // Beside the loudspeaker, smaller: the loudspeaker stays the first thing to click.
+    imgPhrase = new EtiquetteCliquable(this);
+    imgPhrase->setObjectName(QStringLiteral("imgPhrase"));
+    imgPhrase->setAlignment(Qt::AlignCenter);
+    imgPhrase->setToolTip(kInfobullePhrase);
+    imgPhrase->setLineWidth(2);
+    placer(imgPhrase, QRect(kBoutonPhraseX, 450, kBoutonPhraseCote, kBoutonPhraseCote));
+    montrerBoutonPhrase(false, false);
 
     correction = new VueCorrection(this);
     correction->setObjectName(QStringLiteral("vueCorrection"));
@@ -248,6 +268,21 @@ void EcranExercice::montrerSonOccupe(bool occupe)
 {
     imgSon->setFrameShape(occupe ? QFrame::Box : QFrame::NoFrame);
     imgSon->setProperty("occupe", occupe);
+}
+
+void EcranExercice::montrerBoutonPhrase(bool visible, bool occupe)
+{
+    imgPhrase->setVisible(visible);
+    imgPhrase->setFrameShape(occupe ? QFrame::Box : QFrame::NoFrame);
+    imgPhrase->setProperty("occupe", occupe);
+}
+
+void EcranExercice::montrerPhraseATrou(const QString &texte)
+{
+    lblPhrase->setText(texte);
+    lblPhrase->setVisible(!texte.isEmpty());
+    lblLigneClavier->setVisible(texte.isEmpty());
+    placerPhrase();
 }
 
 void EcranExercice::afficherConsigne(const QString &texte, bool message)

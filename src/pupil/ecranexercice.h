@@ -50,6 +50,12 @@ public:
     int hauteurLigne() const;
     void colorerReponse(const QColor &fond);
     void montrerSonOccupe(bool occupe);
+    // The sentence's button: shown for a word that has a sentence, framed
+    // while the sentence plays.
+    void montrerBoutonPhrase(bool visible, bool occupe);
+    // The sentence with its gap, in the exercise font, on the line of the
+    // keyboard's hint (which it replaces); empty: the hint.
+    void montrerPhraseATrou(const QString &texte);
     // The sentence of the answer zone: the instruction, a word of
     // encouragement, or the end of the list (in blue, not red).
     void afficherConsigne(const QString &texte, bool message = false);
@@ -70,6 +76,9 @@ public:
     QLabel *imgOuiNon = nullptr;
     QPushButton *cmdSuivant = nullptr;
     EtiquetteCliquable *imgSon = nullptr;
+    EtiquetteCliquable *imgPhrase = nullptr;
+    QLabel *lblPhrase = nullptr;
+    QLabel *lblLigneClavier = nullptr;
     QToolButton *cmdImprimer = nullptr;
     QPushButton *cmdQuitter = nullptr;
     ClavierLettres *clavier = nullptr;
@@ -90,6 +99,7 @@ private:
     void disposer();
     void disposerClavier();
     void placerLigneReponse();
+    void placerPhrase();
     static void centrerEncre(QLineEdit *zone);
     QRect rectEchelle(const QRect &twips, bool racine) const;
 

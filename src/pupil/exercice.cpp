@@ -36,8 +36,12 @@ void FrmEleve::relierSeance()
             });
     connect(seance_, &Seance::echelleChangee, this, &FrmEleve::afficherEchelle);
     connect(seance_, &Seance::lectureDemandee, this, &FrmEleve::JouerMot);
-    connect(seance_, &Seance::lectureChangee, this, [this](bool enCours) {
-        ecran_->montrerSonOccupe(enCours);
+    connect(seance_, &Seance::phraseDemandee, this, [this](const QString &mot, bool apresLeMot) {
+        afficherLecture();
+        JouerPhrase(mot, apresLeMot);
+    });
+    connect(seance_, &Seance::lectureChangee, this, [this] {
+        afficherLecture();
         RafraichirPoints();
     });
 }
@@ -63,6 +67,8 @@ void FrmEleve::afficherSeance()
     ecran_->lblMot->adjustSize();
     ecran_->lblModele->setText(s.texteModele());
     ecran_->frameModele->setVisible(s.modeleVisible());
+    ecran_->montrerPhraseATrou(s.phraseATrou());
+    afficherLecture();
 
     ZoneReponse *reponse = ecran_->txtMot;
     reponse->setReadOnly(s.verrouillee());
@@ -92,6 +98,14 @@ void FrmEleve::afficherSeance()
         ecran_->correction->hide();
     }
     afficherEchelle();
+}
+
+// The busy marks: the loudspeaker's while anything plays, the sentence
+// button's while its sentence does.
+void FrmEleve::afficherLecture()
+{
+    ecran_->montrerSonOccupe(seance_->lectureEnCours());
+    ecran_->montrerBoutonPhrase(!seance_->phrase().isEmpty(), seance_->phraseEnCours());
 }
 
 void FrmEleve::afficherEchelle()

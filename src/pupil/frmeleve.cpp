@@ -7,7 +7,9 @@
 #include "data/bilan.h"
 #include "data/eleves.h"
 #include "data/journal.h"
+#include "data/enregistrement.h"
 #include "data/reglageorthographe.h"
+#include "data/reglagephrase.h"
 #include "data/verrou.h"
 #include "clavierlettres.h"
 #include "exercice/motsfrancais.h"
@@ -80,6 +82,7 @@ FrmEleve::FrmEleve(EtatProgramme &etat, Plateforme plateforme, QWidget *parent)
     connect(ecran_->cmdQuitter, &QPushButton::clicked, this, &FrmEleve::quitter);
     connect(ecran_->clavier, &ClavierLettres::toucheCliquee, ecran_->txtMot, &ZoneReponse::insererTouche);
     connect(ecran_->imgSon, &EtiquetteCliquable::clique, this, &FrmEleve::cliquerSon);
+    connect(ecran_->imgPhrase, &EtiquetteCliquable::clique, this, &FrmEleve::cliquerPhrase);
     connect(ecran_->cmdImprimer, &QToolButton::clicked, this, &FrmEleve::imprimer);
 
     chargerListeMots();
@@ -245,6 +248,10 @@ void FrmEleve::identifier()
     nomEleve_ = nom;
     appliquerAffichage();
     journal_ = std::make_unique<Journal>(etat_.dossierInstallation, nomEleve_);
+    // A missing or damaged Phrases.dat means words heard alone, as before.
+    phrases_ = LirePhrases(etat_.dossierInstallation);
+    seance_->choisirPhrases([this](const QString &mot) { return phraseEcoutable(mot); },
+                            lireReglagePhraseATrou(etat_.dossierInstallation));
     setWindowTitle(kTitreFenetre + kSeparateurTitre + nomEleve_);
     frameEleve_->hide();
     const int etudiees = CompterLignesEtudiees(fgEleve_);
@@ -262,6 +269,7 @@ void FrmEleve::identifier()
 void FrmEleve::quitter()
 {
     if (enregistrerAvantDepart()) {
+        arreterLecture();
         verrou_.reset();
         montrerResume();
         done(QDialog::Accepted);
@@ -271,6 +279,7 @@ void FrmEleve::quitter()
 void FrmEleve::reject()
 {
     if (enregistrerAvantDepart()) {
+        arreterLecture();
         verrou_.reset();
         montrerResume();
         QDialog::reject();

@@ -3,11 +3,13 @@
 // chosen pupil, then saving on leaving. The caller runs exec() and, when
 // echecListeMots() is true afterwards, leads the user to the teacher module.
 #include "data/listemots.h"
+#include "data/phrases.h"
 #include "data/tableprogression.h"
 #include "platform/plateforme.h"
 #include "data/etatprogramme.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <memory>
 
 class EcranExercice;
@@ -83,17 +85,25 @@ private:
     void relierSeance();
     void afficherSeance();
     void afficherEchelle();
+    void afficherLecture();
     void valider();
     void suivant();
 
     // Playback and report (lecture.cpp)
     void cliquerSon();
+    void cliquerPhrase();
     void JouerMot(const QString &mot);
+    void JouerPhrase(const QString &mot, bool apresLeMot);
+    void arreterLecture();
+    QString phraseEcoutable(const QString &mot) const;
     void imprimer();
 
     EtatProgramme &etat_;
     Plateforme plateforme_;
     ListeMots fgMots_;
+    ListePhrases phrases_;   // read once the pupil is known
+    QElapsedTimer debutMot_;   // when the last word started, for the pause before its sentence
+    int dureeMotMs_ = 0;
     TableProgression fgEleve_;
     QString nomEleve_;
     bool echecListeMots_ = false;

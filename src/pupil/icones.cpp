@@ -93,3 +93,27 @@ QPixmap iconeImprimante(int cote)
         p.drawEllipse(QRectF(76, 44, 7, 7));
     });
 }
+
+QPixmap iconePhrase(int cote)
+{
+    return dessiner(cote, [](QPainter &p) {
+        const QColor bleu(0x2F, 0x80, 0xED);
+        p.setPen(trait(QColor(0x35, 0x4A, 0x6E), 5));
+        p.setBrush(QColor(0xEA, 0xF2, 0xFD));
+        QPainterPath bulle;
+        bulle.addRoundedRect(QRectF(8, 12, 84, 58), 14, 14);
+        QPolygonF queue;
+        queue << QPointF(24, 64) << QPointF(18, 90) << QPointF(44, 68);
+        bulle = bulle.united([&] {
+            QPainterPath q;
+            q.addPolygon(queue);
+            q.closeSubpath();
+            return q;
+        }());
+        p.drawPath(bulle);
+        p.setPen(trait(bleu, 7));
+        p.drawLine(QPointF(22, 30), QPointF(78, 30));
+        p.drawLine(QPointF(22, 44), QPointF(78, 44));
+        p.drawLine(QPointF(22, 58), QPointF(56, 58));
+    });
+}

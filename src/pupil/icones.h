@@ -9,3 +9,5 @@ QPixmap iconeOui(int cote = 32);
 QPixmap iconeNon(int cote = 32);
 QPixmap iconeHautParleur(int cote = 48);
 QPixmap iconeImprimante(int cote = 32);
+// A speech bubble with lines of text: the word's sentence.
+QPixmap iconePhrase(int cote = 32);

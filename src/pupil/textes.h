@@ -56,6 +56,7 @@ inline const QString kNiveauAtteint = QStringLiteral("  Niveau   atteint");
 inline const QString kLigneClavier = QStringLiteral(
     "Tu peux utiliser le clavier ou cliquer sur les lettres et les signes.");
 inline const QString kInfobulleSon = QStringLiteral(" Clique ici pour écouter le mot. ");
+inline const QString kInfobullePhrase = QStringLiteral(" Clique ici pour écouter la phrase du mot. ");
 inline const QString kInfobulleImprimer = QStringLiteral(
     "Imprime la liste des mots connus, étudiés en partie et à étudier.");
 

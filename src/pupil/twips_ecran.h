@@ -15,3 +15,7 @@ constexpr int kClavierHaut = kFrameMotY + kFrameMotH, kLigneClavierY = 6020;
 constexpr int kLargeurToucheTwips = 315, kHauteurToucheTwips = 420;
 constexpr int kEcartSignesTwips = 270;   // between the letters and the signs
 constexpr int kGaucheLettres = 120, kHautLettres = 3840;   // the key "a"
+// The sentence's button, right of the loudspeaker; the sentence with a gap,
+// over the keyboard's hint and down to the buttons.
+constexpr int kBoutonPhraseX = 1620, kBoutonPhraseCote = 600;
+constexpr int kPhraseX = 120, kPhraseL = 10305;

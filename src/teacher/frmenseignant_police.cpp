@@ -2,6 +2,7 @@
 // readers first, then every font; and the room between the letters.
 #include "data/affichage.h"
 #include "data/reglageorthographe.h"
+#include "data/reglagephrase.h"
 #include "frmenseignant.h"
 #include "platform/etiquettecliquable.h"
 #include "platform/policesjeunes.h"
@@ -9,6 +10,7 @@
 #include "vuemots.h"
 #include "textesenseignant.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,6 +31,10 @@ const QString kOrthographe = QStringLiteral("Orthographe :");
 const QString kBulleOrthographe = QStringLiteral(
     " L'orthographe que montrent les modèles. « Les deux acceptées » : le mot tel qu'il est dans la liste,"
     " et l'autre orthographe (île ou ile, oignon ou ognon) est aussi juste. ");
+const QString kPhraseATrou = QStringLiteral("Montrer la phrase avec un trou");
+const QString kBullePhraseATrou = QStringLiteral(
+    " Pendant l'exercice, la phrase du mot est aussi écrite, le mot remplacé par un trou"
+    " (« j'ai mal à une ____ »). Une phrase qui ne contient pas le mot n'est pas montrée. ");
 // In the order of ReglageOrthographe.
 const QStringList kChoixOrthographe = {QStringLiteral("traditionnelle"), QStringLiteral("rectifiée (1990)"),
                                        QStringLiteral("les deux acceptées")};
@@ -125,6 +131,21 @@ QWidget *FrmEnseignant::construirePolice()
         // The list shows what the pupils will get.
         const QSignalBlocker silence(orthographe);
         orthographe->setCurrentIndex(int(lireReglageOrthographe(etat_.dossierInstallation)));
+    });
+
+    // The sentences written with a gap in the exercise: a class file too.
+    auto *phraseATrou = new QCheckBox(kPhraseATrou, zone);
+    phraseATrou->setObjectName(QStringLiteral("chkPhraseATrou"));
+    phraseATrou->setToolTip(kBullePhraseATrou);
+    phraseATrou->setChecked(lireReglagePhraseATrou(etat_.dossierInstallation));
+    colonne->addWidget(phraseATrou);
+    connect(phraseATrou, &QCheckBox::toggled, this, [this, phraseATrou](bool montrer) {
+        const ResultatEcriture resultat = enregistrerReglagePhraseATrou(etat_.dossierInstallation, montrer);
+        if (resultat.ok)
+            return;
+        plateforme_.messages->information(this, kTitreAffichage, resultat.message());
+        const QSignalBlocker silence(phraseATrou);
+        phraseATrou->setChecked(lireReglagePhraseATrou(etat_.dossierInstallation));
     });
 
     // Two hidden helpers: the working copy of the font, and the height that
