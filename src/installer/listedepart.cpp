@@ -23,84 +23,84 @@ QString refusMotDepart(const QString &mot)
     return {};
 }
 
-ListeDepart lireListeDepart(const QString &texte)
+namespace {
+
+// Both lists: one entry a line, blank lines and "#" comments skipped. lire
+// takes a trimmed line and says why it is refused (empty: kept); each
+// refusal is noted with its line number.
+template <typename Lire>
+void lireLignes(const QString &texte, QStringList &erreurs, Lire lire)
 {
-    ListeDepart liste;
-    QSet<QString> dejaVus;
     const QStringList lignes = texte.split(u'\n');
     for (qsizetype i = 0; i < lignes.size(); ++i) {
         const QString ligne = lignes[i].trimmed();
         if (ligne.isEmpty() || ligne.startsWith(u'#'))
             continue;
-        const auto refuser = [&](const QString &raison) {
-            liste.erreurs << QStringLiteral("ligne %1 : %2").arg(i + 1).arg(raison);
-        };
+        if (const QString raison = lire(ligne); !raison.isEmpty())
+            erreurs << QStringLiteral("ligne %1 : %2").arg(i + 1).arg(raison);
+    }
+}
+
+template <typename Liste>
+std::optional<Liste> lireFichier(const QString &chemin, Liste (*lire)(const QString &))
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return lire(decoderTexteFichier(fichier.readAll()));
+}
+
+} // namespace
+
+ListeDepart lireListeDepart(const QString &texte)
+{
+    ListeDepart liste;
+    QSet<QString> dejaVus;
+    lireLignes(texte, liste.erreurs, [&](const QString &ligne) {
         const QChar premier = ligne[0];
-        if (premier < u'1' || premier > u'5' || ligne.size() < 2 || !ligne[1].isSpace()) {
-            refuser(QStringLiteral("un niveau de 1 à 5 suivi d'un mot est attendu"));
-            continue;
-        }
+        if (premier < u'1' || premier > u'5' || ligne.size() < 2 || !ligne[1].isSpace())
+            return QStringLiteral("un niveau de 1 à 5 suivi d'un mot est attendu");
         const QString mot = ligne.mid(2).trimmed();
-        if (const QString raison = refusMotDepart(mot); !raison.isEmpty()) {
-            refuser(raison);
-            continue;
-        }
-        if (dejaVus.contains(mot)) {
-            refuser(QStringLiteral("« %1 » figure déjà dans la liste").arg(mot));
-            continue;
-        }
+        if (QString raison = refusMotDepart(mot); !raison.isEmpty())
+            return raison;
+        if (dejaVus.contains(mot))
+            return QStringLiteral("« %1 » figure déjà dans la liste").arg(mot);
         dejaVus.insert(mot);
         liste.mots.append({mot, premier.digitValue()});
-    }
+        return QString();
+    });
     return liste;
 }
 
 std::optional<ListeDepart> lireFichierListeDepart(const QString &chemin)
 {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return lireListeDepart(decoderTexteFichier(fichier.readAll()));
+    return lireFichier(chemin, lireListeDepart);
 }
 
 PhrasesDepart lirePhrasesDepart(const QString &texte)
 {
     PhrasesDepart liste;
     QSet<QString> dejaVus;
-    const QStringList lignes = texte.split(u'\n');
-    for (qsizetype i = 0; i < lignes.size(); ++i) {
-        const QString ligne = lignes[i].trimmed();
-        if (ligne.isEmpty() || ligne.startsWith(u'#'))
-            continue;
-        const auto refuser = [&](const QString &raison) {
-            liste.erreurs << QStringLiteral("ligne %1 : %2").arg(i + 1).arg(raison);
-        };
+    lireLignes(texte, liste.erreurs, [&](const QString &ligne) {
         const qsizetype tabulation = ligne.indexOf(u'\t');
-        if (tabulation < 0) {
-            refuser(QStringLiteral("un mot, une tabulation puis sa phrase sont attendus"));
-            continue;
-        }
+        if (tabulation < 0)
+            return QStringLiteral("un mot, une tabulation puis sa phrase sont attendus");
         const QString mot = ligne.left(tabulation).trimmed();
         const QString phrase = normaliserPhrase(ligne.mid(tabulation + 1));
-        QString raison = refusMotDepart(mot);
-        if (raison.isEmpty() && !raisonPhraseRefusee(phrase).isEmpty())
-            raison = QStringLiteral("phrase de « %1 » : %2").arg(mot, raisonPhraseRefusee(phrase));
-        if (raison.isEmpty() && dejaVus.contains(mot))
-            raison = QStringLiteral("« %1 » a déjà une phrase").arg(mot);
-        if (!raison.isEmpty()) {
-            refuser(raison);
-            continue;
-        }
+        if (QString raison = refusMotDepart(mot); !raison.isEmpty())
+            return raison;
+        if (const QString raison = raisonPhraseRefusee(phrase); !raison.isEmpty())
+            return QStringLiteral("phrase de « %1 » : %2").arg(mot, raison);
+        if (dejaVus.contains(mot))
+            return QStringLiteral("« %1 » a déjà une phrase").arg(mot);
         dejaVus.insert(mot);
         liste.phrases.append({mot, phrase});
-    }
+        return QString();
+    });
     return liste;
 }
 
 std::optional<PhrasesDepart> lireFichierPhrasesDepart(const QString &chemin)
 {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return lirePhrasesDepart(decoderTexteFichier(fichier.readAll()));
+    return lireFichier(chemin, lirePhrasesDepart);
 }
